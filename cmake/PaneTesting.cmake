@@ -1,0 +1,16 @@
+# One helper registers every test executable:
+#   pane_add_test(NAME glyphcore_tests SOURCES a_test.cpp b_test.cpp LIBS pane)
+# Each executable links GoogleTest's main and is discovered test by test.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+function(pane_add_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  pane_set_warnings(${T_NAME})
+  gtest_discover_tests(${T_NAME}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
+    PROPERTIES ENVIRONMENT "PANE_SOURCE_DIR=${PROJECT_SOURCE_DIR};${T_ENV}"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

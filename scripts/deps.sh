@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the host build needs, skipping what is present.
+# Sourced by scripts/test and scripts/showcase.
+pane_install_packages() {
+  local missing=()
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get -o DPkg::Lock::Timeout=600 update -q || return 1
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -q "${missing[@]}" || return 1
+}
+
+PANE_HOST_PACKAGES=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
+  qt6-base-dev fonts-liberation fonts-dejavu-core)

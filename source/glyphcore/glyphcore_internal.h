@@ -1,0 +1,66 @@
+// Module state and internal operations of glyphcore, shared by its source files.
+// Nothing outside source/glyphcore includes this, except the framebuffer
+// modules, which use dispStringBounded to state their buffer's last row.
+#ifndef PANE_GLYPHCORE_INTERNAL_H
+#define PANE_GLYPHCORE_INTERNAL_H
+
+#include <libpane.h>
+
+namespace pane {
+
+// Text settings (initial values in text_state.cpp).
+extern uint16** currentFont;
+extern uint16 fontColor;
+extern uint16 highlightColor;
+extern int highlightStart;
+extern int highlightEnd;
+extern bool bold;
+extern bool italics;
+extern bool underline;
+extern bool strikethrough;
+extern int inverse;
+extern int border;
+extern bool twoPass;
+extern libPANE_charCallback callbackFunction;
+extern bool callbackEnabled;
+extern int italicJump;
+
+// Cursor settings and the renderer's results.
+extern bool cVis;
+extern int curPos;
+extern uint16 cColor;
+extern int cTop;
+extern int cBottom;
+extern int cLeft;
+extern uint16 cOldX;
+extern uint16 cOldY;
+extern uint16 cAbove;
+extern uint16 cBelow;
+extern int lx;
+extern int ly;
+
+// Copies made before each callback call, read by calculateNewXY.
+extern u32 calc_chr;
+extern int calc_c_x;
+extern int calc_c_bx;
+extern int calc_x;
+extern int calc_border;
+extern int calc_tGetHeight;
+
+uint32 getSpriteWidthInternal(uint16* sprite);
+uint32 getSpriteHeightInternal(uint16* sprite);
+void dispCustomSpriteNormal(int x, int y, uint16* sprite, uint32 tc, uint32 colormask,
+                            uint16* bgFlag, uint max_X, uint max_Y);
+void dispCustomSpriteCompressed(int x, int y, uint16* sprite, uint32 tc, uint32 colormask,
+                                uint16* bgFlag, uint max_X, uint max_Y);
+int getVerticalBias(u32 c);
+
+// dispString for a buffer whose last writable row is lastRow: decorations,
+// highlight bands and the cursor bar never go below it. dispString itself
+// passes the bound it can derive from its arguments.
+int dispStringBounded(int x, int y, const void* inStr, uint16* buffer, uint32 enableClipping,
+                      int c_x, int c_y, int c_bx, int c_by, int lastRow);
+
+}  // namespace pane
+
+#endif
