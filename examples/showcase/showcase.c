@@ -1,0 +1,150 @@
+/* The libpane showcase: a DS program that tours the library on both screens.
+ * Written against <libpane.h> and <nds.h> only, so it builds for the DS too. */
+#include <nds.h>
+#include <libpane.h>
+#include <string.h>
+
+#include "showcase.h"
+
+#define ROCKET_TRANSPARENT 31775 /* magenta in the sprite's picture */
+#define RGB(r, g, b) ((uint16)((r) | ((g) << 5) | ((b) << 10)))
+
+const char* volatile showcase_snapshot;
+volatile int showcase_finished;
+
+static uint16 background[256 * 256];
+
+/* A dusk gradient with a faint grid, so transparency and refills show. */
+static void paintBackground(void) {
+  int x, y;
+  for (y = 0; y < 256; y++) {
+    for (x = 0; x < 256; x++) {
+      int shade = y < 192 ? y * 12 / 192 : 12;
+      uint16 c = RGB(2 + shade / 2, 4 + shade, 10 + shade);
+      if ((x % 32) == 0 || (y % 32) == 0) c = RGB(6 + shade / 2, 9 + shade, 15 + shade);
+      background[y * 256 + x] = c;
+    }
+  }
+}
+
+/* Strings are written into during layout, so each lives in a writable array. */
+static char title[] = "libpane";
+static char paragraph[] =
+    "Bitmap text that wraps at the last space that fits, with a highlighted "
+    "range and a text cursor. Tabs\tline up from column 0.";
+static char buttons[] = "Press \x01 or \x02, steer with \x05\x06\x0e\x0f, \x10 \x11 \x12 \x13";
+static char styled[] = "italic";
+static char struck[] = "struck";
+static char boxText[] = "A dialog box opens\nwith an animation.";
+static char subText[] =
+    "The sub screen has its own buffers: the same dialog boxes and text.\n\n"
+    "\x01 confirm   \x02 cancel";
+
+static void resetStyles(void) {
+  setBold(false);
+  setItalics(false);
+  setUnderline(false);
+  setStrikeThrough(false);
+  clearHighlight();
+  hideCursor();
+  setColor(RGB(31, 31, 31));
+}
+
+static void drawTitle(void) {
+  setColor(RGB(31, 28, 12));
+  setBold(true);
+  setUnderline(true);
+  fb_disableClipping();
+  fb_dispString(8, 4, title);
+  resetStyles();
+}
+
+static void drawParagraph(void) {
+  fb_setClipping(8, 24, 180, 120);
+  fb_enableClipping();
+  setHighlightColor(RGB(6, 10, 24));
+  setHighlight(35, 56);
+  setCursorProperties(RGB(31, 31, 0), -1, 1, 0);
+  setCursorPos(91);
+  showCursor();
+  fb_dispString(0, 0, paragraph);
+  resetStyles();
+  fb_setDefaultClipping();
+}
+
+static void drawStyles(void) {
+  fb_disableClipping();
+  fb_dispString(8, 124, buttons);
+  setItalics(true);
+  setColor(RGB(20, 31, 20));
+  fb_dispString(8, 142, styled);
+  setItalics(false);
+  setStrikeThrough(true);
+  setColor(RGB(31, 18, 18));
+  fb_dispString(60, 142, struck);
+  resetStyles();
+}
+
+static void drawSprites(void) {
+  fb_drawFilledRect(190, 24, 247, 117, RGB(20, 20, 28), RGB(4, 6, 12));
+  fb_dispSprite(203, 30, rocket_plain, ROCKET_TRANSPARENT);
+  fb_dispSprite(203, 76, rocket_packed, ROCKET_TRANSPARENT);
+}
+
+static void drawScene(void) {
+  drawTitle();
+  drawParagraph();
+  drawStyles();
+  drawSprites();
+}
+
+static void drawSubScreen(void) {
+  bg_setBGColor(RGB(3, 5, 9));
+  bg_setDialogBox(16, 24, 224, 120);
+  setColor(RGB(31, 31, 31));
+  bg_dispString(4, 4, subText);
+  bg_drawRect(16, 160, 239, 163, RGB(31, 28, 12));
+  bg_swapBuffers();
+}
+
+static void showFrames(int frames, const char* snapshot, int withBox) {
+  int i;
+  for (i = 0; i < frames; i++) {
+    drawScene();
+    if (withBox) {
+      fb_setDialogBox(40, 96, 176, 64);
+      setColor(RGB(31, 31, 31));
+      fb_dispString(2, 2, boxText);
+    }
+    if (i == frames - 1) showcase_snapshot = snapshot;
+    swiWaitForVBlank();
+    fb_swapBuffers();
+  }
+}
+
+int showcase_main(void) {
+  int orientation;
+  static const char* const turned[4] = {"orientation-0", "orientation-1", "orientation-2",
+                                        "orientation-3"};
+  fb_init();
+  bg_init();
+  paintBackground();
+  fb_setBG(background);
+  setFont(font_dejavu_sans_9);
+  resetStyles();
+  drawSubScreen();
+
+  showFrames(10, "scene", 0);
+  drawScene();
+  fb_dispAnimatedBox(40, 96, 176, 64, 2, 2, boxText);
+  swiWaitForVBlank();
+  fb_swapBuffers();
+  showFrames(10, "dialog", 1);
+  for (orientation = 1; orientation <= 4; orientation++) {
+    fb_setOrientation(orientation % 4);
+    showFrames(6, turned[orientation % 4], 1);
+  }
+  showcase_finished = 1;
+  for (;;) swiWaitForVBlank();
+  return 0;
+}
