@@ -1,0 +1,48 @@
+// The command-line mode: compresses a file or standard input to standard output or
+// a file, with the reports on standard error and the result as exit status.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace palsqueeze {
+
+enum ExitStatus {
+  kExitSuccess = 0,
+  kExitTooManyEntries = 1,  // refused: more than 256 palette entries
+  kExitFailure = 2,         // bad usage, unreadable input, unwritable output
+};
+
+class CommandLine {
+ public:
+  CommandLine(std::istream& in, std::ostream& out, std::ostream& err);
+
+  // Reads the arguments after the program name into the settings below; a usage
+  // error is reported by run().
+  void setArguments(const std::vector<std::string>& arguments);
+  void setInputPath(const std::string& path);   // "-" reads standard input
+  void setOutputPath(const std::string& path);  // empty writes standard output
+  void setShowHelp(bool showHelp);
+
+  // Runs one compression and returns the exit status. Nothing reaches standard
+  // output or the output file unless the compression succeeds.
+  int run();
+
+  static const char* usage();
+
+ private:
+  bool readInput(std::string& text);
+  bool writeOutput(const std::string& text);
+  int fail(const std::string& message, int status);
+
+  std::istream& in_;
+  std::ostream& out_;
+  std::ostream& err_;
+  std::string inputPath_;
+  std::string outputPath_;
+  std::string usageError_;
+  bool showHelp_ = false;
+};
+
+}  // namespace palsqueeze

@@ -1,0 +1,29 @@
+// Reading the C text of a plain sprite record: the declaration in front of the
+// first "{" and the values between that brace and the closing one.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace palsqueeze {
+
+struct SpriteText {
+  std::string declaration;          // text before the first "{", line ends as CR LF
+  std::vector<std::string> values;  // width - 1, height - 1, then the pixels, spaces trimmed
+};
+
+// Splits pasted array text into declaration and values. Comments are dropped, the
+// body ends at the first "}" or the second "{", and one trailing comma (which C
+// allows) adds no value. Nothing when the text has no "{".
+std::optional<SpriteText> readSpriteText(std::string_view text);
+
+// The text with every line end (CR LF, lone CR or lone LF) written as CR LF.
+std::string withCrLfLineEnds(std::string_view text);
+
+// The text with C comments removed: "//" up to the line end, "/*" up to "*/" (or the
+// end of the text) replaced by a space.
+std::string withoutComments(std::string_view text);
+
+}  // namespace palsqueeze

@@ -1,0 +1,114 @@
+// Form1 and its controls; every conversion step is the core's, the window only
+// shows the result and hands the text to the clipboard.
+#include "gui/compressor_window.h"
+
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/compressor.h"
+
+namespace palsqueeze {
+
+namespace {
+
+constexpr char kUnreadableTitle[] = "Cannot compress this text";
+
+QString fromCore(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CompressorWindow::CompressorWindow(QWidget* parent) : QWidget(parent) {
+  setObjectName("Form1");
+  setWindowTitle("palsqueeze");
+  buildControls();
+  hooks_ = desktopHooks();
+  connect(command1_, &QPushButton::clicked, this, [this] { compressText(); });
+}
+
+void CompressorWindow::buildControls() {
+  text1_ = new QPlainTextEdit(this);
+  text1_->setObjectName("Text1");
+  text1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text1_->setPlaceholderText("Paste the C array of a plain sprite here, then press Go!");
+
+  command1_ = new QPushButton("Go!", this);
+  command1_->setObjectName("Command1");
+
+  frame1_ = new QGroupBox("Pallate", this);
+  frame1_->setObjectName("Frame1");
+  list1_ = new QListWidget(frame1_);
+  list1_->setObjectName("List1");
+  list1_->setUniformItemSizes(true);
+  label1_ = new QLabel(frame1_);
+  label1_->setObjectName("Label1");
+  label2_ = new QLabel(frame1_);
+  label2_->setObjectName("Label2");
+
+  auto* frameLayout = new QVBoxLayout(frame1_);
+  frameLayout->addWidget(list1_, 1);
+  frameLayout->addWidget(label1_);
+  frameLayout->addWidget(label2_);
+
+  auto* side = new QVBoxLayout;
+  side->addWidget(command1_);
+  side->addWidget(frame1_, 1);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(text1_, 3);
+  layout->addLayout(side, 1);
+  resize(720, 420);
+}
+
+WindowHooks CompressorWindow::desktopHooks() {
+  WindowHooks hooks;
+  hooks.showWarning = [this](const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
+    box.exec();
+  };
+  hooks.putOnClipboard = [](const QString& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+  };
+  return hooks;
+}
+
+void CompressorWindow::setHooks(WindowHooks hooks) { hooks_ = std::move(hooks); }
+
+void CompressorWindow::compressText() {
+  const Result result = compress(text1_->toPlainText().toStdString());
+  list1_->clear();
+  QStringList entries;
+  entries.reserve(static_cast<qsizetype>(result.palette.size()));
+  for (const std::string& entry : result.palette) entries.append(fromCore(entry));
+  list1_->addItems(entries);
+  if (!result.sizeReport.empty()) label1_->setText(fromCore(result.sizeReport));
+
+  switch (result.status) {
+    case Status::Compressed:
+      hooks_.putOnClipboard(fromCore(result.output));
+      label2_->setText(fromCore(result.bitsReport));
+      text1_->clear();
+      break;
+    case Status::TooManyEntries:
+      hooks_.showWarning(kTooManyEntriesTitle, kTooManyEntriesMessage);
+      break;
+    case Status::Unreadable:
+      hooks_.showWarning(kUnreadableTitle, fromCore(result.problem));
+      break;
+  }
+}
+
+}  // namespace palsqueeze
