@@ -1,0 +1,27 @@
+# Script run by ctest: cmake --install into WORK_DIR/prefix, then configure,
+# build and run the consumer project against that prefix only.
+foreach(var BUILD_DIR CONSUMER_SOURCE WORK_DIR GENERATOR C_COMPILER CXX_COMPILER)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "install_check.cmake needs -D${var}=...")
+  endif()
+endforeach()
+
+set(prefix ${WORK_DIR}/prefix)
+set(consumer_build ${WORK_DIR}/consumer-build)
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+
+function(run step)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${step} failed (${rc}):\n${out}\n${err}")
+  endif()
+  message(STATUS "${step}: ok")
+endfunction()
+
+run("install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+run("configure consumer" ${CMAKE_COMMAND} -S ${CONSUMER_SOURCE} -B ${consumer_build}
+    -G ${GENERATOR} -DCMAKE_C_COMPILER=${C_COMPILER} -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
+    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
+run("build consumer" ${CMAKE_COMMAND} --build ${consumer_build} -j2)
+run("run consumer" ${consumer_build}/consumer)
