@@ -59,17 +59,14 @@ template <typename DrawRow>
 void walkRows(const Frame& f, uint16* buffer, DrawRow drawRow) {
   int rowStart = f.startColumn;
   int italicsCounter = 0;
-  for (int i = 0; i < f.rows; ++i) {
+  long rowOffset = static_cast<long>(f.y) * kRowPixels;  // element of column 0 in row y + i
+  for (int i = 0; i < f.rows; ++i, rowOffset += kRowPixels) {
     if (rowStart + f.width <= 0) return;  // row starts only move left
-    const int cy = f.y + i;
-    if (cy >= 0) {
+    if (f.y + i >= 0) {
       const int jBegin = rowStart < 0 ? -rowStart : 0;
       const int lastVisible = f.maxX - rowStart + 1;
       const int jEnd = lastVisible < f.width ? lastVisible : f.width;
-      if (jBegin < jEnd) {
-        uint16* dst = buffer + static_cast<long>(cy) * kRowPixels + (rowStart + jBegin);
-        drawRow(i, jBegin, jEnd, dst);
-      }
+      if (jBegin < jEnd) drawRow(i, jBegin, jEnd, buffer + rowOffset + rowStart + jBegin);
     }
     if (italicsCounter == f.jump) {
       --rowStart;
