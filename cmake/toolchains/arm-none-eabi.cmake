@@ -1,0 +1,49 @@
+# Cross-compiles for the DS's ARM9 (ARM946E-S, ARMv5TE, little-endian) with Debian's
+# bare-metal toolchain (gcc-arm-none-eabi, libnewlib-arm-none-eabi).
+#   cmake -S . -B build-ds --toolchain cmake/toolchains/arm-none-eabi.cmake -DPANE_PLATFORM=nds
+# PANE_DS_ARM=ON emits ARM code instead of Thumb. PANE_DS_SEMIHOSTING=ON links executables
+# with newlib's semihosting runtime and runs them through qemu-arm (the library's tests).
+set(CMAKE_SYSTEM_NAME Generic)
+set(CMAKE_SYSTEM_PROCESSOR arm)
+
+set(CMAKE_C_COMPILER arm-none-eabi-gcc)
+set(CMAKE_CXX_COMPILER arm-none-eabi-g++)
+set(CMAKE_ASM_COMPILER arm-none-eabi-gcc)
+
+# No DS executable links without a start-up runtime, so configure checks build archives.
+set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES PANE_DS_ARM PANE_DS_SEMIHOSTING)
+
+set(PANE_DS_ARM OFF CACHE BOOL "Build ARM-mode code for the ARM9 instead of Thumb")
+set(PANE_DS_SEMIHOSTING OFF CACHE BOOL "Link executables for qemu-arm with semihosting (tests)")
+
+if(PANE_DS_ARM)
+  set(_pane_ds_mode -marm)
+else()
+  set(_pane_ds_mode -mthumb)
+endif()
+set(_pane_ds_flags "-mcpu=arm946e-s ${_pane_ds_mode} -mthumb-interwork -ffunction-sections -fdata-sections")
+set(CMAKE_C_FLAGS_INIT "${_pane_ds_flags}")
+set(CMAKE_CXX_FLAGS_INIT "${_pane_ds_flags}")
+# DS code has no exceptions and no RTTI. Test executables run on newlib's full C++
+# runtime and may use both, like their host builds; the library and its platform
+# keep them off in any case (pane_set_embedded_flags).
+if(NOT PANE_DS_SEMIHOSTING)
+  string(APPEND CMAKE_CXX_FLAGS_INIT " -fno-exceptions -fno-rtti")
+endif()
+set(CMAKE_ASM_FLAGS_INIT "${_pane_ds_flags}")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--gc-sections")
+
+if(PANE_DS_SEMIHOSTING)
+  string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " --specs=rdimon.specs")
+  find_program(PANE_QEMU_ARM qemu-arm REQUIRED)
+  # No binfmt here: every run of an ARM executable goes through the emulator.
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${PANE_QEMU_ARM} -cpu arm946)
+endif()
+
+# Headers and libraries come from the toolchain's sysroot only; programs from the host.
+set(CMAKE_FIND_ROOT_PATH /usr/lib/arm-none-eabi)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
