@@ -1,7 +1,12 @@
 # One helper registers every test executable:
 #   pane_add_test(NAME glyphcore_tests SOURCES a_test.cpp b_test.cpp LIBS pane)
 # Each executable links GoogleTest's main and is discovered test by test.
-find_package(GTest REQUIRED)
+# A cross build (the ARM9 under qemu-arm) compiles GoogleTest from its sources.
+if(CMAKE_CROSSCOMPILING)
+  include(${PROJECT_SOURCE_DIR}/cmake/ds/googletest.cmake)
+else()
+  find_package(GTest REQUIRED)
+endif()
 include(GoogleTest)
 
 function(pane_add_test)
