@@ -1,0 +1,128 @@
+// The palsqueeze executable on the command line: output, reports, exit status, and
+// no output at all when a run fails.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "core/compressor.h"
+#include "sprite_texts.h"
+
+namespace {
+
+using palsqueeze_test::arrayText;
+using palsqueeze_test::pixelsWithDistinctValues;
+
+struct ToolRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+ToolRun runTool(const QStringList& arguments, const std::string& input = {}) {
+  QProcess process;
+  process.start(PALSQUEEZE_EXE, arguments);
+  EXPECT_TRUE(process.waitForStarted());
+  process.write(input.data(), static_cast<qint64>(input.size()));
+  process.closeWriteChannel();
+  EXPECT_TRUE(process.waitForFinished(30000));
+  return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+          process.readAllStandardError().toStdString()};
+}
+
+void writeFile(const QString& path, const std::string& text) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+std::string readFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("<none>");
+}
+
+const std::string kExample = "uint16 spr[] = " + arrayText(2, 2, {"31", "32767", "32767", "31"});
+const std::string kReports = "Sprite is 2 x 2.\nSprite takes up 1 bits per pixel.\n";
+
+class CommandLine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    writeFile(input, kExample);
+  }
+  QTemporaryDir dir;
+  QString input = dir.filePath("sprite.c");
+  QString output = dir.filePath("out.c");
+};
+
+TEST_F(CommandLine, WritesTheCompressedTextToStandardOutput) {
+  const std::string expected = palsqueeze::compress(kExample).output;
+  for (const ToolRun& run : {runTool({input}), runTool({"-"}, kExample)}) {
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(run.err, kReports);
+  }
+}
+
+TEST_F(CommandLine, WritesTheOutputFileOnlyOnSuccess) {
+  const ToolRun run = runTool({input, "-o", output});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, kReports);
+  EXPECT_EQ(readFile(output), palsqueeze::compress(kExample).output);
+
+  writeFile(input, arrayText(20, 20, pixelsWithDistinctValues(20, 20, 257)));
+  EXPECT_EQ(runTool({"-o", output, input}).status, 1);
+  EXPECT_EQ(readFile(output), palsqueeze::compress(kExample).output) << "a good file is kept";
+  const QString fresh = dir.filePath("fresh.c");
+  EXPECT_EQ(runTool({input, "-o", fresh}).status, 1);
+  EXPECT_FALSE(QFile::exists(fresh));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left";
+}
+
+TEST_F(CommandLine, RefusesTooManyEntriesWithStatusOne) {
+  const ToolRun run = runTool({"-"}, arrayText(20, 20, pixelsWithDistinctValues(20, 20, 257)));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find(palsqueeze::kTooManyEntriesMessage), std::string::npos) << run.err;
+}
+
+TEST_F(CommandLine, FailsWithStatusTwoAndNoOutput) {
+  struct Case {
+    QStringList arguments;
+    std::string input;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {{"-"}, "31, 32767, 32767, 31", "no \"{\""},
+      {{"-"}, "{ 5 }", "at least two values"},
+      {{"-"}, "{ w, 1, 5, 6, 7, 8 }", "width - 1"},
+      {{"-"}, "{ 1, 1, 5, 6, 7 }", "takes 4 pixel values"},
+      {{dir.filePath("missing.c")}, "", "cannot read"},
+      {{dir.path()}, "", "cannot read"},
+      {{"-o", output}, "", "no input"},
+      {{input, "-o"}, "", "-o needs a file name"},
+      {{input, input}, "", "only one input"},
+      {{"--frobnicate", input}, "", "unknown option --frobnicate"},
+      {{input, "-o", dir.filePath("no/such/dir/out.c")}, "", "cannot write"}};
+  for (const Case& c : cases) {
+    const ToolRun run = runTool(c.arguments, c.input);
+    const std::string what = c.arguments.join(' ').toStdString() + " <<< " + c.input;
+    EXPECT_EQ(run.status, 2) << what;
+    EXPECT_EQ(run.out, "") << what;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << what << " -> " << run.err;
+    EXPECT_FALSE(QFile::exists(output)) << what;
+  }
+}
+
+TEST_F(CommandLine, HelpDescribesTheUse) {
+  const ToolRun run = runTool({"--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("Usage: palsqueeze"), std::string::npos);
+  EXPECT_NE(run.out.find("-o OUTPUT"), std::string::npos);
+  EXPECT_EQ(run.err, "");
+}
+
+}  // namespace
