@@ -3,6 +3,7 @@
 // This executable links with malloc wrapped so that picture-sized blocks can fail.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <numeric>
 
@@ -50,6 +51,37 @@ TEST_F(BoxWithoutHeap, AnimationRunsAndLeavesThePictureAlone) {
   EXPECT_EQ(outline(), expected);
   EXPECT_EQ(hostDmaCopyCount(), 0u);
   EXPECT_EQ(rec.picture, picture);
+}
+
+struct Screen {
+  const char* name;
+  void (*setBG)(uint16*);
+  uint16* (*returnFrameBuffer)();
+  void (*dispAnimatedBox)(int, int, int, int, int, int, const void*);
+  unsigned dmaPerSwap;  // the sub screen shows its back buffer by DMA
+};
+
+TEST_F(BoxWithoutHeap, ScreensKeepTheirPictureAndStillAnimate) {
+  const Screen screens[] = {
+      {"main", fb_setBG, fb_returnFrameBuffer, fb_dispAnimatedBox, 0},
+      {"sub", bg_setBG, bg_returnFrameBuffer, bg_dispAnimatedBox, 1},
+  };
+  std::vector<uint16_t> picture(256 * 256);
+  std::iota(picture.begin(), picture.end(), uint16_t{0x8000});
+  for (const Screen& screen : screens) {
+    SCOPED_TRACE(screen.name);
+    failPictureBlocks = false;
+    hostReset();
+    fb_init();
+    bg_init();
+    screen.setBG(picture.data());
+    failPictureBlocks = true;
+    screen.dispAnimatedBox(10, 20, 200, 100, 0, 0, "");
+    EXPECT_EQ(hostVBlankCount(), 12u);
+    EXPECT_EQ(hostDmaCopyCount(), 12 * screen.dmaPerSwap) << "no picture copies";
+    ASSERT_NE(screen.returnFrameBuffer(), nullptr);
+    EXPECT_TRUE(std::equal(picture.begin(), picture.end(), screen.returnFrameBuffer()));
+  }
 }
 
 }  // namespace
