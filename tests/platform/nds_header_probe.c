@@ -1,0 +1,19 @@
+/* Compiled as C: the platform headers and the public header together, used
+ * through the libnds names as a C program would. */
+#include <libpane.h>
+#include <nds.h>
+#include <nds/host.h>
+
+int pane_probe_nds_header_from_c(void) {
+  u16 halfwords[2] = {0x1234, 0x5678};
+  uint16 copy[2] = {0, 0};
+  hostReset();
+  DISPLAY_CR = MODE_5_2D | DISPLAY_BG2_ACTIVE;
+  vramSetBankA(VRAM_A_MAIN_BG);
+  BG2_XDX = -256;
+  BG2_CX = 191 << 8;
+  dmaCopy(halfwords, copy, sizeof copy);
+  swiWaitForVBlank();
+  return DISPLAY_CR == 0x10405u && VRAM_A_CR == 0x81 && BG2_XDX == -256 && copy[1] == 0x5678 &&
+         hostDmaCopyCount() == 1 && hostVBlankCount() == 1;
+}
