@@ -1,0 +1,64 @@
+// The layout pass of dispString: walks the string with the line-breaking rules
+// and leaves a wrap mark on every space where a line must break, tracking line
+// tops only to know when the text has left the box.
+#include "glyphcore/text_layout.h"
+#include "glyphcore/text_render.h"
+
+namespace pane::text {
+
+namespace {
+
+// Line ends below the box are still laid out for a while, since row-up codes
+// may bring the text back.
+constexpr int kLineEndsBelowBox = 15;
+
+int larger(int a, int b) { return a > b ? a : b; }
+
+bool layoutCallbackStops(int index, uint8 c, int penX, int top) {
+  if (!twoPass || !callbackEnabled || callbackFunction == nullptr) return false;
+  return callbackFunction(index, c, 1, penX, top) == -1;
+}
+
+}  // namespace
+
+LayoutOutcome runLayoutPass(const TextFrame& f) {
+  LineBreaker breaker(f.font, f.x + f.c_x, f.lineStart, f.c_bx);
+  Pen pen{f.x + f.c_x, f.y + f.c_y, f.spaceHeight};
+  int endsBelow = 0;
+  int i = 0;
+  while (f.str[i] != kEndOfString) {
+    const uint8 c = f.str[i];
+    if (layoutCallbackStops(i, c, breaker.penX(), pen.top)) return {true, i, blockHeight(f, pen)};
+    pen.h = larger(pen.h, glyphHeight(f.font, c));
+
+    const ByteEffect effect = breaker.take(c);
+    if (effect == ByteEffect::LineEnd) {
+      pen.top += pen.h + kLineGap;
+      if (pen.top >= f.c_by && ++endsBelow > kLineEndsBelowBox) break;
+      pen.h = f.spaceHeight;
+    } else if (effect == ByteEffect::RowUp) {
+      pen.top -= 1;
+    } else if (effect == ByteEffect::RowDown) {
+      pen.top += 1;
+      if (pen.top >= f.c_by) break;
+    }
+
+    const Break b = breaker.settle(f.str, &i);
+    if (b == Break::AtSpace) continue;  // the mark is taken next, as a line end
+    if (b == Break::BeforeByte) {
+      pen.top += pen.h + kLineGap;
+      if (pen.top >= f.c_by) break;
+      pen.h = larger(f.spaceHeight, glyphHeight(f.font, c));
+    }
+    ++i;
+  }
+  return {false, i, 0};
+}
+
+void restoreWrapMarks(uint8* str, int from, int to) {
+  for (int i = from; i <= to && str[i] != kEndOfString; ++i) {
+    if (str[i] == kWrapMark) str[i] = kSpace;
+  }
+}
+
+}  // namespace pane::text

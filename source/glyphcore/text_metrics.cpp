@@ -1,0 +1,45 @@
+// Measuring text without drawing it: one character's width and height, the
+// line pitch of the current font and the width of a string's first line.
+#include "glyphcore/text_font.h"
+
+using namespace pane;
+using namespace pane::text;
+
+extern "C" {
+
+// The metrics of the current font read 0 while no font is set.
+uint32 getCharWidth(u32 toDisp) {
+  if (currentFont == nullptr) return 0;
+  return static_cast<uint32>(glyphWidth(currentFont, toDisp));
+}
+
+// Width falls back to the replacement glyph, height to the space.
+uint32 getCharHeight(u32 chr) {
+  if (currentFont == nullptr) return 0;
+  return static_cast<uint32>(glyphHeight(currentFont, chr));
+}
+
+uint32 getFontHeight(void) {
+  if (currentFont == nullptr) return 0;
+  return static_cast<uint32>(spaceHeight(currentFont) + kLineGap);
+}
+
+// Tabs and row moves have no width here; the first line end stops the walk.
+int getStringWidth(const void* inStr, uint16** FP) {
+  if (FP == nullptr || inStr == nullptr) return 0;
+  int width = 0;
+  for (const uint8* s = static_cast<const uint8*>(inStr); *s != kEndOfString; ++s) {
+    const uint8 c = *s;
+    if (isLineEnd(c)) break;
+    if (c == kBell) {
+      width += 1;
+    } else if (c == kBackspace) {
+      width -= 1;
+    } else if (c != kTab && c != kRowUp && c != kRowDown) {
+      width += glyphWidth(FP, c);
+    }
+  }
+  return width;
+}
+
+}  // extern "C"

@@ -1,0 +1,215 @@
+// The string renderer: dispChar, and dispString's frame and drawing pass. The
+// drawing pass walks the characters once, moving the pen, breaking words that
+// do not fit, drawing glyphs and decorations and driving the cursor and the
+// callback; wrap marks left by the layout pass end lines like line feeds.
+#include "glyphcore/text_layout.h"
+#include "glyphcore/text_render.h"
+
+namespace pane::text {
+
+namespace {
+
+constexpr int kScreenRows = 192;  // bottom limit of text drawn without clipping
+constexpr uint kLastColumn = 255;
+
+int larger(int a, int b) { return a > b ? a : b; }
+int smaller(int a, int b) { return a < b ? a : b; }
+
+// The pen after one character, and whether the text stops there because the
+// next line would start at or below the bottom limit.
+struct Move {
+  bool stop;
+  int nx;
+  int ny;
+};
+
+Move endLine(const TextFrame& f, int i, uint8 c, Pen& pen, CursorSearch& search) {
+  noteLineEnd(search, i, pen);
+  const Move m{false, f.lineStart, pen.top + pen.h + kLineGap};
+  if (m.ny >= f.bottomLimit) return {true, m.nx, m.ny};
+  pen.h = f.spaceHeight;
+  if (c == kWrapMark) f.str[i] = kSpace;
+  return m;
+}
+
+Move drawTab(const TextFrame& f, int i, const Pen& pen) {
+  const int nx = tabStopAfter(pen.x, tabDistance(f.font));
+  if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, nx - 1);
+  return {false, nx, pen.top};
+}
+
+Move drawSpace(const TextFrame& f, int i, const Pen& pen) {
+  const int w = glyphWidth(f.font, kSpace);
+  if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, pen.x + w - 1);
+  drawCharacterLines(f, pen.top, pen.x, w + 1);
+  return {false, pen.x + w, pen.top};
+}
+
+// A printable character that does not fit before the right limit first moves
+// the pen to the next line; bold draws the glyph again one column right
+// without widening the advance.
+Move drawPrintable(const TextFrame& f, int i, uint8 c, Pen& pen, CursorSearch& search) {
+  const u32 shown = shownGlyph(f.font, c);
+  const int w = glyphWidth(f.font, c);
+  if (f.clipping && runsPast(pen.x + w, f.c_bx)) {
+    noteLineEnd(search, i, pen);
+    pen.x = f.lineStart;
+    pen.top += pen.h + kLineGap;
+    if (pen.top >= f.bottomLimit) return {true, pen.x, pen.top};
+    pen.h = larger(f.spaceHeight, glyphHeight(f.font, shown));
+  }
+  if (f.buffer != nullptr) {
+    const uint rowEnd = static_cast<uint>(f.glyphRowEnd);
+    if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, pen.x + w - 1);
+    drawGlyph(f.font, pen.x, pen.top, shown, f.buffer, kLastColumn, rowEnd);
+    if (bold && shown != kUnboldedGlyph) {
+      drawGlyph(f.font, pen.x + 1, pen.top, shown, f.buffer, kLastColumn, rowEnd);
+    }
+    drawCharacterLines(f, pen.top, pen.x, w + 1);
+  }
+  return {false, pen.x + w, pen.top};
+}
+
+Move drawCharacter(const TextFrame& f, int i, uint8 c, Pen& pen, CursorSearch& search) {
+  switch (c) {
+    case kBell:
+      return {false, pen.x + 1, pen.top};
+    case kBackspace:
+      return {false, pen.x - 1, pen.top};
+    case kTab:
+      return drawTab(f, i, pen);
+    case kLineFeed:
+    case kReturn:
+    case kWrapMark:
+      return endLine(f, i, c, pen, search);
+    case kRowUp:
+      return {false, pen.x, pen.top - 1};
+    case kRowDown:
+      return {pen.top + 1 >= f.bottomLimit, pen.x, pen.top + 1};
+    case kSpace:
+      return drawSpace(f, i, pen);
+    default:
+      return drawPrintable(f, i, c, pen, search);
+  }
+}
+
+// Outcome of the drawing pass: the index it ended at (the string's length when
+// every character was handled) and whether the callback stopped it there.
+struct DrawOutcome {
+  int end;
+  bool callbackStopped;
+};
+
+// Leaves `pen` where the text ends: after the last character, at the start of
+// the line that was not started, or before the character the callback stopped.
+DrawOutcome runDrawingPass(const TextFrame& f, Pen& pen, CursorSearch& search) {
+  int i = 0;
+  for (; f.str[i] != kEndOfString; ++i) {
+    const uint8 c = f.str[i];
+    if (drawingCallbackStops(f, i, c, pen)) return {i, true};
+    const int charHeight = glyphHeight(f.font, c);
+    pen.h = larger(pen.h, charHeight);
+    italicJump = charHeight / 3;
+
+    const Move m = drawCharacter(f, i, c, pen, search);
+    if (m.stop) {
+      pen.x = m.nx;
+      pen.top = m.ny;
+      return {i, false};
+    }
+    lx = m.nx;
+    ly = m.ny;
+    trackCursor(search, f, i, pen, m.nx, m.ny, pen.h);
+    pen.x = m.nx;
+    pen.top = m.ny;
+  }
+  return {i, false};
+}
+
+TextFrame makeFrame(int x, int y, const void* inStr, uint16* buffer, uint32 enableClipping,
+                    int c_x, int c_y, int c_bx, int c_by, int lastRow) {
+  TextFrame f;
+  f.str = static_cast<uint8*>(const_cast<void*>(inStr));
+  f.buffer = buffer;
+  f.font = currentFont;
+  f.x = x;
+  f.y = y;
+  f.c_x = c_x;
+  f.c_y = c_y;
+  f.c_bx = c_bx;
+  f.c_by = c_by;
+  f.clipping = enableClipping != 0;
+  f.lineStart = lineStartColumn(x, c_x, border);
+  f.bottomLimit = f.clipping ? c_by : kScreenRows;
+  f.decorationRows = smaller(c_by, lastRow);
+  f.glyphRowEnd = lastRow < c_by ? lastRow + 1 : c_by;
+  f.spaceHeight = spaceHeight(currentFont);
+  f.underlineOffset = underlineOffset(currentFont);
+  return f;
+}
+
+
+// Runs the layout pass (with clipping), the drawing pass, puts the string back
+// and finishes the cursor. A callback stop returns at once, but the wrap marks
+// it leaves are turned back into spaces first.
+int renderString(const TextFrame& f) {
+  int layoutEnd = 0;
+  if (f.clipping) {
+    const LayoutOutcome layout = runLayoutPass(f);
+    if (layout.stopped) {
+      restoreWrapMarks(f.str, 0, layout.end);
+      return layout.height;
+    }
+    layoutEnd = layout.end;
+  }
+
+  Pen pen{f.x + f.c_x, f.y + f.c_y, f.spaceHeight};
+  CursorSearch search;
+  const DrawOutcome drawn = runDrawingPass(f, pen, search);
+  restoreWrapMarks(f.str, drawn.end, layoutEnd);
+  if (!drawn.callbackStopped) finishCursor(search, f, drawn.end, pen);
+  return blockHeight(f, pen);
+}
+
+}  // namespace
+
+void drawGlyph(uint16** font, int x, int y, u32 chr, uint16* buffer, uint maxX, uint maxY) {
+  if (font == nullptr || buffer == nullptr) return;
+  chr = shownGlyph(font, chr);
+  uint16* glyph = font[chr];
+  if (glyph == nullptr || chr == kSpace) return;
+  // Glyphs below 32 are pictures in their own colours; the rest take the font colour.
+  const uint32 mask = chr < kSpace ? 0xFFFFu : fontColor;
+  dispCustomSprite(x, y + verticalBias(font, chr), glyph, transparentValue(font), mask, buffer,
+                   maxX, maxY);
+}
+
+}  // namespace pane::text
+
+namespace pane {
+
+int dispStringBounded(int x, int y, const void* inStr, uint16* buffer, uint32 enableClipping,
+                      int c_x, int c_y, int c_bx, int c_by, int lastRow) {
+  if (currentFont == nullptr || inStr == nullptr) return 0;
+  return text::renderString(
+      text::makeFrame(x, y, inStr, buffer, enableClipping, c_x, c_y, c_bx, c_by, lastRow));
+}
+
+}  // namespace pane
+
+using namespace pane;
+
+extern "C" {
+
+void dispChar(int x, int y, u32 chr, uint16* buffer, uint max_X, uint max_Y) {
+  text::drawGlyph(currentFont, x, y, chr, buffer, max_X, max_Y);
+}
+
+// The caller's buffer is taken to reach row c_by: glyphs stop above it, while
+// bands, lines and the cursor bar may fill it.
+int dispString(int x, int y, const void* inStr, uint16* buffer, uint32 enableClipping, int c_x,
+               int c_y, int c_bx, int c_by) {
+  return dispStringBounded(x, y, inStr, buffer, enableClipping, c_x, c_y, c_bx, c_by, c_by);
+}
+
+}  // extern "C"

@@ -1,0 +1,73 @@
+// getWrapPoints: the line starts of a string laid out in a box, as a list on
+// the C heap that belongs to the caller.
+#include <stdlib.h>
+
+#include "glyphcore/text_layout.h"
+#include "glyphcore/wrap_points.h"
+
+namespace pane::text {
+
+void* (*wrapListRealloc)(void* block, size_t bytes) = realloc;
+
+namespace {
+
+// Grows the list by one entry; on failure the list stays as it was.
+bool appendPoint(int** pts, uint* count, int index) {
+  void* grown = wrapListRealloc(*pts, (*count + 1) * sizeof(int));
+  if (grown == nullptr) return false;
+  *pts = static_cast<int*>(grown);
+  (*pts)[(*count)++] = index;
+  return true;
+}
+
+// Walks the string with the line-breaking rules and appends every line start.
+// Each wrap mark lives only until the walk takes it as a line end, so the string
+// is whole again when the walk ends, early or not. A list that cannot grow ends
+// the walk with the lines found so far.
+void collectLineStarts(uint8* str, LineBreaker& breaker, int** pts, uint* count) {
+  int i = 0;
+  while (str[i] != kEndOfString) {
+    const uint8 c = str[i];
+    if (breaker.take(c) == ByteEffect::LineEnd) {
+      if (c == kWrapMark) str[i] = kSpace;
+      if (!appendPoint(pts, count, i + 1)) return;
+    }
+    const Break b = breaker.settle(str, &i);
+    if (b == Break::AtSpace) continue;
+    if (b == Break::BeforeByte && !appendPoint(pts, count, i)) return;
+    ++i;
+  }
+}
+
+}  // namespace
+}  // namespace pane::text
+
+using namespace pane;
+using namespace pane::text;
+
+extern "C" {
+
+// y, c_y and c_by are taken for symmetry with dispString: line starts do not
+// depend on them. *pts is always left null or pointing at a live list.
+uint getWrapPoints(int x, int y, const void* inStr, int c_x, int c_y, int c_bx, int c_by,
+                   int** pts, uint16** FP) {
+  (void)y;
+  (void)c_y;
+  (void)c_by;
+  if (pts == nullptr) return 0;
+  free(*pts);
+  *pts = nullptr;
+  if (FP == nullptr) return 0;
+
+  uint count = 0;
+  if (!appendPoint(pts, &count, 0)) return 0;
+  if (inStr == nullptr) return count;
+
+  // The string is the caller's and must be writable: wrap marks come and go in it.
+  uint8* str = static_cast<uint8*>(const_cast<void*>(inStr));
+  LineBreaker breaker(FP, x + c_x, lineStartColumn(x, c_x, border), c_bx);
+  collectLineStarts(str, breaker, pts, &count);
+  return count;
+}
+
+}  // extern "C"

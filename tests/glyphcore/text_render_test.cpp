@@ -1,0 +1,217 @@
+// The string renderer: layout, glyph placement, control codes, styles,
+// decorations and the limits it never writes past. Glyphs are 6x8 unless a
+// test says otherwise.
+#include "text_fixture.h"
+
+namespace pane_test {
+namespace {
+
+using TextRender = TextTest;
+
+std::string run(char c, int n) { return std::string(static_cast<size_t>(n), c); }
+
+TEST_F(TextRender, BlockHeightCountsEachLineAtItsTallestGlyph) {
+  font.glyph('T', 6, 14);
+  setFont(font.table());
+  struct Case {
+    const char* text;
+    int height;
+  };
+  const Case cases[] = {
+      {"", 8}, {"ab", 8}, {"aTb", 14}, {"ab\ncd", 18}, {"aT\nb", 24}, {"abc def", 18},
+  };
+  for (const Case& c : cases) {
+    std::string drawn = c.text, measured = c.text;
+    EXPECT_EQ(draw(drawn, 0, 0, true, 0, 0, 41, 256), c.height) << c.text;
+    EXPECT_EQ(dispString(0, 0, measured.data(), nullptr, 1, 0, 0, 41, 256), c.height) << c.text;
+  }
+  font.glyph(' ', 6, 10);
+  setFont(font.table());
+  std::string s = "ab";
+  EXPECT_EQ(dispString(0, 0, s.data(), nullptr, 0, 0, 0, 255, 256), 10) << "space taller than letters";
+}
+
+TEST_F(TextRender, NullBufferDrawsNothing) {
+  std::string s = "ab\ncd";
+  EXPECT_EQ(dispString(0, 0, s.data(), nullptr, 1, 0, 0, 100, 256), 18);
+  EXPECT_EQ(getLastX(), 12);
+  EXPECT_EQ(getLastY(), 10);
+  EXPECT_EQ(canvas.countNot(0), 0);
+}
+
+TEST_F(TextRender, WrapsAfterLastFittingSpaceAndLeavesStringAsItWas) {
+  std::string s = "abc def";
+  EXPECT_EQ(draw(s, 0, 0, true, 0, 0, 41, 256), 18);
+  EXPECT_EQ(s, "abc def");
+  EXPECT_EQ(rowAt(0), run('#', 18) + run('.', 14));
+  EXPECT_EQ(rowAt(10), run('#', 18) + run('.', 14));
+}
+
+TEST_F(TextRender, WordWiderThanBoxBreaksBeforeFirstCharacterThatDoesNotFit) {
+  std::string s = "abcdefgh";
+  EXPECT_EQ(draw(s, 0, 0, true, 0, 0, 24, 256), 18);
+  EXPECT_EQ(rowAt(0), run('#', 24) + run('.', 8));
+  EXPECT_EQ(rowAt(10), run('#', 24) + run('.', 8));
+}
+
+// T is 14 rows high: it counts in the line it breaks away from, so the next
+// line starts at 0 + 14 + 2.
+TEST_F(TextRender, TallGlyphMovedByForcedBreakCountsInTheLineItLeft) {
+  font.glyph('T', 6, 14);
+  setFont(font.table());
+  std::string s = "abcdT";
+  EXPECT_EQ(draw(s, 0, 0, true, 0, 0, 24, 256), 30);
+  EXPECT_EQ(rowAt(15), run('.', 32));
+  EXPECT_EQ(rowAt(16), run('#', 6) + run('.', 26));
+
+  std::string grown = "aT\nb";
+  EXPECT_EQ(draw(grown, 0, 100, false, 0, 0, 255, 256), 24);
+  EXPECT_EQ(columnAt(0, 114, 3), "..#");
+}
+
+TEST_F(TextRender, BottomLimitStopsTheText) {
+  std::string s = "a\nb\nc";
+  // Clipping: the third line would start at c_by.
+  EXPECT_EQ(draw(s, 0, 0, true, 0, 0, 100, 20), 28);
+  EXPECT_EQ(columnAt(0, 9, 13), ".########....");
+  EXPECT_EQ(getLastX(), 6);
+  EXPECT_EQ(getLastY(), 10);
+  // Without clipping the limit is row 192, whatever c_by says.
+  EXPECT_EQ(draw(s, 0, 174, false, 0, 0, 100, 256), 28);
+  EXPECT_EQ(columnAt(0, 190, 8), "##......");
+  // Glyph rows at or below c_by are cut.
+  std::string cut = "a\nb";
+  EXPECT_EQ(draw(cut, 50, 0, true, 0, 0, 100, 14), 18);
+  EXPECT_EQ(columnAt(50, 12, 4), "##..");
+}
+
+TEST_F(TextRender, WrapMarkInInputEndsALineAndComesBackAsSpace) {
+  std::string s = "ab\x1b" "cd";
+  EXPECT_EQ(drawFree(s, 0, 0), 18);
+  EXPECT_EQ(rowAt(10), run('#', 12) + run('.', 20));
+  EXPECT_EQ(s, "ab cd");
+}
+
+TEST_F(TextRender, RowCodesMoveTheLineTopByOneRow) {
+  std::string down = "a\x0c\x0c" "b", up = "a\x0b" "b";
+  drawFree(down, 0, 0);
+  EXPECT_EQ(columnAt(6, 0, 3), "..#");
+  drawFree(up, 0, 50);
+  EXPECT_EQ(columnAt(6, 48, 3), ".##");
+}
+
+TEST_F(TextRender, BoldDrawsGlyphsTwiceExceptTheMiddleDot) {
+  setBold(true);
+  std::string letter = "a ", dot = "\xB7 ", pair = "ab";
+  drawFree(letter, 0, 0);
+  drawFree(dot, 0, 20);
+  drawFree(pair, 0, 40);
+  EXPECT_EQ(rowAt(0, 0, 8), "#######.");
+  EXPECT_EQ(rowAt(20, 0, 8), "######..");
+  EXPECT_EQ(rowAt(40, 0, 14), run('#', 13) + ".") << "bold does not widen the advance";
+}
+
+TEST_F(TextRender, SpecialGlyphsKeepTheirColoursAndMissingOnesShowReplacement) {
+  font.special(1, 4, 4).none('~').glyph('?', 3, 8);
+  setFont(font.table());
+  std::string s = "\x01~";
+  drawFree(s, 0, 0);
+  EXPECT_EQ(rowAt(0, 0, 8), "ssss###.");
+}
+
+TEST_F(TextRender, VerticalBiasMovesOneCharacter) {
+  font.bias('g', 2).bias('q', -2);
+  setFont(font.table());
+  std::string s = "gqa";
+  drawFree(s, 0, 20);
+  EXPECT_EQ(columnAt(0, 20, 11), "..########.");
+  EXPECT_EQ(columnAt(6, 17, 11), ".########..");
+  EXPECT_EQ(columnAt(12, 19, 10), ".########.");
+}
+
+// The tab from column 10 reaches 25 (tab stops count from column 0), and the
+// highlighted tab's band covers its whole advance.
+TEST_F(TextRender, TabsStopAtColumnsOfTheBufferWithHighlightOverTheAdvance) {
+  font.tab(25);
+  setFont(font.table());
+  setHighlight(0, 1);
+  std::string s = "\ta";
+  draw(s, 0, 0, false, 10, 0, 255, 256);
+  EXPECT_EQ(rowAt(0, 0, 34), run('.', 10) + run('=', 15) + run('#', 6) + "...");
+  std::string fromZero = "\ta";
+  draw(fromZero, 0, 30, false, 0, 0, 255, 256);
+  EXPECT_EQ(rowAt(30, 24, 8), "=######.");
+}
+
+// Underline offset 10, line top 50: band 50..61, strike-through 56, underline
+// 60; lines are one pixel longer than the advance.
+TEST_F(TextRender, DecorationRowsFollowTheUnderlineOffset) {
+  font.underline(10);
+  setFont(font.table());
+  setUnderline(true);
+  setStrikeThrough(true);
+  setHighlight(0, 1);
+  std::string s = " ";
+  drawFree(s, 0, 50);
+  EXPECT_EQ(columnAt(0, 49, 14), ".======#===#=.");
+  EXPECT_EQ(rowAt(60, 0, 8), "#######.");
+  EXPECT_EQ(rowAt(61, 0, 8), "======..");
+}
+
+// Text drawn from column -10 with clipping on lays out the same in both
+// passes as in getWrapPoints: "gh" starts the second line.
+TEST_F(TextRender, PenLeftOfColumnZeroWrapsAsTheWrapPointsSay) {
+  std::string s = "abc def gh";
+  int* pts = nullptr;
+  ASSERT_EQ(getWrapPoints(-10, 0, s.data(), 0, 0, 41, 256, &pts, font.table()), 2u);
+  EXPECT_EQ(pts[1], 8);
+  free(pts);
+  EXPECT_EQ(draw(s, -10, 0, true, 0, 0, 41, 256), 18);
+  EXPECT_EQ(rowAt(0, 0, 10), "########..");
+  EXPECT_EQ(rowAt(10, 0, 4), "##..");
+}
+
+TEST_F(TextRender, DecorationsAndCursorNeverLeaveTheBuffer) {
+  font.underline(10);
+  setFont(font.table());
+  setUnderline(true);
+  setStrikeThrough(true);
+  setHighlight(0, 1000);
+  showCursor();
+
+  // Backspaces take the pen to column -3: nothing lands at the end of the row above.
+  std::string left = "\b\b\b a";
+  setCursorPos(3);
+  drawFree(left, 0, 20);
+  EXPECT_EQ(pixels(253, 19, 3, 13), run('.', 39));
+  EXPECT_EQ(rowAt(31, 0, 10), "=========.");
+
+  // Fifty glyphs run to column 300: nothing wraps into the next row.
+  std::string right = run('a', 50);
+  setCursorPos(50);
+  drawFree(right, 0, 100);
+  EXPECT_EQ(rowAt(110, 250, 6), run('#', 6));
+  EXPECT_EQ(rowAt(112, 0, 32), run('.', 32));
+
+  // A 256-row buffer whose box reaches row 256.
+  std::string bottom = "a";
+  setCursorPos(0);
+  pane::dispStringBounded(0, 250, bottom.data(), canvas.data(), 1, 0, 0, 255, 256, 255);
+  EXPECT_EQ(columnAt(0, 249, 7), "|||||||");
+  EXPECT_EQ(columnAt(1, 249, 7), ".######") << "the glyph lies on the band";
+  EXPECT_TRUE(canvas.guardsIntact());
+}
+
+// lastRow bounds what is written, never the layout or the result.
+TEST_F(TextRender, BoundedRenderingCutsRowsButMeasuresTheSame) {
+  setUnderline(true);
+  std::string s = "ab\ncd";
+  const int bounded =
+      pane::dispStringBounded(0, 95, s.data(), canvas.data(), 1, 0, 0, 255, 256, 100);
+  EXPECT_EQ(bounded, dispString(0, 95, s.data(), nullptr, 1, 0, 0, 255, 256));
+  EXPECT_EQ(columnAt(0, 99, 3), "##.");
+  EXPECT_EQ(canvas.countNot(0), 12 * 6);
+}
+
+}  // namespace
+}  // namespace pane_test
