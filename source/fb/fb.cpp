@@ -1,0 +1,157 @@
+// The main-screen framebuffer: two 256 x 256 direct-colour bitmap layers of
+// the main engine (BG2 on VRAM bank A, BG3 on bank B), the page flip with its
+// refill rules, the orientation, and the fb_ operations of the public header.
+#include <nds.h>
+
+#include "fb/screen.h"
+
+using pane::Screen;
+
+namespace {
+
+// Display control: graphics display, background mode 5, BG2 and BG3 on.
+constexpr u32 kDisplayMode5Bg2Bg3 = 0x00010C05;
+// Background control: 256 x 256 direct-colour bitmap (0x4084), bitmap base in
+// 16 KB units from bit 8, priority in bits 0-1; priority 2 lies in front of 3.
+constexpr u16 kBankALayerFront = 0x4086;
+constexpr u16 kBankALayerBehind = 0x4087;
+constexpr u16 kBankBLayerFront = 0x4886;
+constexpr u16 kBankBLayerBehind = 0x4887;
+
+// Affine parameters: 8.8 fixed point rates, 20.8 fixed point reference point.
+struct AffineSetting {
+  int16 xdx, xdy, ydx, ydy;
+  s32 cx, cy;
+};
+
+constexpr int16 kOne = 1 << 8;
+constexpr AffineSetting kOrientations[4] = {
+    {kOne, 0, 0, kOne, 0, 0},                        // as drawn
+    {0, -kOne, kOne, 0, 191 << 8, 0},                // quarter turn counter-clockwise
+    {-kOne, 0, 0, -kOne, 255 << 8, 191 << 8},        // half turn
+    {0, kOne, -kOne, 0, 0, 255 << 8},                // quarter turn clockwise
+};
+
+Screen fbScreen;
+int buffers;
+int fb_orientation;
+
+uint16* bankA() { return BG_GFX; }
+uint16* bankB() { return BG_GFX + pane::kBufferPixels; }
+
+void writeAffine(const AffineSetting& setting) {
+  BG2_XDX = setting.xdx;
+  BG2_XDY = setting.xdy;
+  BG2_YDX = setting.ydx;
+  BG2_YDY = setting.ydy;
+  BG2_CX = setting.cx;
+  BG2_CY = setting.cy;
+  BG3_XDX = setting.xdx;
+  BG3_XDY = setting.xdy;
+  BG3_YDX = setting.ydx;
+  BG3_YDY = setting.ydy;
+  BG3_CX = setting.cx;
+  BG3_CY = setting.cy;
+}
+
+// Page 0 shows bank A in front of bank B, page 1 the reverse; only the two
+// layers' priorities change.
+void showPage(int page) {
+  buffers = page;
+  BG2_CR = page == 0 ? kBankALayerFront : kBankALayerBehind;
+  BG3_CR = page == 0 ? kBankBLayerBehind : kBankBLayerFront;
+  fbScreen.framebuffer1 = page == 0 ? bankA() : bankB();
+  fbScreen.framebuffer2 = page == 0 ? bankB() : bankA();
+}
+
+}  // namespace
+
+extern "C" {
+
+void fb_init(void) {
+  DISPLAY_CR = kDisplayMode5Bg2Bg3;
+  vramSetBankA(VRAM_A_MAIN_BG);
+  vramSetBankB(VRAM_B_MAIN_BG_0x06020000);
+  fb_orientation = 0;
+  showPage(0);
+  writeAffine(kOrientations[0]);
+  pane::fillBufferWords(fbScreen.framebuffer1, 0);
+  pane::fillBufferWords(fbScreen.framebuffer2, 0);
+  pane::resetScreenState(fbScreen);
+  fbScreen.enabled = true;
+}
+
+// Flips, then refills the new back buffer by the first rule that applies:
+// keep the shown frame, leave it alone, or the background picture or colour.
+void fb_swapBuffers(void) {
+  if (!fbScreen.enabled) return;
+  showPage(buffers == 0 ? 1 : 0);
+  if (libPANE_bgPreserve) {
+    pane::copyBufferWords(fbScreen.framebuffer2, fbScreen.framebuffer1);
+  } else if (!libPANE_bgDisabled) {
+    pane::refillBackBuffer(fbScreen);
+  }
+  pane::screenSetDefaultClipping(fbScreen);
+  libPANE_bgPreserve = false;
+  libPANE_bgDisabled = false;
+}
+
+uint16* fb_backBuffer(void) { return fbScreen.enabled ? fbScreen.framebuffer2 : nullptr; }
+
+uint16* fb_returnFrameBuffer(void) { return fbScreen.bgFrameBuffer; }
+
+void fb_setOrientation(int orientation) {
+  if (!fbScreen.enabled || orientation == fb_orientation) return;
+  if (orientation >= 0 && orientation <= 3) writeAffine(kOrientations[orientation]);
+  fb_orientation = orientation;
+}
+
+bool fb_needsUpdate(void) { return fbScreen.update == 1; }
+
+void fb_setUpdate(void) {
+  if (fbScreen.enabled) fbScreen.update = 1;
+}
+
+bool fb_isbgEnabled(void) { return fbScreen.bgEnabled == 1; }
+
+void fb_setBG(uint16* buffer) { pane::screenSetBackground(fbScreen, buffer); }
+void fb_setBGColor(uint16 color) { pane::screenSetBackgroundColor(fbScreen, color); }
+void fb_eraseBG(void) { pane::screenEraseBackground(fbScreen); }
+void fb_clear(void) { pane::screenClear(fbScreen); }
+
+void fb_enableClipping(void) { fbScreen.clip = 1; }
+void fb_disableClipping(void) { fbScreen.clip = 0; }
+void fb_setDefaultClipping(void) { pane::screenSetDefaultClipping(fbScreen); }
+void fb_setClipping(int x, int y, int bx, int by) { pane::screenSetClipping(fbScreen, x, y, bx, by); }
+
+void fb_setPixel(int x, int y, uint16 color) { pane::screenSetPixel(fbScreen, x, y, color); }
+
+void fb_drawRect(int x, int y, int bx, int by, uint16 c) {
+  pane::screenDrawRect(fbScreen, x, y, bx, by, c);
+}
+
+void fb_drawBox(int x, int y, int bx, int by, uint16 c) {
+  pane::screenDrawBox(fbScreen, x, y, bx, by, c);
+}
+
+void fb_drawFilledRect(int x, int y, int bx, int by, uint16 borderColor, uint16 fillColor) {
+  pane::screenDrawFilledRect(fbScreen, x, y, bx, by, borderColor, fillColor);
+}
+
+void fb_dispCustomSprite(int x, int y, uint16* sprite, uint16 tc, uint16 colormask) {
+  pane::screenDispCustomSprite(fbScreen, x, y, sprite, tc, colormask);
+}
+
+// Marks the frame as updated even before fb_init; callers may rely on that.
+void fb_dispSprite(int x, int y, uint16* sprite, uint16 tc) {
+  pane::screenDispCustomSprite(fbScreen, x, y, sprite, tc, 0xFFFF);
+  fbScreen.update = 1;
+}
+
+void fb_dispChar(int x, int y, int toDisp) { pane::screenDispChar(fbScreen, x, y, toDisp); }
+
+void fb_dispString(int x, int y, const void* toDisp) {
+  pane::screenDispString(fbScreen, x, y, toDisp);
+}
+
+}  // extern "C"

@@ -1,0 +1,166 @@
+// Shared screen logic: buffer fills and copies, refill, background picture and
+// colour, clipping rectangle, and the drawing operations that hand a screen's
+// back buffer and limits to the rendering core.
+#include "fb/screen.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#include "glyphcore/glyphcore_internal.h"
+
+namespace pane {
+
+namespace {
+
+// Two pixels at once; the buffers are declared as uint16, hence may_alias.
+typedef uint32 __attribute__((__may_alias__)) PixelPair;
+constexpr unsigned kBufferPairs = kBufferPixels / 2;
+
+// Limits handed to the core: the blitter writes columns up to kLastColumn and
+// rows above kBufferRows; rectangles and text decorations stop at kLastRow.
+constexpr uint kSpriteMaxX = kLastColumn;
+constexpr uint kSpriteMaxY = kBufferRows;
+
+int clampColumn(int x) { return x < 0 ? 0 : (x > kLastColumn ? kLastColumn : x); }
+
+void fillBufferPixels(uint16* buffer, uint16 color) {
+  for (unsigned i = 0; i < kBufferPixels; ++i) buffer[i] = color;
+}
+
+void releaseBackground(Screen& screen) {
+  free(screen.bgFrameBuffer);
+  screen.bgFrameBuffer = nullptr;
+}
+
+}  // namespace
+
+void fillBufferWords(uint16* buffer, uint32 word) {
+  PixelPair* to = reinterpret_cast<PixelPair*>(buffer);
+  for (unsigned i = 0; i < kBufferPairs; ++i) to[i] = word;
+}
+
+void copyBufferWords(uint16* to, const uint16* from) {
+  PixelPair* dst = reinterpret_cast<PixelPair*>(to);
+  const PixelPair* src = reinterpret_cast<const PixelPair*>(from);
+  for (unsigned i = 0; i < kBufferPairs; ++i) dst[i] = src[i];
+}
+
+void refillBackBuffer(Screen& screen) {
+  if (screen.bgEnabled != 0 && screen.bgFrameBuffer != nullptr) {
+    copyBufferWords(screen.framebuffer2, screen.bgFrameBuffer);
+  } else {
+    const uint32 tColor = screen.bgColor | (uint32)screen.bgColor << 16;
+    fillBufferWords(screen.framebuffer2, tColor);
+  }
+}
+
+void resetScreenState(Screen& screen) {
+  releaseBackground(screen);
+  screen.bgEnabled = 0;
+  screen.bgColor = 0;
+  screen.update = 0;
+  screen.clip = 1;
+  screenSetDefaultClipping(screen);
+}
+
+// A held copy is reused for the new picture; when the heap cannot supply one,
+// nothing changes.
+void screenSetBackground(Screen& screen, const uint16* picture) {
+  if (!screen.enabled || picture == nullptr) return;
+  if (screen.bgFrameBuffer == nullptr) {
+    screen.bgFrameBuffer = static_cast<uint16*>(malloc(kBufferBytes));
+    if (screen.bgFrameBuffer == nullptr) return;
+  }
+  if (picture != screen.bgFrameBuffer) memmove(screen.bgFrameBuffer, picture, kBufferBytes);
+  copyBufferWords(screen.framebuffer2, screen.bgFrameBuffer);
+  screen.bgEnabled = 1;
+  screen.update = 1;
+}
+
+void screenSetBackgroundColor(Screen& screen, uint16 color) {
+  if (!screen.enabled) return;
+  screen.bgColor = color | kOpaque;
+  fillBufferPixels(screen.framebuffer2, screen.bgColor);
+  screen.update = 1;
+}
+
+void screenEraseBackground(Screen& screen) {
+  if (!screen.enabled) return;
+  screen.bgEnabled = 0;
+  screen.bgColor |= kOpaque;
+  fillBufferPixels(screen.framebuffer2, screen.bgColor);
+  screen.update = 1;
+  releaseBackground(screen);
+}
+
+void screenClear(Screen& screen) {
+  if (!screen.enabled) return;
+  fillBufferWords(screen.framebuffer2, 0);
+  screen.update = 1;
+}
+
+void screenSetDefaultClipping(Screen& screen) { screenSetClipping(screen, 0, 0, kBufferWidth, kBufferRows); }
+
+void screenSetClipping(Screen& screen, int x, int y, int bx, int by) {
+  screen.clip_x = x;
+  screen.clip_y = y;
+  screen.clip_bx = bx;
+  screen.clip_by = by;
+}
+
+void screenSetPixel(Screen& screen, int x, int y, uint16 color) {
+  if (!screen.enabled || x < 0 || x > kLastColumn || y < 0 || y > kLastRow) return;
+  screen.framebuffer2[y * kBufferWidth + x] = color | kOpaque;
+  screen.update = 1;
+}
+
+// The core clips rows only; columns are cut to the buffer here, and a
+// rectangle wholly left or right of it draws nothing.
+void screenDrawRect(Screen& screen, int x, int y, int bx, int by, uint16 color) {
+  if (!screen.enabled) return;
+  if (x > bx) {
+    const int left = bx;
+    bx = x;
+    x = left;
+  }
+  if (bx >= 0 && x <= kLastColumn)
+    ::drawRect(clampColumn(x), y, clampColumn(bx), by, color, screen.framebuffer2, kLastRow);
+  screen.update = 1;
+}
+
+void screenDrawBox(Screen& screen, int x, int y, int bx, int by, uint16 color) {
+  screenDrawRect(screen, x, y, bx, y, color);
+  screenDrawRect(screen, x, by, bx, by, color);
+  screenDrawRect(screen, x, y, x, by, color);
+  screenDrawRect(screen, bx, y, bx, by, color);
+}
+
+void screenDrawFilledRect(Screen& screen, int x, int y, int bx, int by, uint16 borderColor,
+                          uint16 fillColor) {
+  screenDrawBox(screen, x, y, bx, by, borderColor);
+  screenDrawRect(screen, x + 1, y + 1, bx - 1, by - 1, fillColor);
+}
+
+void screenDispCustomSprite(Screen& screen, int x, int y, uint16* sprite, uint16 tc,
+                            uint16 colormask) {
+  if (!screen.enabled) return;
+  ::dispCustomSprite(x, y, sprite, tc, colormask, screen.framebuffer2, kSpriteMaxX, kSpriteMaxY);
+  screen.update = 1;
+}
+
+void screenDispChar(Screen& screen, int x, int y, int toDisp) {
+  if (!screen.enabled) return;
+  screen.update = 1;
+  ::dispChar(x, y, (u32)toDisp, screen.framebuffer2, kSpriteMaxX, kSpriteMaxY);
+}
+
+// The text starts at (x + clip_x, y + clip_y); the renderer's decorations and
+// cursor bar stop at the buffer's last row even with the default bottom 256.
+void screenDispString(Screen& screen, int x, int y, const void* toDisp) {
+  if (!screen.enabled || toDisp == nullptr) return;
+  dispStringBounded(x, y, toDisp, screen.framebuffer2, (uint32)screen.clip, screen.clip_x,
+                    screen.clip_y, screen.clip_bx, screen.clip_by, kLastRow);
+  screen.update = 1;
+}
+
+}  // namespace pane
