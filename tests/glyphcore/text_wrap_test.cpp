@@ -1,6 +1,7 @@
 // Wrap points: line starts of a string in a box, and the list's ownership.
 #include <stdlib.h>
 
+#include <random>
 #include <vector>
 
 #include "glyphcore/wrap_points.h"
@@ -117,6 +118,60 @@ TEST_F(WrapPoints, FailedAllocationLeavesAValidListOrNull) {
   EXPECT_EQ(s, "abc def ghi");
 
   pane::text::wrapListRealloc = defaultRealloc;
+}
+
+}  // namespace
+}  // namespace pane_test
+
+namespace pane_test {
+namespace {
+
+// The line top each character is drawn on, from the pass-2 callback: printable
+// characters through calculateNewXY, which tells where a forced break puts them.
+std::vector<int> landingTops;
+int recordLanding(int, u32 chr, int pass, int x, int y) {
+  const bool control = (chr >= 7 && chr <= 13) || chr == 27 || chr == 32;
+  if (pass == 2 && !control) calculateNewXY(&x, &y);
+  if (pass == 2) landingTops.push_back(y);
+  return 0;
+}
+
+// Line starts as dispString draws them: where the landing line top changes,
+// and the text's end when the pen ended on a new line.
+std::vector<int> drawnLineStarts(std::string& s, int x, int c_x, int c_bx) {
+  landingTops.clear();
+  setCallBack(recordLanding);
+  dispString(x, 0, s.data(), nullptr, 1, c_x, 0, c_bx, 1 << 20);
+  clearCallBack();
+  std::vector<int> lines = {0};
+  for (size_t i = 1; i < landingTops.size(); ++i) {
+    if (landingTops[i] != landingTops[i - 1]) lines.push_back(static_cast<int>(i));
+  }
+  if (!landingTops.empty() && getLastY() != landingTops.back()) {
+    lines.push_back(static_cast<int>(s.size()));
+  }
+  return lines;
+}
+
+TEST_F(WrapPoints, AgreeWithTheLinesDispStringDraws) {
+  font.glyph('i', 2, 8).glyph('m', 10, 8).glyph('W', 14, 12);
+  setFont(font.table());
+  std::mt19937 rng(20240611);
+  const std::string alphabet = "aimW   \n";
+  for (int round = 0; round < 400; ++round) {
+    std::string s;
+    const int length = static_cast<int>(rng() % 60);
+    for (int i = 0; i < length; ++i) s += alphabet[rng() % alphabet.size()];
+    const int x = static_cast<int>(rng() % 20), c_x = static_cast<int>(rng() % 30);
+    const int c_bx = c_x + 40 + static_cast<int>(rng() % 100);
+    if (rng() % 2) setWrapToBorder(); else setWrapNormal();
+
+    const std::string original = s;
+    const std::vector<int> measured = starts(s, x, c_x, c_bx);
+    const std::vector<int> drawn = drawnLineStarts(s, x, c_x, c_bx);
+    ASSERT_EQ(measured, drawn) << '"' << original << "\" x " << x << " box " << c_x << ".." << c_bx;
+    ASSERT_EQ(s, original);
+  }
 }
 
 }  // namespace
