@@ -9,7 +9,7 @@
 
 using namespace pixport;
 
-TEST(Colour, ChannelsRoundToNearestFiveBitStep)
+TEST(PixportColour, ChannelsRoundToNearestFiveBitStep)
 {
     const struct { int in; int out; } cases[] = {
         {0, 0}, {4, 0}, {5, 1}, {12, 1}, {120, 15}, {127, 15}, {128, 16},
@@ -21,7 +21,7 @@ TEST(Colour, ChannelsRoundToNearestFiveBitStep)
         EXPECT_EQ(channelTo5(test::channelFor(five)), five);
 }
 
-TEST(Colour, PacksRedGreenBlueWithBit15Clear)
+TEST(PixportColour, PacksRedGreenBlueWithBit15Clear)
 {
     const struct { quint32 desktop; int rgb15; } cases[] = {
         {desktopColour(255, 255, 255), 32767}, {desktopColour(0, 0, 0), 0},
@@ -33,7 +33,7 @@ TEST(Colour, PacksRedGreenBlueWithBit15Clear)
         EXPECT_EQ(toRgb15(c.desktop), c.rgb15) << std::hex << c.desktop;
 }
 
-TEST(Picture, PositionsBeyondThePictureReadWhite)
+TEST(PixportPicture, PositionsBeyondThePictureReadWhite)
 {
     const Picture picture(test::codedPicture(4, 3));
     EXPECT_EQ(picture.desktopColourAt(3, 2), desktopColour(test::channelFor(3), test::channelFor(2), 0));
@@ -42,7 +42,7 @@ TEST(Picture, PositionsBeyondThePictureReadWhite)
     EXPECT_EQ(Picture().desktopColourAt(0, 0), kNoColour);
 }
 
-TEST(Picture, TransparentPixelsReadAsShownOverWhite)
+TEST(PixportPicture, TransparentPixelsReadAsShownOverWhite)
 {
     QImage image(3, 1, QImage::Format_ARGB32);
     image.setPixel(0, 0, qRgba(255, 0, 0, 255));
@@ -54,7 +54,7 @@ TEST(Picture, TransparentPixelsReadAsShownOverWhite)
     EXPECT_EQ(picture.desktopColourAt(2, 0), desktopColour(127, 127, 127));
 }
 
-TEST(Picture, LoadsGeneratedFilesAndRefusesOthers)
+TEST(PixportPicture, LoadsGeneratedFilesAndRefusesOthers)
 {
     QTemporaryDir dir;
     const QImage image = test::codedPicture(5, 4);

@@ -17,7 +17,7 @@ using namespace pixport;
 
 namespace {
 
-class CommandLineTest : public ::testing::Test {
+class PixportCommandLine : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { test::ensureApplication(); }
 
@@ -73,7 +73,7 @@ std::function<void(Form1&)> custom(const char* width, const char* height, bool h
 
 } // namespace
 
-TEST_F(CommandLineTest, ArrayTextMatchesTheWindow)
+TEST_F(PixportCommandLine, ArrayTextMatchesTheWindow)
 {
     const struct {
         const char* name;
@@ -100,7 +100,7 @@ TEST_F(CommandLineTest, ArrayTextMatchesTheWindow)
     }
 }
 
-TEST_F(CommandLineTest, BinFileMatchesTheWindow)
+TEST_F(PixportCommandLine, BinFileMatchesTheWindow)
 {
     const QString windowBin = dir.filePath("window.bin");
     const QString cliBin = dir.filePath("cli.bin");
@@ -118,7 +118,7 @@ TEST_F(CommandLineTest, BinFileMatchesTheWindow)
     }
 }
 
-TEST_F(CommandLineTest, OutputFileHoldsWhatStandardOutputWould)
+TEST_F(PixportCommandLine, OutputFileHoldsWhatStandardOutputWould)
 {
     const QString target = dir.filePath("sprite.txt");
     test::writeFile(target, "old");
@@ -128,7 +128,7 @@ TEST_F(CommandLineTest, OutputFileHoldsWhatStandardOutputWould)
     EXPECT_EQ(test::readFile(target), test::runPixport({image, "--size", "8x4"}).out);
 }
 
-TEST_F(CommandLineTest, HelpExplainsTheOptions)
+TEST_F(PixportCommandLine, HelpExplainsTheOptions)
 {
     const test::RunResult help = test::runPixport({"--help"});
     EXPECT_EQ(help.status, 0);
@@ -136,7 +136,7 @@ TEST_F(CommandLineTest, HelpExplainsTheOptions)
         EXPECT_TRUE(help.out.contains(option)) << option;
 }
 
-TEST_F(CommandLineTest, RefusalsExitTwoAndWriteNothing)
+TEST_F(PixportCommandLine, RefusalsExitTwoAndWriteNothing)
 {
     const QString notPicture = dir.filePath("notes.png");
     test::writeFile(notPicture, "text");
@@ -169,7 +169,7 @@ TEST_F(CommandLineTest, RefusalsExitTwoAndWriteNothing)
     }
 }
 
-TEST_F(CommandLineTest, UnwritableTargetsExitTwo)
+TEST_F(PixportCommandLine, UnwritableTargetsExitTwo)
 {
     for (const char* option : {"-o", "--bin"}) {
         const test::RunResult run = test::runPixport({image, option, dir.filePath("no/dir/out")});

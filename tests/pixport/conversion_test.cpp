@@ -39,7 +39,7 @@ QList<int> flat(const QList<QList<int>>& lines)
 
 } // namespace
 
-TEST(Conversion, StraightAcrossWritesOneLinePerRow)
+TEST(PixportConversion, StraightAcrossWritesOneLinePerRow)
 {
     const QByteArray text = test::arrayText(coded32(), fixedSettings(SizeOption::Size16, false));
     const QList<QByteArray> lines = test::linesOf(text);
@@ -53,7 +53,7 @@ TEST(Conversion, StraightAcrossWritesOneLinePerRow)
     EXPECT_EQ(test::valuesByLine(text), test::rowsOf(16, 16, 32, 32));
 }
 
-TEST(Conversion, TileOrderWritesOneLinePerTile)
+TEST(PixportConversion, TileOrderWritesOneLinePerTile)
 {
     const QByteArray text16 = test::arrayText(coded32(), fixedSettings(SizeOption::Size16, true));
     const QList<QList<int>> tiles = test::valuesByLine(text16);
@@ -74,7 +74,7 @@ TEST(Conversion, TileOrderWritesOneLinePerTile)
               test::tilesOf(32, 32, 32, 32));
 }
 
-TEST(Conversion, CustomSizeWithAndWithoutHeader)
+TEST(PixportConversion, CustomSizeWithAndWithoutHeader)
 {
     const Picture picture(test::codedPicture(4, 4));
     EXPECT_EQ(test::arrayText(picture, customSettings(1, 1, true)),
@@ -88,7 +88,7 @@ TEST(Conversion, CustomSizeWithAndWithoutHeader)
     EXPECT_EQ(test::valuesByLine(withHeader), test::rowsOf(5, 3, 4, 4));
 }
 
-TEST(Conversion, WorkedTwoByTwoExample)
+TEST(PixportConversion, WorkedTwoByTwoExample)
 {
     QImage image(2, 2, QImage::Format_RGB32);
     image.setPixel(0, 0, qRgb(255, 255, 255));
@@ -99,7 +99,7 @@ TEST(Conversion, WorkedTwoByTwoExample)
               QByteArray("{ 1, 1, //width, height\r\n\t32767, 31, \r\n\t992, 31744};"));
 }
 
-TEST(Conversion, PixelsBeyondThePictureReadWhite)
+TEST(PixportConversion, PixelsBeyondThePictureReadWhite)
 {
     const Picture small(test::codedPicture(20, 12));
     EXPECT_EQ(test::valuesByLine(test::arrayText(small, fixedSettings(SizeOption::Size32, true))),
@@ -111,7 +111,7 @@ TEST(Conversion, PixelsBeyondThePictureReadWhite)
         << "no picture loaded";
 }
 
-TEST(Conversion, BinFileWithAndWithoutHeader)
+TEST(PixportConversion, BinFileWithAndWithoutHeader)
 {
     const QByteArray custom = binFile(coded32(), customSettings(3, 2, true, true));
     ASSERT_EQ(custom.size(), 16);
@@ -125,7 +125,7 @@ TEST(Conversion, BinFileWithAndWithoutHeader)
     }
 }
 
-TEST(Conversion, ProgressPercentBeforeEachPixelOrTile)
+TEST(PixportConversion, ProgressPercentBeforeEachPixelOrTile)
 {
     QList<int> seen;
     int pumps = 0;
@@ -148,7 +148,7 @@ TEST(Conversion, ProgressPercentBeforeEachPixelOrTile)
     EXPECT_EQ(progressPercent(32767, 32767, 32768, 32768), 99);
 }
 
-TEST(Conversion, PumpCanAbandonAndLeaveTheBinTargetAlone)
+TEST(PixportConversion, PumpCanAbandonAndLeaveTheBinTargetAlone)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("keep.bin");

@@ -46,7 +46,7 @@ struct Desktop {
     }
 };
 
-class Form1Test : public ::testing::Test {
+class PixportForm1 : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { test::ensureApplication(); }
 
@@ -75,7 +75,7 @@ protected:
 
 } // namespace
 
-TEST_F(Form1Test, ControlsStartWithCaptionsAndStates)
+TEST_F(PixportForm1, ControlsStartWithCaptionsAndStates)
 {
     const struct { const char* name; const char* kind; const char* caption; int checked; } controls[] = {
         {"Picture1", "QLabel", "", -1},         {"Picture2", "QLabel", "", -1},
@@ -104,7 +104,7 @@ TEST_F(Form1Test, ControlsStartWithCaptionsAndStates)
     EXPECT_EQ(control("Option8")->parent(), control("Frame2"));
 }
 
-TEST_F(Form1Test, CustomSelectsRowsAndArrayUntilAFixedSizeIsClicked)
+TEST_F(PixportForm1, CustomSelectsRowsAndArrayUntilAFixedSizeIsClicked)
 {
     click("Option8");
     EXPECT_TRUE(control<QRadioButton>("Option5")->isChecked());
@@ -120,7 +120,7 @@ TEST_F(Form1Test, CustomSelectsRowsAndArrayUntilAFixedSizeIsClicked)
     EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
 }
 
-TEST_F(Form1Test, LoadShowsThePictureAndItsSize)
+TEST_F(PixportForm1, LoadShowsThePictureAndItsSize)
 {
     type("Text1", "7");
     load(test::codedPicture(30, 20));
@@ -135,7 +135,7 @@ TEST_F(Form1Test, LoadShowsThePictureAndItsSize)
     EXPECT_TRUE(desktop.messages.isEmpty());
 }
 
-TEST_F(Form1Test, FailedLoadKeepsThePreviousPicture)
+TEST_F(PixportForm1, FailedLoadKeepsThePreviousPicture)
 {
     load(test::codedPicture(30, 20));
     const QImage shown = form.picture().image();
@@ -155,7 +155,7 @@ TEST_F(Form1Test, FailedLoadKeepsThePreviousPicture)
     EXPECT_EQ(form.picture().image(), shown);
 }
 
-TEST_F(Form1Test, ConvertsALoadedBmpToTheClipboard)
+TEST_F(PixportForm1, ConvertsALoadedBmpToTheClipboard)
 {
     load(test::codedPicture(12, 10));
     click("Command2");
@@ -165,7 +165,7 @@ TEST_F(Form1Test, ConvertsALoadedBmpToTheClipboard)
     EXPECT_TRUE(desktop.saveRequests.isEmpty());
 }
 
-TEST_F(Form1Test, ProgressLabelUpdatesWhileTheEventPumpRuns)
+TEST_F(PixportForm1, ProgressLabelUpdatesWhileTheEventPumpRuns)
 {
     load(test::codedPicture(12, 10));
     click("Option9");
@@ -187,7 +187,7 @@ TEST_F(Form1Test, ProgressLabelUpdatesWhileTheEventPumpRuns)
     EXPECT_TRUE(desktop.clipboard.front().startsWith("{ 4, 2, //width, height\r\n\t0, 1, 2, 3, 4, \r\n"));
 }
 
-TEST_F(Form1Test, BinConversionWritesTheFileAndEmptiesTheClipboard)
+TEST_F(PixportForm1, BinConversionWritesTheFileAndEmptiesTheClipboard)
 {
     load(test::codedPicture(12, 10));
     click("Option9");
@@ -204,7 +204,7 @@ TEST_F(Form1Test, BinConversionWritesTheFileAndEmptiesTheClipboard)
     EXPECT_EQ(label1(), "DONE!");
 }
 
-TEST_F(Form1Test, CancelledSaveDialogStopsBeforeTheWalk)
+TEST_F(PixportForm1, CancelledSaveDialogStopsBeforeTheWalk)
 {
     click("Option8");
     desktop.saveAnswer.clear();
@@ -214,7 +214,7 @@ TEST_F(Form1Test, CancelledSaveDialogStopsBeforeTheWalk)
     EXPECT_EQ(label1(), "");
 }
 
-TEST_F(Form1Test, RefusedCustomSizesLeaveClipboardAndFilesAlone)
+TEST_F(PixportForm1, RefusedCustomSizesLeaveClipboardAndFilesAlone)
 {
     click("Option9");
     type("Text2", "4");
@@ -232,7 +232,7 @@ TEST_F(Form1Test, RefusedCustomSizesLeaveClipboardAndFilesAlone)
     }
 }
 
-TEST_F(Form1Test, UnreadableSizeFieldsGiveOnePixel)
+TEST_F(PixportForm1, UnreadableSizeFieldsGiveOnePixel)
 {
     click("Option9");
     click("Check2"); // no header
@@ -242,7 +242,7 @@ TEST_F(Form1Test, UnreadableSizeFieldsGiveOnePixel)
     EXPECT_EQ(desktop.clipboard, QStringList{"{ 32767};"});
 }
 
-TEST(WindowHooks, FilterPairsBecomeQtFilters)
+TEST(PixportWindowHooks, FilterPairsBecomeQtFilters)
 {
     EXPECT_EQ(qtFilterList("Bitmap Files (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg|"
                            "All Formats (*.bmp, *.jpg)|*.bmp;*.jpg|All Files|*.*"),
@@ -250,7 +250,7 @@ TEST(WindowHooks, FilterPairsBecomeQtFilters)
     EXPECT_EQ(qtFilterList("Bin Files (*.bin)|*.bin"), "Bin Files (*.bin)");
 }
 
-TEST(WindowHooks, ClipboardHandOverReplacesTheText)
+TEST(PixportWindowHooks, ClipboardHandOverReplacesTheText)
 {
     test::ensureApplication();
     QGuiApplication::clipboard()->setText(QStringLiteral("old"));

@@ -27,7 +27,7 @@ void writeRows(OutputWriter& out, const QList<QList<int>>& rows, bool header, qi
 
 } // namespace
 
-TEST(OutputWriter, ArrayTextPiecesAndClosing)
+TEST(PixportOutputWriter, ArrayTextPiecesAndClosing)
 {
     OutputWriter out = OutputWriter::arrayText();
     writeRows(out, {{32767, 31}, {992, 31744}}, true, 1, 1);
@@ -40,7 +40,7 @@ TEST(OutputWriter, ArrayTextPiecesAndClosing)
     EXPECT_EQ(out.text(), QByteArray("{ 0, 7, \r\n\t12345, 65535};")) << "a second start begins afresh";
 }
 
-TEST(OutputWriter, BinFileHoldsLittleEndianWordsOnly)
+TEST(PixportOutputWriter, BinFileHoldsLittleEndianWordsOnly)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("out.bin");
@@ -53,7 +53,7 @@ TEST(OutputWriter, BinFileHoldsLittleEndianWordsOnly)
     EXPECT_TRUE(out.text().isEmpty());
 }
 
-TEST(OutputWriter, BinFileReplacesTargetOnlyWhenFinished)
+TEST(PixportOutputWriter, BinFileReplacesTargetOnlyWhenFinished)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("sprite.bin");
@@ -78,7 +78,7 @@ TEST(OutputWriter, BinFileReplacesTargetOnlyWhenFinished)
     EXPECT_EQ(test::readFile(path).size(), 80000);
 }
 
-TEST(OutputWriter, UnwritableBinTargetFailsWithReason)
+TEST(PixportOutputWriter, UnwritableBinTargetFailsWithReason)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("no/such/dir/out.bin");

@@ -5,7 +5,7 @@
 
 using namespace pixport;
 
-TEST(SizeField, ReadsDecimalMinusOneRoundingHalvesToEven)
+TEST(PixportSizeField, ReadsDecimalMinusOneRoundingHalvesToEven)
 {
     const struct { const char* text; qint64 lastIndex; } cases[] = {
         {"5", 4}, {"3", 2}, {" 48 ", 47}, {"16.5", 16}, {"17.5", 16}, {"2.5", 2},
@@ -17,7 +17,7 @@ TEST(SizeField, ReadsDecimalMinusOneRoundingHalvesToEven)
         EXPECT_EQ(readSizeField(QString::fromLatin1(c.text)), c.lastIndex) << '"' << c.text << '"';
 }
 
-TEST(Settings, FixedSizesAreSquareAndNeverWriteTheHeader)
+TEST(PixportSettings, FixedSizesAreSquareAndNeverWriteTheHeader)
 {
     const struct { SizeOption size; qint32 last; } cases[] = {
         {SizeOption::Size32, 31}, {SizeOption::Size16, 15}, {SizeOption::Size8, 7},
@@ -36,7 +36,7 @@ TEST(Settings, FixedSizesAreSquareAndNeverWriteTheHeader)
     }
 }
 
-TEST(Settings, CustomSizeTakesFieldsAndHeaderChoice)
+TEST(PixportSettings, CustomSizeTakesFieldsAndHeaderChoice)
 {
     Choices choices;
     choices.size = SizeOption::Custom;
@@ -55,7 +55,7 @@ TEST(Settings, CustomSizeTakesFieldsAndHeaderChoice)
     EXPECT_FALSE(settings.tileOrder);
 }
 
-TEST(Settings, RefusesCustomSidesOutsideOneTo32768)
+TEST(PixportSettings, RefusesCustomSidesOutsideOneTo32768)
 {
     for (const char* width : {"0", "-2", "0.4", "32769", "40000", "1e12"}) {
         Choices choices;
