@@ -9,14 +9,17 @@
 #include <stdbool.h>
 #endif
 
-/* Integer types as the DS platform headers name them (same definitions, so a
- * program may include both this header and <nds.h>). */
+/* Integer types as the DS platform headers name them. <nds.h> defines the same
+ * set under the same guard, so a C99 program may include both in either order. */
+#ifndef PANE_SHARED_INTEGER_TYPES
+#define PANE_SHARED_INTEGER_TYPES
 typedef uint8_t uint8;
 typedef uint16_t uint16;
 typedef uint32_t uint32;
 typedef int16_t int16;
 typedef uint32_t u32;
 typedef unsigned int uint;
+#endif
 
 #ifdef __cplusplus
 extern "C" {
