@@ -2,6 +2,7 @@
  * rectangles into its own buffer and uses the text settings. Exits non-zero
  * and names the failed check when something is wrong. */
 #include <libpane.h>
+#include <nds.h> /* a DS program includes both */
 
 #include <stdio.h>
 #include <string.h>
