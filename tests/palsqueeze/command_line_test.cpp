@@ -46,7 +46,7 @@ std::string readFile(const QString& path) {
 const std::string kExample = "uint16 spr[] = " + arrayText(2, 2, {"31", "32767", "32767", "31"});
 const std::string kReports = "Sprite is 2 x 2.\nSprite takes up 1 bits per pixel.\n";
 
-class CommandLine : public ::testing::Test {
+class PalsqueezeCommandLine : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
@@ -57,7 +57,7 @@ class CommandLine : public ::testing::Test {
   QString output = dir.filePath("out.c");
 };
 
-TEST_F(CommandLine, WritesTheCompressedTextToStandardOutput) {
+TEST_F(PalsqueezeCommandLine, WritesTheCompressedTextToStandardOutput) {
   const std::string expected = palsqueeze::compress(kExample).output;
   for (const ToolRun& run : {runTool({input}), runTool({"-"}, kExample)}) {
     EXPECT_EQ(run.status, 0) << run.err;
@@ -66,7 +66,7 @@ TEST_F(CommandLine, WritesTheCompressedTextToStandardOutput) {
   }
 }
 
-TEST_F(CommandLine, WritesTheOutputFileOnlyOnSuccess) {
+TEST_F(PalsqueezeCommandLine, WritesTheOutputFileOnlyOnSuccess) {
   const ToolRun run = runTool({input, "-o", output});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "");
@@ -82,14 +82,14 @@ TEST_F(CommandLine, WritesTheOutputFileOnlyOnSuccess) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left";
 }
 
-TEST_F(CommandLine, RefusesTooManyEntriesWithStatusOne) {
+TEST_F(PalsqueezeCommandLine, RefusesTooManyEntriesWithStatusOne) {
   const ToolRun run = runTool({"-"}, arrayText(20, 20, pixelsWithDistinctValues(20, 20, 257)));
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_NE(run.err.find(palsqueeze::kTooManyEntriesMessage), std::string::npos) << run.err;
 }
 
-TEST_F(CommandLine, FailsWithStatusTwoAndNoOutput) {
+TEST_F(PalsqueezeCommandLine, FailsWithStatusTwoAndNoOutput) {
   struct Case {
     QStringList arguments;
     std::string input;
@@ -117,7 +117,7 @@ TEST_F(CommandLine, FailsWithStatusTwoAndNoOutput) {
   }
 }
 
-TEST_F(CommandLine, HelpDescribesTheUse) {
+TEST_F(PalsqueezeCommandLine, HelpDescribesTheUse) {
   const ToolRun run = runTool({"--help"});
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("Usage: palsqueeze"), std::string::npos);

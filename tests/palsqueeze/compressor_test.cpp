@@ -44,7 +44,7 @@ std::string textStepsOutput(const std::string& declaration, int width, int heigh
   return out.substr(0, out.size() - 2) + " };";
 }
 
-TEST(Compress, WorkedExampleByteForByte) {
+TEST(PalsqueezeCompress, WorkedExampleByteForByte) {
   const Result r =
       compress("uint16 spr[] = " + arrayText(2, 2, {"31", "32767", "32767", "31"}));
   ASSERT_EQ(r.status, Status::Compressed) << r.problem;
@@ -55,7 +55,7 @@ TEST(Compress, WorkedExampleByteForByte) {
   EXPECT_EQ(r.bitsReport, "Sprite takes up 1 bits per pixel.");
 }
 
-TEST(Compress, SixValuesInOneRowPackThreeBitsAcrossWords) {
+TEST(PalsqueezeCompress, SixValuesInOneRowPackThreeBitsAcrossWords) {
   const Result r = compress(arrayText(6, 1, {"10", "11", "12", "13", "14", "15"}));
   ASSERT_EQ(r.status, Status::Compressed) << r.problem;
   EXPECT_EQ(r.bits, 3);
@@ -64,7 +64,7 @@ TEST(Compress, SixValuesInOneRowPackThreeBitsAcrossWords) {
                 "0x3905, 0x0040 };");
 }
 
-TEST(Compress, BitsFollowTheNumberOfDistinctValues) {
+TEST(PalsqueezeCompress, BitsFollowTheNumberOfDistinctValues) {
   const std::vector<std::pair<std::size_t, int>> cases = {{1, 1}, {2, 1}, {3, 2}, {5, 3},
                                                           {8, 3}, {9, 4}, {256, 8}};
   for (const auto& [distinct, bits] : cases) {
@@ -80,7 +80,7 @@ TEST(Compress, BitsFollowTheNumberOfDistinctValues) {
   }
 }
 
-TEST(Compress, RefusesMoreThan256ValuesKeepingEveryEntryFound) {
+TEST(PalsqueezeCompress, RefusesMoreThan256ValuesKeepingEveryEntryFound) {
   for (std::size_t distinct : {257u, 300u}) {
     const Result r = compress(arrayText(20, 20, pixelsWithDistinctValues(20, 20, distinct)));
     EXPECT_EQ(r.status, Status::TooManyEntries);
@@ -92,14 +92,14 @@ TEST(Compress, RefusesMoreThan256ValuesKeepingEveryEntryFound) {
   }
 }
 
-TEST(Compress, EqualColoursWrittenDifferentlyAreDifferentEntries) {
+TEST(PalsqueezeCompress, EqualColoursWrittenDifferentlyAreDifferentEntries) {
   const Result r = compress(arrayText(2, 2, {"0x7FFF", "32767", "0x7fff", "32767"}));
   ASSERT_EQ(r.status, Status::Compressed) << r.problem;
   EXPECT_EQ(r.palette, (std::vector<std::string>{"0x7FFF", "32767", "0x7fff"}));
   EXPECT_EQ(r.bits, 2);
 }
 
-TEST(Compress, SpacingAroundValuesDoesNotMatter) {
+TEST(PalsqueezeCompress, SpacingAroundValuesDoesNotMatter) {
   const std::vector<std::string> pixels = {"1", "2", "3", "3", "2", "1"};
   const std::string expected = compress(arrayText(3, 2, pixels, ", ")).output;
   ASSERT_FALSE(expected.empty());
@@ -111,21 +111,21 @@ TEST(Compress, SpacingAroundValuesDoesNotMatter) {
   EXPECT_EQ(compress("{ 2 , 1 ,  1, 2,3 ,3,2 ,  1 };").output, expected);
 }
 
-TEST(Compress, ReadsOnlyTheFirstArray) {
+TEST(PalsqueezeCompress, ReadsOnlyTheFirstArray) {
   const std::string expected = compress("{ 1, 0, 5, 6 }").output;
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(compress("{ 1, 0, 5, 6 { 7, 8, 9 }").output, expected);
   EXPECT_EQ(compress("{ 1, 0, 5, 6 };\r\nuint16 other[] = { 0, 0, 7 };").output, expected);
 }
 
-TEST(Compress, CopiesSizeWordsAsWrittenAndReportsThemPlusOne) {
+TEST(PalsqueezeCompress, CopiesSizeWordsAsWrittenAndReportsThemPlusOne) {
   const Result r = compress(arrayText(16, 1, std::vector<std::string>(16, "0")));
   ASSERT_EQ(r.status, Status::Compressed) << r.problem;
   EXPECT_EQ(r.sizeReport, "Sprite is 16 x 1.");
   EXPECT_EQ(r.output.rfind("{ 0xFFFF, 15, 0, 1, 0, //", 0), 0u);
 }
 
-TEST(Compress, OneValueGivesZeroWordsRoundedUp) {
+TEST(PalsqueezeCompress, OneValueGivesZeroWordsRoundedUp) {
   for (const auto& [width, words] : std::vector<std::pair<int, std::string>>{
            {1, "0x0000 };"}, {16, "0x0000 };"}, {17, "0x0000, 0x0000 };"}}) {
     const Result r = compress(arrayText(width, 1, std::vector<std::string>(width, "992")));
@@ -135,7 +135,7 @@ TEST(Compress, OneValueGivesZeroWordsRoundedUp) {
   }
 }
 
-TEST(Compress, MatchesTheTextStepsForManyShapes) {
+TEST(PalsqueezeCompress, MatchesTheTextStepsForManyShapes) {
   for (int width = 1; width <= 9; ++width) {
     for (int height = 1; height <= 4; ++height) {
       const std::size_t count = static_cast<std::size_t>(width) * height;
@@ -153,7 +153,7 @@ TEST(Compress, MatchesTheTextStepsForManyShapes) {
   }
 }
 
-TEST(Compress, ReadsArraysWrittenByHand) {
+TEST(PalsqueezeCompress, ReadsArraysWrittenByHand) {
   const std::string expected = compress("const uint16 arrow[] = " +
                                         arrayText(2, 2, {"0", "0x7FFF", "0x7FFF", "0"}))
                                    .output;
@@ -167,7 +167,7 @@ TEST(Compress, ReadsArraysWrittenByHand) {
   EXPECT_EQ(compress(byHand).output, expected);
 }
 
-TEST(Compress, WritesDeclarationLineEndsAsCrLf) {
+TEST(PalsqueezeCompress, WritesDeclarationLineEndsAsCrLf) {
   const std::string pixels = "{ 0, 0, 5 };";
   for (const char* lineEnd : {"\n", "\r\n", "\r"}) {
     const Result r = compress(std::string("// arrow") + lineEnd + "const uint16 a[] =" +
@@ -177,7 +177,7 @@ TEST(Compress, WritesDeclarationLineEndsAsCrLf) {
   }
 }
 
-TEST(Compress, RefusesTextThatIsNotASpriteArray) {
+TEST(PalsqueezeCompress, RefusesTextThatIsNotASpriteArray) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"", "no \"{\""},
       {"31, 32767, 32767, 31", "no \"{\""},

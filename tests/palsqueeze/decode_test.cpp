@@ -43,7 +43,7 @@ std::vector<uint16> drawn(std::vector<uint16> record, uint32 transparent) {
   return buffer;
 }
 
-TEST(DecodeBack, CompressedRecordDrawsLikeThePlainOne) {
+TEST(PalsqueezeDecodeBack, CompressedRecordDrawsLikeThePlainOne) {
   struct Case {
     int width, height;
     std::size_t distinct;

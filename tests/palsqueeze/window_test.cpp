@@ -28,12 +28,14 @@ using palsqueeze_test::pixelsWithDistinctValues;
 const QString kExample =
     QString::fromStdString("uint16 spr[] = " + arrayText(2, 2, {"31", "32767", "32767", "31"}));
 
-class Window : public ::testing::Test {
+class PalsqueezeWindow : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     static int argc = 1;
     static char name[] = "palsqueeze_window_tests";
     static char* argv[] = {name, nullptr};
+    // Headless whatever the caller's environment: the window never needs a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (QApplication::instance() == nullptr) new QApplication(argc, argv);
   }
 
@@ -68,7 +70,7 @@ class Window : public ::testing::Test {
   QStringList clipboard;
 };
 
-TEST_F(Window, HasTheNamedControlsWithTheirCaptions) {
+TEST_F(PalsqueezeWindow, HasTheNamedControlsWithTheirCaptions) {
   EXPECT_EQ(window.objectName(), "Form1");
   EXPECT_EQ(control<QPushButton>("Command1")->text(), "Go!");
   auto* frame = control<QGroupBox>("Frame1");
@@ -79,7 +81,7 @@ TEST_F(Window, HasTheNamedControlsWithTheirCaptions) {
   EXPECT_EQ(control<QListWidget>("List1")->isSortingEnabled(), false);
 }
 
-TEST_F(Window, GoPutsTheRecordOnTheClipboardAndEmptiesTheField) {
+TEST_F(PalsqueezeWindow, GoPutsTheRecordOnTheClipboardAndEmptiesTheField) {
   pasteAndGo(kExample);
   EXPECT_EQ(listItems(), (QStringList{"31", "32767"}));
   EXPECT_EQ(label("Label1"), "Sprite is 2 x 2.");
@@ -93,7 +95,7 @@ TEST_F(Window, GoPutsTheRecordOnTheClipboardAndEmptiesTheField) {
   EXPECT_TRUE(warnings.isEmpty());
 }
 
-TEST_F(Window, RefusesTooManyEntriesLeavingTextAndResultAlone) {
+TEST_F(PalsqueezeWindow, RefusesTooManyEntriesLeavingTextAndResultAlone) {
   pasteAndGo(kExample);
   const QString tooMany =
       QString::fromStdString(arrayText(20, 20, pixelsWithDistinctValues(20, 20, 257)));
@@ -111,7 +113,7 @@ TEST_F(Window, RefusesTooManyEntriesLeavingTextAndResultAlone) {
   EXPECT_EQ(listItems().size(), 257);
 }
 
-TEST_F(Window, SaysWhyItCannotReadTheText) {
+TEST_F(PalsqueezeWindow, SaysWhyItCannotReadTheText) {
   for (const QString& text : {QString("31, 32767, 32767, 31"), QString("{ 1, x, 5, 6, 7, 8 }"),
                               QString("{ 1, 1, 5, 6, 7 }")}) {
     warnings.clear();
@@ -123,7 +125,7 @@ TEST_F(Window, SaysWhyItCannotReadTheText) {
   }
 }
 
-TEST_F(Window, GivesTheSameBytesAsTheCommandLine) {
+TEST_F(PalsqueezeWindow, GivesTheSameBytesAsTheCommandLine) {
   const std::string input = "const uint16 arrow[] =\r\n" +
                             arrayText(5, 3, pixelsWithDistinctValues(5, 3, 6)) + "\r\n";
   pasteAndGo(QString::fromStdString(input));
@@ -137,7 +139,7 @@ TEST_F(Window, GivesTheSameBytesAsTheCommandLine) {
   EXPECT_EQ(clipboard[0].toStdString(), out.str());
 }
 
-TEST_F(Window, DesktopClipboardReceivesTheRecord) {
+TEST_F(PalsqueezeWindow, DesktopClipboardReceivesTheRecord) {
   CompressorWindow plain;
   QGuiApplication::clipboard()->setText("earlier");
   plain.findChild<QPlainTextEdit*>("Text1")->setPlainText(kExample);

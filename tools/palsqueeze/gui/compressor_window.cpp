@@ -55,6 +55,7 @@ void CompressorWindow::buildControls() {
   label1_->setObjectName("Label1");
   label2_ = new QLabel(frame1_);
   label2_->setObjectName("Label2");
+  for (QLabel* label : {label1_, label2_}) label->setWordWrap(true);
 
   auto* frameLayout = new QVBoxLayout(frame1_);
   frameLayout->addWidget(list1_, 1);
@@ -66,7 +67,7 @@ void CompressorWindow::buildControls() {
   side->addWidget(frame1_, 1);
 
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(text1_, 3);
+  layout->addWidget(text1_, 2);
   layout->addLayout(side, 1);
   resize(720, 420);
 }
