@@ -35,8 +35,8 @@ class FbString : public ::testing::Test {
   uint16_t at(int x, int y) { return fb_backBuffer()[y * 256 + x]; }
   // Whether a glyph of the 6 x 8 test font starts at (x, y).
   bool glyphAt(int x, int y) {
-    return at(x, y) == kGlyphPixel && at(x + 5, y + 7) == kGlyphPixel && at(x - 1, y) == 0 &&
-           at(x, y - 1) == 0;
+    return at(x, y) == kGlyphPixel && at(x + 5, y + 7) == kGlyphPixel &&
+           (x == 0 || at(x - 1, y) == 0) && (y == 0 || at(x, y - 1) == 0);
   }
 
   TestFont font_{6, 8};
