@@ -179,8 +179,12 @@ void fb_dispChar(int x, int y, int toDisp);
 void fb_dispString(int x, int y, const void* toDisp);
 
 /* ---------------------------------------------------------------------------
- * Sub screen: one 256x256 RGB15 bitmap in VRAM bank C plus a heap back buffer.
- * Same contracts as the fb_ family.
+ * Sub screen: one 256x256 RGB15 bitmap in VRAM bank C (what the lower screen
+ * shows) plus a 128 KB heap back buffer. Same contracts as the fb_ family,
+ * except: every bg_ operation, the clipping setters included, does nothing
+ * before bg_init (or when bg_init could not get its back buffer);
+ * bg_swapBuffers copies the back buffer to bank C by DMA and ignores the
+ * one-shot requests libPANE_bgPreserve and libPANE_bgDisabled.
  * ------------------------------------------------------------------------- */
 
 void bg_init(void);
