@@ -66,12 +66,15 @@ TEST(PixportPicture, LoadsGeneratedFilesAndRefusesOthers)
         EXPECT_EQ(picture.height(), 4);
         EXPECT_EQ(picture.desktopColourAt(4, 3), desktopColour(test::channelFor(4), test::channelFor(3), 0));
     }
+    Picture photo; // lossy: only the size is exact
+    QString error;
+    ASSERT_TRUE(loadPicture(test::savePicture(test::codedPicture(9, 7), dir.path(), "p.jpg"), &photo, &error));
+    EXPECT_EQ(QSize(photo.width(), photo.height()), QSize(9, 7));
 
     const QString notAPicture = dir.filePath("notes.png");
     test::writeFile(notAPicture, "hello");
     const Picture kept(image);
     Picture picture = kept;
-    QString error;
     for (const QString& path : {notAPicture, dir.filePath("missing.bmp"), dir.path()}) {
         EXPECT_FALSE(loadPicture(path, &picture, &error)) << qPrintable(path);
         EXPECT_TRUE(error.contains(path)) << qPrintable(error);

@@ -232,6 +232,28 @@ TEST_F(PixportForm1, RefusedCustomSizesLeaveClipboardAndFilesAlone)
     }
 }
 
+TEST_F(PixportForm1, FailedOrAbandonedBinLeavesClipboardAndFileAlone)
+{
+    load(test::codedPicture(12, 10));
+    click("Option8");
+    desktop.saveAnswer = dir.filePath("no/such/dir/out.bin");
+    click("Command2");
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages.front().contains("Cannot write")) << qPrintable(desktop.messages.front());
+
+    desktop.saveAnswer = dir.filePath("keep.bin");
+    test::writeFile(desktop.saveAnswer, "keep");
+    QTimer closer; // the window is closed while the walk runs
+    closer.setInterval(0);
+    QObject::connect(&closer, &QTimer::timeout, [&] { form.close(); });
+    closer.start();
+    click("Command2");
+    closer.stop();
+    EXPECT_EQ(test::readFile(desktop.saveAnswer), QByteArray("keep"));
+    EXPECT_TRUE(desktop.clipboard.isEmpty());
+    EXPECT_NE(label1(), "DONE!");
+}
+
 TEST_F(PixportForm1, UnreadableSizeFieldsGiveOnePixel)
 {
     click("Option9");
