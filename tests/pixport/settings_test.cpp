@@ -36,25 +36,6 @@ TEST(PixportSettings, FixedSizesAreSquareAndNeverWriteTheHeader)
     }
 }
 
-TEST(PixportSettings, CustomSizeTakesFieldsAndHeaderChoice)
-{
-    Choices choices;
-    choices.size = SizeOption::Custom;
-    choices.customWidth = QStringLiteral("5");
-    choices.customHeight = QStringLiteral("letters");
-    choices.tileOrder = false;
-    choices.binFile = true;
-    choices.sizeBytes = true;
-    Settings settings;
-    QString error;
-    ASSERT_TRUE(resolveSettings(choices, &settings, &error));
-    EXPECT_EQ(settings.w1, 4);
-    EXPECT_EQ(settings.h1, 0);
-    EXPECT_TRUE(settings.sizeHeader);
-    EXPECT_TRUE(settings.binFile);
-    EXPECT_FALSE(settings.tileOrder);
-}
-
 TEST(PixportSettings, RefusesCustomSidesOutsideOneTo32768)
 {
     for (const char* width : {"0", "-2", "0.4", "32769", "40000", "1e12"}) {
