@@ -45,11 +45,10 @@ std::string textStepsOutput(const std::string& declaration, int width, int heigh
 }
 
 TEST(PalsqueezeCompress, WorkedExampleByteForByte) {
-  const Result r =
-      compress("uint16 spr[] = " + arrayText(2, 2, {"31", "32767", "32767", "31"}));
+  const Result r = compress("uint16 spr[] = " + arrayText(2, 2, {"31", "32767", "32767", "31"}));
   ASSERT_EQ(r.status, Status::Compressed) << r.problem;
-  EXPECT_EQ(r.output, std::string("uint16 spr[] = { 0xFFFF, 1, 1, 2, 31, 32767") + kComment +
-                          "0x0060 };");
+  EXPECT_EQ(r.output,
+            std::string("uint16 spr[] = { 0xFFFF, 1, 1, 2, 31, 32767") + kComment + "0x0060 };");
   EXPECT_EQ(r.palette, (std::vector<std::string>{"31", "32767"}));
   EXPECT_EQ(r.sizeReport, "Sprite is 2 x 2.");
   EXPECT_EQ(r.bitsReport, "Sprite takes up 1 bits per pixel.");
@@ -59,13 +58,12 @@ TEST(PalsqueezeCompress, SixValuesInOneRowPackThreeBitsAcrossWords) {
   const Result r = compress(arrayText(6, 1, {"10", "11", "12", "13", "14", "15"}));
   ASSERT_EQ(r.status, Status::Compressed) << r.problem;
   EXPECT_EQ(r.bits, 3);
-  EXPECT_EQ(r.output,
-            std::string("{ 0xFFFF, 5, 0, 6, 10, 11, 12, 13, 14, 15") + kComment +
-                "0x3905, 0x0040 };");
+  EXPECT_EQ(r.output, std::string("{ 0xFFFF, 5, 0, 6, 10, 11, 12, 13, 14, 15") + kComment +
+                          "0x3905, 0x0040 };");
 }
 
 TEST(PalsqueezeCompress, BitsFollowTheNumberOfDistinctValues) {
-  const std::vector<std::pair<std::size_t, int>> cases = {{1, 1}, {2, 1}, {3, 2}, {5, 3},
+  const std::vector<std::pair<std::size_t, int>> cases = {{1, 1}, {2, 1}, {3, 2},  {5, 3},
                                                           {8, 3}, {9, 4}, {256, 8}};
   for (const auto& [distinct, bits] : cases) {
     const int width = 16;
@@ -154,9 +152,8 @@ TEST(PalsqueezeCompress, MatchesTheTextStepsForManyShapes) {
 }
 
 TEST(PalsqueezeCompress, ReadsArraysWrittenByHand) {
-  const std::string expected = compress("const uint16 arrow[] = " +
-                                        arrayText(2, 2, {"0", "0x7FFF", "0x7FFF", "0"}))
-                                   .output;
+  const std::string expected =
+      compress("const uint16 arrow[] = " + arrayText(2, 2, {"0", "0x7FFF", "0x7FFF", "0"})).output;
   ASSERT_FALSE(expected.empty());
   const std::string byHand =
       "const uint16 arrow[] = {\n"
@@ -170,8 +167,8 @@ TEST(PalsqueezeCompress, ReadsArraysWrittenByHand) {
 TEST(PalsqueezeCompress, WritesDeclarationLineEndsAsCrLf) {
   const std::string pixels = "{ 0, 0, 5 };";
   for (const char* lineEnd : {"\n", "\r\n", "\r"}) {
-    const Result r = compress(std::string("// arrow") + lineEnd + "const uint16 a[] =" +
-                              lineEnd + pixels);
+    const Result r =
+        compress(std::string("// arrow") + lineEnd + "const uint16 a[] =" + lineEnd + pixels);
     EXPECT_EQ(r.output.rfind("// arrow\r\nconst uint16 a[] =\r\n{ 0xFFFF, 0, 0, 1, 5,", 0), 0u)
         << r.output;
   }

@@ -28,8 +28,7 @@ std::vector<uint16> wordsOf(const std::string& text) {
   std::vector<uint16> words;
   const char* p = body.c_str();
   char* end = nullptr;
-  for (unsigned long value = std::strtoul(p, &end, 0); end != p;
-       value = std::strtoul(p, &end, 0)) {
+  for (unsigned long value = std::strtoul(p, &end, 0); end != p; value = std::strtoul(p, &end, 0)) {
     words.push_back(static_cast<uint16>(value));
     p = end;
     while (*p == ',' || *p == ' ' || *p == '\r' || *p == '\n' || *p == '\t') ++p;
@@ -48,12 +47,12 @@ TEST(PalsqueezeDecodeBack, CompressedRecordDrawsLikeThePlainOne) {
     int width, height;
     std::size_t distinct;
   };
-  const std::vector<Case> cases = {{1, 1, 1},   {7, 3, 2},   {5, 5, 3},    {13, 4, 5},
-                                   {9, 9, 17},  {31, 7, 33}, {33, 9, 100}, {60, 40, 200},
-                                   {64, 64, 256}};
+  const std::vector<Case> cases = {{1, 1, 1},    {7, 3, 2},     {5, 5, 3},
+                                   {13, 4, 5},   {9, 9, 17},    {31, 7, 33},
+                                   {33, 9, 100}, {60, 40, 200}, {64, 64, 256}};
   for (const Case& c : cases) {
-    const std::string plainText = arrayText(c.width, c.height,
-                                            pixelsWithDistinctValues(c.width, c.height, c.distinct));
+    const std::string plainText =
+        arrayText(c.width, c.height, pixelsWithDistinctValues(c.width, c.height, c.distinct));
     const palsqueeze::Result result = palsqueeze::compress(plainText);
     ASSERT_EQ(result.status, palsqueeze::Status::Compressed) << result.problem;
     const std::vector<uint16> plain = wordsOf(plainText);

@@ -12,15 +12,14 @@ namespace {
 
 TEST(PalsqueezeDecimalToBinary, PadsToEightDigitsAndGrowsBeyond) {
   const std::vector<std::pair<std::uint32_t, std::string>> cases = {
-      {0, "00000000"}, {5, "00000101"}, {255, "11111111"}, {256, "100000000"},
-      {300, "100101100"}};
+      {0, "00000000"}, {5, "00000101"}, {255, "11111111"}, {256, "100000000"}, {300, "100101100"}};
   for (const auto& [number, digits] : cases) EXPECT_EQ(DecimalToBinary(number), digits) << number;
 }
 
 TEST(PalsqueezeBitsForPalette, FollowsThePaletteSizeTable) {
   const std::vector<std::pair<std::size_t, int>> cases = {
-      {0, 1},  {1, 1},  {2, 1},  {3, 2},  {4, 2},   {5, 3},   {8, 3},   {9, 4},   {16, 4},
-      {17, 5}, {32, 5}, {33, 6}, {64, 6}, {65, 7},  {128, 7}, {129, 8}, {256, 8}, {1000, 8}};
+      {0, 1},  {1, 1},  {2, 1},  {3, 2},  {4, 2},  {5, 3},   {8, 3},   {9, 4},   {16, 4},
+      {17, 5}, {32, 5}, {33, 6}, {64, 6}, {65, 7}, {128, 7}, {129, 8}, {256, 8}, {1000, 8}};
   for (const auto& [entries, bits] : cases) EXPECT_EQ(BitsForPalette(entries), bits) << entries;
 }
 

@@ -119,15 +119,16 @@ TEST_F(PalsqueezeWindow, SaysWhyItCannotReadTheText) {
     warnings.clear();
     pasteAndGo(text);
     ASSERT_EQ(warnings.size(), 1) << text.toStdString();
-    EXPECT_TRUE(warnings[0].startsWith("Cannot compress this text | ")) << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].startsWith("Cannot compress this text | "))
+        << warnings[0].toStdString();
     EXPECT_EQ(text1(), text);
     EXPECT_TRUE(clipboard.isEmpty());
   }
 }
 
 TEST_F(PalsqueezeWindow, GivesTheSameBytesAsTheCommandLine) {
-  const std::string input = "const uint16 arrow[] =\r\n" +
-                            arrayText(5, 3, pixelsWithDistinctValues(5, 3, 6)) + "\r\n";
+  const std::string input =
+      "const uint16 arrow[] =\r\n" + arrayText(5, 3, pixelsWithDistinctValues(5, 3, 6)) + "\r\n";
   pasteAndGo(QString::fromStdString(input));
   ASSERT_EQ(clipboard.size(), 1);
 

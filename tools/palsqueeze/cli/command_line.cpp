@@ -27,9 +27,12 @@ void CommandLine::setArguments(const std::vector<std::string>& arguments) {
     if (!optionsEnded && (arg == "--help" || arg == "-h")) {
       showHelp_ = true;
     } else if (!optionsEnded && (arg == "-o" || arg == "--output")) {
-      if (i + 1 == arguments.size()) usageError_ = arg + " needs a file name";
-      else if (!outputPath_.empty()) usageError_ = "only one output file may be given";
-      else outputPath_ = arguments[++i];
+      if (i + 1 == arguments.size())
+        usageError_ = arg + " needs a file name";
+      else if (!outputPath_.empty())
+        usageError_ = "only one output file may be given";
+      else
+        outputPath_ = arguments[++i];
     } else if (!optionsEnded && arg == "--") {
       optionsEnded = true;
     } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
@@ -66,8 +69,10 @@ const char* CommandLine::usage() {
          "2 bad usage, unreadable input or a text that is not a sprite array.\n";
 }
 
+void CommandLine::report(const std::string& message) { err_ << "palsqueeze: " << message << '\n'; }
+
 int CommandLine::fail(const std::string& message, int status) {
-  err_ << "palsqueeze: " << message << '\n';
+  report(message);
   return status;
 }
 
@@ -75,19 +80,19 @@ bool CommandLine::readInput(std::string& text) {
   if (inputPath_ == "-") {
     text.assign(std::istreambuf_iterator<char>(in_), std::istreambuf_iterator<char>());
     if (in_.bad()) {
-      fail("cannot read standard input", kExitFailure);
+      report("cannot read standard input");
       return false;
     }
     return true;
   }
   QFile file(fromLocal(inputPath_));
   if (!file.open(QIODevice::ReadOnly)) {
-    fail("cannot read " + inputPath_ + ": " + file.errorString().toStdString(), kExitFailure);
+    report("cannot read " + inputPath_ + ": " + file.errorString().toStdString());
     return false;
   }
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
-    fail("cannot read " + inputPath_ + ": " + file.errorString().toStdString(), kExitFailure);
+    report("cannot read " + inputPath_ + ": " + file.errorString().toStdString());
     return false;
   }
   text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -107,7 +112,7 @@ bool CommandLine::writeOutput(const std::string& text) {
                            static_cast<qint64>(text.size()) &&
                        file.commit();
   if (!written) {
-    fail("cannot write " + outputPath_ + ": " + file.errorString().toStdString(), kExitFailure);
+    report("cannot write " + outputPath_ + ": " + file.errorString().toStdString());
   }
   return written;
 }
@@ -119,7 +124,8 @@ int CommandLine::run() {
   }
   if (usageError_.empty() && inputPath_.empty()) usageError_ = "no input file given";
   if (!usageError_.empty()) {
-    err_ << "palsqueeze: " << usageError_ << "\n\n" << usage();
+    report(usageError_);
+    err_ << '\n' << usage();
     return kExitFailure;
   }
   std::string text;

@@ -34,6 +34,7 @@ class CommandLine {
  private:
   bool readInput(std::string& text);
   bool writeOutput(const std::string& text);
+  void report(const std::string& message);
   int fail(const std::string& message, int status);
 
   std::istream& in_;

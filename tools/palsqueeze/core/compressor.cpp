@@ -30,8 +30,7 @@ bool readSizeValue(const std::string& text, std::uint32_t& value) {
 
 std::string sizeProblem(const char* which, const std::string& text) {
   return std::string("The ") + which +
-         " must be a decimal number from 0 to 65535 without leading zeros; found \"" + text +
-         "\".";
+         " must be a decimal number from 0 to 65535 without leading zeros; found \"" + text + "\".";
 }
 
 // Reads width - 1 and height - 1 and checks the pixel values against them.
@@ -53,8 +52,7 @@ bool checkShape(const std::vector<std::string>& values, Result& result) {
   }
   const std::uint64_t width = widthValue + 1ull;
   const std::uint64_t height = heightValue + 1ull;
-  result.sizeReport =
-      "Sprite is " + std::to_string(width) + " x " + std::to_string(height) + ".";
+  result.sizeReport = "Sprite is " + std::to_string(width) + " x " + std::to_string(height) + ".";
   for (std::size_t i = kFirstPixel; i < values.size(); ++i) {
     if (values[i].empty()) {
       result.problem = "Pixel value " + std::to_string(i - kFirstPixel + 1) +
@@ -64,9 +62,9 @@ bool checkShape(const std::vector<std::string>& values, Result& result) {
   }
   const std::uint64_t given = values.size() - kFirstPixel;
   if (given != width * height) {
-    result.problem = result.sizeReport.substr(0, result.sizeReport.size() - 1) +
-                     ", which takes " + std::to_string(width * height) +
-                     " pixel values, but the array holds " + std::to_string(given) + ".";
+    result.problem = result.sizeReport.substr(0, result.sizeReport.size() - 1) + ", which takes " +
+                     std::to_string(width * height) + " pixel values, but the array holds " +
+                     std::to_string(given) + ".";
     return false;
   }
   return true;
@@ -114,7 +112,7 @@ void appendStreamWords(const std::vector<std::uint8_t>& bytes, std::string& out)
     if (i != 0) out += ", ";
     const std::uint8_t low = bytes[i];
     const std::uint8_t high = bytes[i + 1];
-    const char word[] = {'0', 'x', kHex[high >> 4], kHex[high & 15], kHex[low >> 4],
+    const char word[] = {'0',           'x', kHex[high >> 4], kHex[high & 15], kHex[low >> 4],
                          kHex[low & 15]};
     out.append(word, sizeof word);
   }
