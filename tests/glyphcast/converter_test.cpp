@@ -1,0 +1,243 @@
+// A whole conversion over the scripted capture box: output layout, field handling,
+// the event pump and the refusals of unusable settings.
+#include "glyphcast/core/converter.h"
+#include "glyphcast/core/font_layout.h"
+#include "fake_capture_box.h"
+#include "text_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace glyphcast;
+using namespace glyphcast::test;
+
+namespace {
+
+Fields arial(std::function<void(Fields&)> change = {}) {
+    Fields fields;
+    fields.fontName = QStringLiteral("Arial");
+    if (change)
+        change(fields);
+    return fields;
+}
+
+Conversion convert(FakeCaptureBox& box, const Fields& fields, const QString& templ = QStringLiteral("tail\r\n")) {
+    return convertFont(box, fields, templ);
+}
+
+}  // namespace
+
+TEST(Converter, WritesCommentBlockGlyphsThenTemplate) {
+    FakeCaptureBox box;
+    const Conversion result = convert(box, arial(), QStringLiteral("uint16* @@[] = { <>_A032 };\r\n"));
+    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_TRUE(result.text.startsWith(commentBlock(arial()) + QStringLiteral("static uint16 fa12_A032[] = { ")));
+    EXPECT_TRUE(result.text.endsWith(QStringLiteral("};\r\n\r\nuint16* font_arial_12[] = { fa12_A032 };\r\n")));
+    EXPECT_EQ(result.text.count(QStringLiteral("static uint16 fa12_A")), 163);
+    for (const char* name : {"fa12_A032", "fa12_A065", "fa12_A099", "fa12_A100", "fa12_A128", "fa12_A255"})
+        EXPECT_EQ(result.text.count(QStringLiteral("static uint16 %1[] = ").arg(QLatin1String(name))), 1) << name;
+
+    ASSERT_EQ(box.draws.size(), captureCodes().size());
+    for (size_t i = 0; i < box.draws.size(); ++i)
+        EXPECT_EQ(box.draws[i].code, captureCodes()[i]);
+    EXPECT_EQ(box.fontCalls, 1);
+}
+
+TEST(Converter, HeaderCountsColumnsAndRowsLessOne) {
+    FakeCaptureBox box;
+    const Conversion result = convert(box, arial());
+    for (int code : {32, 65, 126, 233}) {
+        const QString array = arrayText(result.text, glyphArrayName(QStringLiteral("fa12"), code));
+        const std::vector<int> values = arrayValues(array);
+        const int w = 3 + code % 4;  // the fake's advance; bias 0
+        const int h = 5;
+        ASSERT_EQ(values[0], w) << code;
+        ASSERT_EQ(values[1], h) << code;
+        EXPECT_EQ(values.size(), static_cast<size_t>(2 + (w + 1) * (h + 1))) << code;
+
+        const QStringList lines = array.split(QStringLiteral("\r\n"));
+        ASSERT_EQ(lines.size(), h + 2) << code;
+        for (int row = 1; row <= h; ++row) {
+            EXPECT_TRUE(lines[row].startsWith(QLatin1Char('\t')));
+            EXPECT_TRUE(lines[row].endsWith(QStringLiteral(", ")));
+        }
+        EXPECT_FALSE(lines.last().contains(QStringLiteral(", }")));
+        EXPECT_TRUE(result.text.contains(array + QStringLiteral("\r\n\r\n")));
+    }
+}
+
+TEST(Converter, WidthBiasMinusOneMakesColumnsEqualTheWidth) {
+    FakeCaptureBox box;
+    const Conversion result = convert(box, arial([](Fields& f) { f.widthBias = QStringLiteral("-1"); }));
+    ASSERT_TRUE(result.ok);
+    const std::vector<int> values = arrayValues(arrayText(result.text, QStringLiteral("fa12_A065")));
+    EXPECT_EQ(values[0] + 1, 3 + 65 % 4);
+}
+
+TEST(Converter, RoundsPositionsAndSizesHalfToEven) {
+    FakeCaptureBox box;
+    box.extraWidth = 0.5;
+    const Conversion result = convert(box, arial([](Fields& f) {
+        f.locX = QStringLiteral("2.5");
+        f.locY = QStringLiteral("3.5");
+    }));
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(box.draws[0].x, 2);
+    EXPECT_EQ(box.draws[0].y, 4);
+    EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A032")))[0], 4);  // 3.5
+    EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A033")))[0], 4);  // 4.5
+}
+
+TEST(Converter, ReadsTheDrawnPixels) {
+    FakeCaptureBox box;
+    const Conversion result = convert(box, arial([](Fields& f) { f.locX = QStringLiteral("1"); }));
+    const std::vector<int> values = arrayValues(arrayText(result.text, QStringLiteral("fa12_A032")));
+    const int columns = values[0] + 1;
+    for (int y = 0; y <= values[1]; ++y)
+        for (int x = 0; x < columns; ++x)
+            EXPECT_EQ(values[2 + y * columns + x], x - 1 == y ? 32767 : 0) << x << "," << y;
+}
+
+TEST(Converter, SetsTheFontOnceFromTheFields) {
+    FakeCaptureBox box;
+    ConvertSource source;
+    source.fields = [] {
+        return arial([](Fields& f) {
+            f.size = QStringLiteral("10.5");
+            f.italic = true;
+        });
+    };
+    source.templateText = [] { return QString(); };
+    source.smooth = false;
+    ASSERT_TRUE(convertFont(box, source).ok);
+    EXPECT_EQ(box.fontCalls, 1);
+    EXPECT_EQ(box.font.family, QStringLiteral("Arial"));
+    EXPECT_EQ(box.font.points, 10.5f);
+    EXPECT_FALSE(box.font.bold);
+    EXPECT_TRUE(box.font.italic);
+    EXPECT_FALSE(box.font.smooth);
+}
+
+TEST(Converter, ReplacesPlaceholdersTypedIntoFields) {
+    FakeCaptureBox box;
+    const Conversion result = convert(box, arial([](Fields& f) {
+        f.fontName = QStringLiteral("My <> Font");
+        f.underline = QStringLiteral("@@");
+    }), QStringLiteral("{ || }\r\n"));
+    ASSERT_TRUE(result.ok);
+    EXPECT_TRUE(result.text.contains(QStringLiteral("// Font name: 'My fm12 Font' size 12\r\n")));
+    EXPECT_TRUE(result.text.contains(QStringLiteral("// Underline: font_my_<>_font_12\r\n")));
+    EXPECT_TRUE(result.text.endsWith(QStringLiteral("{ @@ }\r\n")));
+}
+
+TEST(Converter, MakesTemplateLineEndsCrLf) {
+    FakeCaptureBox box;
+    const Conversion result = convert(box, arial(), QStringLiteral("a\nb"));
+    EXPECT_TRUE(result.text.endsWith(QStringLiteral("\r\n\r\na\r\nb")));
+    EXPECT_EQ(result.text.count(QLatin1Char('\n')), result.text.count(QStringLiteral("\r\n")));
+}
+
+TEST(Converter, ReadsFieldsAfreshForEachGlyphAndTheTableNameAtTheEnd) {
+    FakeCaptureBox box;
+    int reads = 0;
+    ConvertSource source;
+    source.fields = [&reads] {
+        ++reads;
+        return arial([&reads](Fields& f) {
+            if (reads > 2)  // from the second glyph on
+                f.widthBias = QStringLiteral("2");
+            if (reads > 1 + 163)  // the final replacement
+                f.fontName = QStringLiteral("Zed");
+        });
+    };
+    source.templateText = [] { return QStringLiteral("@@ <>"); };
+    const Conversion result = convertFont(box, source);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(reads, 1 + 163 + 1);
+    EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A032")))[0], 3);
+    EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A033")))[0], 4 + 2);
+    EXPECT_TRUE(result.text.endsWith(QStringLiteral("font_zed_12 fa12")));
+}
+
+TEST(Converter, PumpsEventsAfterEachRowAndStopsWhenAsked) {
+    FakeCaptureBox box;
+    int yields = 0;
+    ConvertSource source;
+    source.fields = [] { return arial(); };
+    source.templateText = [] { return QString(); };
+    source.yield = [&yields] { return ++yields < 100; };
+    const Conversion result = convertFont(box, source);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.text.isEmpty());
+    EXPECT_EQ(result.message, stoppedMessage());
+    EXPECT_EQ(yields, 100);
+
+    yields = -1000000;
+    EXPECT_TRUE(convertFont(box, source).ok);
+    EXPECT_EQ(yields, -1000000 + 163 * 6);
+}
+
+TEST(Converter, RefusesUnusableSettings) {
+    struct Case {
+        std::function<void(Fields&)> change;
+        const char* message;
+    };
+    const Case cases[] = {
+        {[](Fields& f) { f.size = QStringLiteral("abc"); }, "Size \"abc\" is not a number."},
+        {[](Fields& f) { f.size = QStringLiteral("0"); }, "Size 0 is outside the sizes"},
+        {[](Fields& f) { f.size = QStringLiteral("-12"); }, "Size -12 is outside the sizes"},
+        {[](Fields& f) { f.size = QStringLiteral("800"); }, "Size 800 is outside the sizes"},
+        {[](Fields& f) { f.widthBias = QStringLiteral("x"); }, "Width bias \"x\" is not a number."},
+        {[](Fields& f) { f.heightBias = QString(); }, "Height bias \"\" is not a number."},
+        {[](Fields& f) { f.locX = QStringLiteral("1,5"); }, "Loc bias x \"1,5\" is not a number."},
+        {[](Fields& f) { f.locY = QStringLiteral(" 2"); }, "Loc bias y \" 2\" is not a number."},
+        {[](Fields& f) { f.locX = QStringLiteral("40000"); }, "Loc bias x 40000 is outside -32767 to 32767."},
+        {[](Fields& f) { f.widthBias = QStringLiteral("-5"); }, "Width bias -5 leaves code 32 less than one pixel wide."},
+        {[](Fields& f) { f.heightBias = QStringLiteral("-6"); }, "Height bias -6 leaves code 32 less than one pixel tall."},
+        {[](Fields& f) { f.widthBias = QStringLiteral("253"); }, "Code 32 would be 257 pixels wide (size 12, width bias 253)"},
+        {[](Fields& f) { f.fontName = QString(); }, "Type the name of an installed font."},
+        {[](Fields& f) { f.fontName = QStringLiteral("  "); }, "Type the name of an installed font."},
+        {[](Fields& f) { f.fontName = QStringLiteral("A\nB"); }, "The font name must not contain a line break."},
+        {[](Fields& f) { f.underline = QStringLiteral("1\r2"); }, "The underline must not contain a line break."},
+    };
+    for (const Case& c : cases) {
+        FakeCaptureBox box;
+        const Conversion result = convert(box, arial(c.change));
+        EXPECT_FALSE(result.ok) << c.message;
+        EXPECT_TRUE(result.text.isEmpty()) << c.message;
+        EXPECT_TRUE(result.message.startsWith(QString::fromUtf8(c.message))) << result.message.toStdString();
+    }
+}
+
+TEST(Converter, AcceptsTheSmallestAndLargestGlyphs) {
+    FakeCaptureBox box;
+    Conversion result = convert(box, arial([](Fields& f) { f.widthBias = QStringLiteral("-3"); }));
+    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A032")))[0], 0);
+    result = convert(box, arial([](Fields& f) { f.widthBias = QStringLiteral("249"); }));
+    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A035")))[0], 255);
+}
+
+TEST(Converter, RefusesAFontNothingAnswersTo) {
+    FakeCaptureBox box;
+    box.match = {QStringLiteral("DejaVu Sans"), false};
+    const Conversion result = convert(box, arial([](Fields& f) { f.fontName = QStringLiteral("Nope"); }));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, QStringLiteral("No installed font is named \"Nope\" (it would be drawn with DejaVu Sans)."));
+    EXPECT_TRUE(box.draws.empty());
+}
+
+TEST(Converter, NamesTheFamilyThatAnswersForAnother) {
+    FakeCaptureBox box;
+    box.match = {QStringLiteral("Liberation Sans"), true};
+    Conversion result = convert(box, arial());
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.note, QStringLiteral("Arial is drawn with Liberation Sans."));
+
+    box.match = {QStringLiteral("Fake Sans"), true};
+    result = convert(box, arial([](Fields& f) { f.fontName = QStringLiteral("fake sans"); }));
+    ASSERT_TRUE(result.ok);
+    EXPECT_TRUE(result.note.isEmpty());
+}

@@ -1,0 +1,40 @@
+// The capture box on Qt: a 241 x 225 image drawn with QPainter, black background
+// and white characters, sized at 96 pixels per inch whatever the screen.
+#pragma once
+
+#include "glyphcast/core/capture_box.h"
+
+#include <QFont>
+#include <QImage>
+
+namespace glyphcast {
+
+// Needs a QGuiApplication (fonts come from the platform's font database).
+class ImageCaptureBox : public CaptureBox {
+public:
+    ImageCaptureBox();
+
+    FontMatch setFont(const CaptureFont& font) override;
+    void clear() override;
+    void drawChar(int x, int y, int code) override;
+    double textWidth(int code) const override;
+    double textHeight(int code) const override;
+    std::int32_t pixel(int x, int y) const override;
+
+    const QImage& image() const { return image_; }
+    const QFont& font() const { return font_; }
+
+private:
+    QImage image_;
+    QFont font_;
+};
+
+// The QFont a capture font stands for: pixel size round(points * 96 / 72), full
+// hinting and grey (never sub-pixel) smoothing, chosen explicitly so that the
+// glyphs do not depend on the screen's scale factor or smoothing settings.
+QFont qtFontFor(const CaptureFont& font);
+
+// Family Qt draws a font with, and whether an installed font answers to its name.
+FontMatch matchFont(const QFont& font);
+
+}  // namespace glyphcast
