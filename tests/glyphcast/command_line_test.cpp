@@ -1,0 +1,232 @@
+// The command line: option parsing, refusals with status 2 and nothing written,
+// and the same text as the window, in process and from the built program.
+#include "glyphcast/cli/arguments.h"
+#include "glyphcast/cli/command_line.h"
+#include "glyphcast/core/image_capture_box.h"
+#include "glyphcast/gui/font_window.h"
+#include "glyphcast/core/font_layout.h"
+#include "qt_app.h"
+#include "text_helpers.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QLineEdit>
+#include <QCheckBox>
+#include <QDir>
+#include <QFontInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace glyphcast;
+using namespace glyphcast::test;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Outcome runInProcess(const QStringList& args) {
+    QBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    Outcome outcome;
+    outcome.status = runCommandLine(args, out, err);
+    outcome.out = out.data();
+    outcome.err = err.data();
+    return outcome;
+}
+
+Outcome runProgram(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(GLYPHCAST_EXE), args);
+    Outcome outcome;
+    if (!process.waitForFinished(60000))
+        return outcome;
+    outcome.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    outcome.out = process.readAllStandardOutput();
+    outcome.err = process.readAllStandardError();
+    return outcome;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { testApplication(); }
+};
+
+}  // namespace
+
+TEST(Arguments, FillTheFields) {
+    CommandLine commandLine;
+    QString error;
+    const QStringList args = {"--font", "Liberation Serif", "--size=10", "--bold", "--italic", "--width-bias", "-1",
+                              "--height-bias", "2", "--loc-x", "3", "--loc-y=-4", "--underline", ""};
+    ASSERT_EQ(parseArguments(args, commandLine, &error), ArgumentsOutcome::Run) << error.toStdString();
+    const Fields& f = commandLine.fields();
+    EXPECT_EQ(f.fontName, QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(f.size, QStringLiteral("10"));
+    EXPECT_TRUE(f.bold && f.italic);
+    EXPECT_EQ(f.widthBias, QStringLiteral("-1"));
+    EXPECT_EQ(f.heightBias, QStringLiteral("2"));
+    EXPECT_EQ(f.locX, QStringLiteral("3"));
+    EXPECT_EQ(f.locY, QStringLiteral("-4"));
+    EXPECT_EQ(f.underline, QString());
+
+    CommandLine defaults;
+    ASSERT_EQ(parseArguments({"--font", "X"}, defaults, &error), ArgumentsOutcome::Run);
+    Fields expected;
+    expected.fontName = QStringLiteral("X");
+    EXPECT_EQ(defaults.fields().size, expected.size);
+    EXPECT_EQ(defaults.fields().underline, expected.underline);
+    EXPECT_EQ(defaults.fields().widthBias + defaults.fields().heightBias + defaults.fields().locX +
+                  defaults.fields().locY,
+              QStringLiteral("0000"));
+}
+
+TEST(Arguments, ReportBadUsageWithStatusTwo) {
+    struct Case {
+        QStringList args;
+        const char* message;
+    };
+    const Case cases[] = {{{}, "--font NAME is required"},
+                          {{"--bold"}, "--font NAME is required"},
+                          {{"--font"}, "--font needs a value"},
+                          {{"--font", "A", "--size"}, "--size needs a value"},
+                          {{"--font", "A", "--colour", "red"}, "unknown option --colour"},
+                          {{"--font", "A", "extra"}, "unexpected argument extra"}};
+    for (const Case& c : cases) {
+        const Outcome outcome = runInProcess(c.args);
+        EXPECT_EQ(outcome.status, 2) << c.message;
+        EXPECT_TRUE(outcome.out.isEmpty()) << c.message;
+        EXPECT_TRUE(outcome.err.startsWith(QByteArray("glyphcast: ") + c.message)) << outcome.err.toStdString();
+    }
+}
+
+TEST(Arguments, HelpGoesToStandardOutput) {
+    const Outcome outcome = runInProcess({"--font", "A", "--help"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_TRUE(outcome.out.startsWith("Usage: glyphcast"));
+    EXPECT_TRUE(outcome.err.isEmpty());
+}
+
+TEST_F(CommandLineTest, WritesWhatTheWindowPutsOnTheClipboard) {
+    QString clipboard;
+    WindowHooks hooks;
+    hooks.putOnClipboard = [&clipboard](const QString& text) { clipboard = text; };
+    FontWindow window(hooks);
+    window.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("Liberation Sans"));
+    window.findChild<QLineEdit*>(QStringLiteral("Text4"))->setText(QStringLiteral("10"));
+    window.findChild<QLineEdit*>(QStringLiteral("Text12"))->setText(QStringLiteral("1"));
+    window.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(true);
+    window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    ASSERT_FALSE(clipboard.isEmpty());
+
+    const QStringList args = {"--font", "Liberation Sans", "--size", "10", "--loc-y", "1", "--italic"};
+    const Outcome inProcess = runInProcess(args);
+    EXPECT_EQ(inProcess.status, 0);
+    EXPECT_TRUE(inProcess.err.isEmpty()) << inProcess.err.toStdString();
+    EXPECT_EQ(inProcess.out, clipboard.toUtf8());
+
+    const Outcome program = runProgram(args);
+    EXPECT_EQ(program.status, 0);
+    EXPECT_EQ(program.out, inProcess.out);
+}
+
+TEST_F(CommandLineTest, RefusesSettingsWithStatusTwoAndNoOutput) {
+    struct Case {
+        QStringList args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--font", "DejaVu Sans", "--size", "big"}, "glyphcast: Size \"big\" is not a number.\n"},
+        {{"--font", "DejaVu Sans", "--width-bias", "-40"}, "glyphcast: Width bias -40 leaves code 32 less"},
+        {{"--font", "DejaVu Sans", "--height-bias", "-1e2"}, "glyphcast: Height bias \"-1e2\" is not a number."},
+        {{"--font", "DejaVu Sans", "--loc-x", "left"}, "glyphcast: Loc bias x \"left\" is not a number."},
+        {{"--font", "Glyphcast Missing Font"}, "glyphcast: No installed font is named \"Glyphcast Missing Font\""},
+        {{"--font", "DejaVu Sans", "--template", "/nonexistent/template.txt"},
+         "glyphcast: cannot read the template /nonexistent/template.txt"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = runInProcess(c.args);
+        EXPECT_EQ(outcome.status, 2) << c.message;
+        EXPECT_TRUE(outcome.out.isEmpty()) << c.message;
+        EXPECT_TRUE(outcome.err.startsWith(c.message)) << outcome.err.toStdString();
+    }
+}
+
+TEST_F(CommandLineTest, NamesAnAliasOnStandardError) {
+    const Outcome outcome = runInProcess({"--font", "Arial"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err.toStdString();
+    const QString used = QFontInfo(qtFontFor(CaptureFont{QStringLiteral("Arial")})).family();
+    const QByteArray note = used == QLatin1String("Arial") ? QByteArray()
+                                                           : "glyphcast: Arial is drawn with " + used.toUtf8() + ".\n";
+    EXPECT_EQ(outcome.err, note);
+    EXPECT_TRUE(outcome.out.startsWith("#include <nds.h>\r\n"));
+}
+
+TEST_F(CommandLineTest, WritesTheOutputFileOnlyWhenComplete) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("font.c"));
+    writeFile(target, "keep me");
+
+    Outcome outcome = runProgram({"--font", "DejaVu Sans", "--size", "x", "-o", target});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_TRUE(outcome.out.isEmpty());
+    EXPECT_EQ(readFile(target), QByteArray("keep me"));
+
+    outcome = runProgram({"--font", "DejaVu Sans", "-o", target});
+    EXPECT_EQ(outcome.status, 0) << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.out.isEmpty());
+    EXPECT_EQ(readFile(target), runInProcess({"--font", "DejaVu Sans"}).out);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("font.c")});
+
+    outcome = runInProcess({"--font", "DejaVu Sans", "-o", dir.filePath(QStringLiteral("missing/font.c"))});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_TRUE(outcome.err.startsWith("glyphcast: cannot write ")) << outcome.err.toStdString();
+}
+
+TEST_F(CommandLineTest, AppendsATemplateFileWithCrLfLineEnds) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("template.txt"));
+    writeFile(path, "uint16* @@[] = { <>_A065 };\n// ||\n");
+    Outcome outcome = runInProcess({"--font", "DejaVu Sans", "--underline", "9", "--template", path});
+    ASSERT_EQ(outcome.status, 0) << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.out.endsWith("};\r\n\r\nuint16* font_dejavu_sans_12[] = { fd12_A065 };\r\n// 9\r\n"));
+
+    writeFile(path, "caf\xe9\n");
+    outcome = runInProcess({"--font", "DejaVu Sans", "--template", path});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_TRUE(outcome.out.isEmpty());
+    EXPECT_TRUE(outcome.err.endsWith("is not UTF-8 text\n")) << outcome.err.toStdString();
+}
+
+TEST_F(CommandLineTest, DrawsUnsmoothedGlyphsOnRequest) {
+    const Outcome outcome = runInProcess({"--font", "DejaVu Sans", "--unsmoothed"});
+    ASSERT_EQ(outcome.status, 0);
+    const QString text = QString::fromUtf8(outcome.out);
+    std::set<int> colours;
+    for (int code : captureCodes()) {
+        const std::vector<int> values = arrayValues(arrayText(text, glyphArrayName(QStringLiteral("fd12"), code)));
+        colours.insert(values.begin() + 2, values.end());
+    }
+    EXPECT_EQ(colours, (std::set<int>{0, 32767}));
+}

@@ -1,0 +1,125 @@
+// Option parsing for the command line: "--name value" or "--name=value", the
+// switches, and the usage text.
+#include "glyphcast/cli/arguments.h"
+
+#include "glyphcast/cli/command_line.h"
+
+#include <QIODevice>
+
+#include <functional>
+#include <map>
+
+namespace glyphcast {
+
+namespace {
+
+using Setter = std::function<void(CommandLine&, const QString&)>;
+
+const std::map<QString, Setter>& valueOptions() {
+    static const std::map<QString, Setter> options = {
+        {QStringLiteral("--font"), &CommandLine::setFontName},
+        {QStringLiteral("--size"), &CommandLine::setSize},
+        {QStringLiteral("--width-bias"), &CommandLine::setWidthBias},
+        {QStringLiteral("--height-bias"), &CommandLine::setHeightBias},
+        {QStringLiteral("--loc-x"), &CommandLine::setLocX},
+        {QStringLiteral("--loc-y"), &CommandLine::setLocY},
+        {QStringLiteral("--underline"), &CommandLine::setUnderline},
+        {QStringLiteral("--template"), &CommandLine::setTemplateFile},
+        {QStringLiteral("-o"), &CommandLine::setOutputFile},
+        {QStringLiteral("--output"), &CommandLine::setOutputFile},
+    };
+    return options;
+}
+
+const std::map<QString, std::function<void(CommandLine&)>>& switches() {
+    static const std::map<QString, std::function<void(CommandLine&)>> options = {
+        {QStringLiteral("--bold"), [](CommandLine& c) { c.setBold(true); }},
+        {QStringLiteral("--italic"), [](CommandLine& c) { c.setItalic(true); }},
+        {QStringLiteral("--unsmoothed"), [](CommandLine& c) { c.setSmooth(false); }},
+    };
+    return options;
+}
+
+}  // namespace
+
+ArgumentsOutcome parseArguments(const QStringList& args, CommandLine& commandLine, QString* error) {
+    bool fontGiven = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
+            return ArgumentsOutcome::Help;
+        if (auto flag = switches().find(arg); flag != switches().end()) {
+            flag->second(commandLine);
+            continue;
+        }
+        const int equals = arg.startsWith(QLatin1String("--")) ? arg.indexOf(QLatin1Char('=')) : -1;
+        const QString name = equals < 0 ? arg : arg.left(equals);
+        auto option = valueOptions().find(name);
+        if (option == valueOptions().end()) {
+            *error = arg.startsWith(QLatin1Char('-')) ? QStringLiteral("unknown option %1").arg(arg)
+                                                      : QStringLiteral("unexpected argument %1").arg(arg);
+            return ArgumentsOutcome::Error;
+        }
+        QString value;
+        if (equals >= 0) {
+            value = arg.mid(equals + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            *error = QStringLiteral("%1 needs a value").arg(name);
+            return ArgumentsOutcome::Error;
+        }
+        option->second(commandLine, value);
+        fontGiven = fontGiven || name == QLatin1String("--font");
+    }
+    if (!fontGiven) {
+        *error = QStringLiteral("--font NAME is required");
+        return ArgumentsOutcome::Error;
+    }
+    return ArgumentsOutcome::Run;
+}
+
+QString usageText() {
+    return QStringLiteral(
+        "Usage: glyphcast                 open the window\n"
+        "       glyphcast --font NAME [options]\n"
+        "\n"
+        "Draws 163 characters of an installed font and writes the font source for\n"
+        "libpane: one glyph array per character, the button glyphs and the font table.\n"
+        "\n"
+        "Options (defaults are the window's start values):\n"
+        "  --font NAME         installed font family, e.g. \"Liberation Sans\"\n"
+        "  --size TEXT         size in points at 96 dpi; also used in the names (12)\n"
+        "  --bold, --italic    font style\n"
+        "  --width-bias N      pixels added to each character's width (0)\n"
+        "  --height-bias N     pixels added to the line height (0)\n"
+        "  --loc-x N           horizontal drawing position in the capture box (0)\n"
+        "  --loc-y N           vertical drawing position (0)\n"
+        "  --underline TEXT    underline offset written into the font (12)\n"
+        "  --template FILE     template text to append instead of the built-in one\n"
+        "  --unsmoothed        1-bit glyphs without grey edges\n"
+        "  -o, --output FILE   write to FILE instead of standard output\n"
+        "  -h, --help          show this text\n"
+        "\n"
+        "Exit status: 0 written, 1 output not writable, 2 bad usage or refused settings.\n");
+}
+
+int reportArguments(ArgumentsOutcome outcome, const QString& error, QIODevice& out, QIODevice& err) {
+    if (outcome == ArgumentsOutcome::Help) {
+        out.write(usageText().toUtf8());
+        return kExitSuccess;
+    }
+    reportError(err, error + QLatin1String(" (see glyphcast --help)"));
+    return kExitRefused;
+}
+
+int runCommandLine(const QStringList& args, QIODevice& out, QIODevice& err) {
+    CommandLine commandLine;
+    QString error;
+    const ArgumentsOutcome outcome = parseArguments(args, commandLine, &error);
+    if (outcome != ArgumentsOutcome::Run)
+        return reportArguments(outcome, error, out, err);
+    return commandLine.run(out, err);
+}
+
+}  // namespace glyphcast

@@ -1,0 +1,53 @@
+// The command-line mode: the window's fields as setters, one run() that writes
+// the font source to standard output or a file and returns the exit status.
+#pragma once
+
+#include "glyphcast/core/fields.h"
+
+#include <QString>
+
+class QIODevice;
+
+namespace glyphcast {
+
+enum ExitStatus {
+    kExitSuccess = 0,
+    kExitWriteFailed = 1,  // the output could not be written
+    kExitRefused = 2,      // bad usage, an unreadable template or refused settings
+};
+
+class CommandLine {
+public:
+    void setFontName(const QString& name) { fields_.fontName = name; }
+    void setSize(const QString& size) { fields_.size = size; }
+    void setBold(bool bold) { fields_.bold = bold; }
+    void setItalic(bool italic) { fields_.italic = italic; }
+    void setWidthBias(const QString& bias) { fields_.widthBias = bias; }
+    void setHeightBias(const QString& bias) { fields_.heightBias = bias; }
+    void setLocX(const QString& x) { fields_.locX = x; }
+    void setLocY(const QString& y) { fields_.locY = y; }
+    void setUnderline(const QString& underline) { fields_.underline = underline; }
+    void setTemplateFile(const QString& path) { templateFile_ = path; }
+    void setOutputFile(const QString& path) { outputFile_ = path; }
+    void setSmooth(bool smooth) { smooth_ = smooth; }
+
+    const Fields& fields() const { return fields_; }
+
+    // Converts and writes the whole font source (UTF-8, CR LF) to out or to the
+    // output file, which is replaced only once complete. Messages go to err.
+    // Needs a QGuiApplication.
+    int run(QIODevice& out, QIODevice& err) const;
+
+private:
+    bool readTemplate(QString* text, QIODevice& err) const;
+
+    Fields fields_;
+    QString templateFile_;
+    QString outputFile_;
+    bool smooth_ = true;
+};
+
+// Writes "glyphcast: " + message and a line end to err.
+void reportError(QIODevice& err, const QString& message);
+
+}  // namespace glyphcast

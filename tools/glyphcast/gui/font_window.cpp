@@ -1,0 +1,211 @@
+// Form1: builds the controls under their names, lays them out in two rows above
+// the template field, and runs conversions on the window thread.
+#include "glyphcast/gui/font_window.h"
+
+#include "glyphcast/core/converter.h"
+#include "glyphcast/core/template_text.h"
+#include "glyphcast/gui/capture_view.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace glyphcast {
+
+namespace {
+
+const QString kDoneStatus = QStringLiteral("Font is on the clipboard!");
+
+QLineEdit* makeField(QWidget* parent, const char* name, const QString& text, int width) {
+    auto* field = new QLineEdit(text, parent);
+    field->setObjectName(QLatin1String(name));
+    field->setFixedWidth(width);
+    return field;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption) {
+    auto* check = new QCheckBox(caption, parent);
+    check->setObjectName(QLatin1String(name));
+    return check;
+}
+
+}  // namespace
+
+WindowHooks WindowHooks::system() {
+    WindowHooks hooks;
+    hooks.putOnClipboard = [](const QString& text) {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        clipboard->setText(text);
+    };
+    return hooks;
+}
+
+FontWindow::FontWindow(WindowHooks hooks, QWidget* parent) : QWidget(parent), hooks_(std::move(hooks)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("glyphcast"));
+    buildControls();
+    layOut();
+    resize(1000, 640);
+}
+
+void FontWindow::buildControls() {
+    const Fields start;
+    text3_ = makeField(this, "Text3", start.fontName, 150);
+    text4_ = makeField(this, "Text4", start.size, 40);
+    command2_ = new QPushButton(QStringLiteral("Convert"), this);
+    command2_->setObjectName(QStringLiteral("Command2"));
+    label1_ = makeLabel(this, "Label1", QString());
+    label1_->setMinimumWidth(220);
+    label1_->setWordWrap(true);
+    label2_ = makeLabel(this, "Label2", QStringLiteral("Width Bias:"));
+    text11_ = makeField(this, "Text11", start.widthBias, 36);
+    text5_ = makeField(this, "Text5", start.heightBias, 36);
+    label3_ = makeLabel(this, "Label3", QStringLiteral("Loc Bias:"));
+    text6_ = makeField(this, "Text6", start.locX, 36);
+    text12_ = makeField(this, "Text12", start.locY, 36);
+    check1_ = makeCheck(this, "Check1", QStringLiteral("Bold"));
+    check2_ = makeCheck(this, "Check2", QStringLiteral("Itlalics"));
+    label4_ = makeLabel(this, "Label4", QStringLiteral("Underline:"));
+    uline_ = makeField(this, "ULine", start.underline, 40);
+
+    text2_ = new QPlainTextEdit(this);
+    text2_->setObjectName(QStringLiteral("Text2"));
+    text2_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text2_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text2_->setTabStopDistance(text2_->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 4);
+    QString templ = defaultTemplate();
+    templ.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text2_->setPlainText(templ);
+    text2_->installEventFilter(this);
+
+    picture1_ = new CaptureView(box_.image(), text2_);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+
+    connect(command2_, &QPushButton::clicked, this, [this] { convert(); });
+    for (QLineEdit* field : {text3_, text4_, text5_})
+        connect(field, &QLineEdit::textChanged, label1_, [this] { label1_->clear(); });
+}
+
+void FontWindow::layOut() {
+    auto* firstRow = new QHBoxLayout;
+    firstRow->addWidget(text3_);
+    firstRow->addWidget(text4_);
+    firstRow->addWidget(command2_);
+    firstRow->addWidget(label1_, 1);
+    firstRow->addWidget(label2_);
+    firstRow->addWidget(text11_);
+    firstRow->addWidget(text5_);
+    firstRow->addSpacing(12);
+    firstRow->addWidget(label3_);
+    firstRow->addWidget(text6_);
+    firstRow->addWidget(text12_);
+
+    auto* secondRow = new QHBoxLayout;
+    secondRow->addWidget(check1_);
+    secondRow->addWidget(check2_);
+    secondRow->addStretch(1);
+    secondRow->addWidget(label4_);
+    secondRow->addWidget(uline_);
+
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(firstRow);
+    column->addLayout(secondRow);
+    column->addWidget(text2_, 1);
+}
+
+// The capture box sits over the upper part of the template field, left of centre.
+void FontWindow::placeCaptureBox() {
+    const int x = qMax(8, text2_->width() / 3 - picture1_->width() / 2);
+    picture1_->move(x, 8);
+    picture1_->raise();
+}
+
+bool FontWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text2_ && event->type() == QEvent::Resize)
+        placeCaptureBox();
+    return QWidget::eventFilter(watched, event);
+}
+
+Fields FontWindow::fields() const {
+    Fields fields;
+    fields.fontName = text3_->text();
+    fields.size = text4_->text();
+    fields.widthBias = text11_->text();
+    fields.heightBias = text5_->text();
+    fields.locX = text6_->text();
+    fields.locY = text12_->text();
+    fields.underline = uline_->text();
+    fields.bold = check1_->checkState() == Qt::Checked;
+    fields.italic = check2_->checkState() == Qt::Checked;
+    return fields;
+}
+
+QString FontWindow::templateText() const {
+    // The raw text keeps non-breaking spaces; paragraph breaks become line ends.
+    QString text = text2_->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+bool FontWindow::pumpEvents() {
+    picture1_->update();
+    QCoreApplication::processEvents();
+    return !stopRequested_;
+}
+
+void FontWindow::convert() {
+    if (converting_)
+        return;
+    converting_ = true;
+    stopRequested_ = false;
+    command2_->setEnabled(false);
+
+    ConvertSource source;
+    source.fields = [this] { return fields(); };
+    source.templateText = [this] { return templateText(); };
+    source.yield = [this] { return pumpEvents(); };
+    const Conversion result = convertFont(box_, source);
+
+    converting_ = false;
+    command2_->setEnabled(true);
+    picture1_->update();
+    if (result.ok) {
+        hooks_.putOnClipboard(result.text);
+        label1_->setText(result.note.isEmpty() ? kDoneStatus : kDoneStatus + QLatin1Char(' ') + result.note);
+    } else {
+        label1_->setText(result.message);
+    }
+    if (closeAfterRun_)
+        close();
+}
+
+void FontWindow::closeEvent(QCloseEvent* event) {
+    if (!converting_) {
+        event->accept();
+        return;
+    }
+    // The run is on the call stack below the event pump: stop it, close after it returns.
+    stopRequested_ = true;
+    closeAfterRun_ = true;
+    event->ignore();
+}
+
+}  // namespace glyphcast

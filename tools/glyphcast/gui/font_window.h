@@ -1,0 +1,77 @@
+// Form1, the font converter's window: the fields, "Convert", the status line, the
+// template field and the capture box, wired to the conversion core.
+#pragma once
+
+#include "glyphcast/core/fields.h"
+#include "glyphcast/core/image_capture_box.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace glyphcast {
+
+class CaptureView;
+
+// The window's ways out to the desktop, replaceable so that tests never touch it.
+struct WindowHooks {
+    // Clears the clipboard, then puts the text on it.
+    std::function<void(const QString&)> putOnClipboard;
+
+    static WindowHooks system();
+};
+
+class FontWindow : public QWidget {
+public:
+    explicit FontWindow(WindowHooks hooks = WindowHooks::system(), QWidget* parent = nullptr);
+
+    // "Convert": one conversion, its text to the clipboard, the outcome in the status line.
+    void convert();
+    bool converting() const { return converting_; }
+
+    // The window's fields as a conversion reads them.
+    Fields fields() const;
+    // The template field's text (line ends as typed; the conversion makes them CR LF).
+    QString templateText() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void layOut();
+    void placeCaptureBox();
+    bool pumpEvents();
+
+    WindowHooks hooks_;
+    ImageCaptureBox box_;
+    bool converting_ = false;
+    bool stopRequested_ = false;
+    bool closeAfterRun_ = false;
+
+    QLineEdit* text3_ = nullptr;   // font name
+    QLineEdit* text4_ = nullptr;   // size
+    QPushButton* command2_ = nullptr;
+    QLabel* label1_ = nullptr;     // status line
+    QLabel* label2_ = nullptr;
+    QLineEdit* text11_ = nullptr;  // width bias
+    QLineEdit* text5_ = nullptr;   // height bias
+    QLabel* label3_ = nullptr;
+    QLineEdit* text6_ = nullptr;   // horizontal position
+    QLineEdit* text12_ = nullptr;  // vertical position
+    QCheckBox* check1_ = nullptr;  // bold
+    QCheckBox* check2_ = nullptr;  // italic
+    QLabel* label4_ = nullptr;
+    QLineEdit* uline_ = nullptr;
+    QPlainTextEdit* text2_ = nullptr;  // template
+    CaptureView* picture1_ = nullptr;
+};
+
+}  // namespace glyphcast
