@@ -13,24 +13,30 @@ namespace palsqueeze {
 namespace {
 
 constexpr std::size_t kFirstPixel = 2;  // values 0 and 1 are width - 1 and height - 1
-constexpr std::uint32_t kMaxSizeValue = 0xFFFF;
+constexpr std::uint32_t kCompressedMarker = 0xFFFF;
+constexpr std::uint32_t kMaxWidthValue = 0xFFFE;  // 0xFFFF in word 0 marks a compressed record
+constexpr std::uint32_t kMaxHeightValue = 0xFFFF;
 constexpr char kPaletteComment[] = "// width, height, # of pallate entries, pallate entries";
 
 // A size word as C reads it: decimal digits without a leading zero (which would make
-// C read the number as octal), small enough for a 16-bit word.
-bool readSizeValue(const std::string& text, std::uint32_t& value) {
+// C read the number as octal), at most `limit`.
+bool readSizeValue(const std::string& text, std::uint32_t limit, std::uint32_t& value) {
   if (text.empty() || text.size() > 5 || (text.size() > 1 && text[0] == '0')) return false;
   value = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return false;
     value = value * 10 + static_cast<std::uint32_t>(c - '0');
   }
-  return value <= kMaxSizeValue;
+  return value <= limit;
 }
 
-std::string sizeProblem(const char* which, const std::string& text) {
-  return std::string("The ") + which +
-         " must be a decimal number from 0 to 65535 without leading zeros; found \"" + text + "\".";
+bool isCompressedMarker(const std::string& text) {
+  return text == "0xFFFF" || text == "0xffff" || text == std::to_string(kCompressedMarker);
+}
+
+std::string sizeProblem(const char* which, std::uint32_t limit, const std::string& text) {
+  return std::string("The ") + which + " must be a decimal number from 0 to " +
+         std::to_string(limit) + " without leading zeros; found \"" + text + "\".";
 }
 
 // Reads width - 1 and height - 1 and checks the pixel values against them.
@@ -42,12 +48,16 @@ bool checkShape(const std::vector<std::string>& values, Result& result) {
   }
   std::uint32_t widthValue = 0;
   std::uint32_t heightValue = 0;
-  if (!readSizeValue(values[0], widthValue)) {
-    result.problem = sizeProblem("first value (width - 1)", values[0]);
+  if (isCompressedMarker(values[0])) {
+    result.problem = "The array is already a compressed sprite (its first value is 0xFFFF).";
     return false;
   }
-  if (!readSizeValue(values[1], heightValue)) {
-    result.problem = sizeProblem("second value (height - 1)", values[1]);
+  if (!readSizeValue(values[0], kMaxWidthValue, widthValue)) {
+    result.problem = sizeProblem("first value (width - 1)", kMaxWidthValue, values[0]);
+    return false;
+  }
+  if (!readSizeValue(values[1], kMaxHeightValue, heightValue)) {
+    result.problem = sizeProblem("second value (height - 1)", kMaxHeightValue, values[1]);
     return false;
   }
   const std::uint64_t width = widthValue + 1ull;
