@@ -22,6 +22,10 @@ foreach(lib gtest gtest_main)
 endforeach()
 target_compile_definitions(gtest PUBLIC _DEFAULT_SOURCE)
 
-# System calls newlib's semihosting runtime does not provide.
-add_library(pane_newlib_stubs STATIC ${CMAKE_CURRENT_LIST_DIR}/newlib_stubs.c)
+# System calls newlib's semihosting runtime does not provide, and the environment
+# that ctest cannot hand through the emulator (forced in: nothing refers to it).
+add_library(pane_newlib_stubs STATIC ${CMAKE_CURRENT_LIST_DIR}/newlib_stubs.c
+  ${CMAKE_CURRENT_LIST_DIR}/test_environment.c)
+target_compile_definitions(pane_newlib_stubs PRIVATE PANE_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 target_link_libraries(gtest PUBLIC pane_newlib_stubs)
+target_link_options(gtest INTERFACE "LINKER:--undefined=pane_test_environment")
