@@ -47,6 +47,11 @@ class TextTest : public ::testing::Test {
     resetTextState();
     setFont(font.table());
   }
+  // The font dies with the test: leave no pointer to it behind.
+  void TearDown() override {
+    resetTextState();
+    pane::currentFont = nullptr;
+  }
 
   // dispString into the canvas: box from (c_x, c_y) to (c_bx, c_by).
   int draw(std::string& s, int x, int y, bool clip, int c_x, int c_y, int c_bx, int c_by) {

@@ -41,5 +41,17 @@ TEST_F(TextMetrics, StringWidthMeasuresTheFirstLine) {
   EXPECT_EQ(getStringWidth(nullptr, font.table()), 0);
 }
 
+TEST_F(TextMetrics, WithoutAFontNothingIsMeasuredOrDrawn) {
+  pane::currentFont = nullptr;
+  std::string s = "ab cd";
+  EXPECT_EQ(getCharWidth('a'), 0u);
+  EXPECT_EQ(getCharHeight('a'), 0u);
+  EXPECT_EQ(getFontHeight(), 0u);
+  EXPECT_EQ(dispString(0, 0, s.data(), canvas.data(), 1, 0, 0, 20, 256), 0);
+  dispChar(0, 0, 'a', canvas.data(), 255, 256);
+  EXPECT_EQ(canvas.countNot(0), 0);
+  EXPECT_EQ(s, "ab cd");
+}
+
 }  // namespace
 }  // namespace pane_test

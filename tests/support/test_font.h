@@ -2,6 +2,7 @@
 //   TestFont font(6, 8);                 codes 32..255 get solid 6x8 glyphs, 0..31 stay empty
 //   font.glyph('W', 9, 12).none('~').special(1, 5, 5).tab(25).underline(10).bias('g', 2);
 //   setFont(font.table());               the table lives as long as the TestFont
+// Tab distance 16 and underline offset = height unless set.
 // Glyph pixels are kInk (drawn in the font colour), special glyphs kSpecialInk
 // (drawn in their own colour); the transparent value is kTransparentInk.
 #ifndef PANE_TEST_TEST_FONT_H
