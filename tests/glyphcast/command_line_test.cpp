@@ -68,14 +68,14 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-class CommandLineTest : public ::testing::Test {
+class GlyphcastCommandLine : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { testApplication(); }
 };
 
 }  // namespace
 
-TEST(Arguments, FillTheFields) {
+TEST(GlyphcastArguments, FillTheFields) {
     CommandLine commandLine;
     QString error;
     const QStringList args = {"--font", "Liberation Serif", "--size=10", "--bold", "--italic", "--width-bias", "-1",
@@ -102,7 +102,7 @@ TEST(Arguments, FillTheFields) {
               QStringLiteral("0000"));
 }
 
-TEST(Arguments, ReportBadUsageWithStatusTwo) {
+TEST(GlyphcastArguments, ReportBadUsageWithStatusTwo) {
     struct Case {
         QStringList args;
         const char* message;
@@ -121,14 +121,14 @@ TEST(Arguments, ReportBadUsageWithStatusTwo) {
     }
 }
 
-TEST(Arguments, HelpGoesToStandardOutput) {
+TEST(GlyphcastArguments, HelpGoesToStandardOutput) {
     const Outcome outcome = runInProcess({"--font", "A", "--help"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_TRUE(outcome.out.startsWith("Usage: glyphcast"));
     EXPECT_TRUE(outcome.err.isEmpty());
 }
 
-TEST_F(CommandLineTest, WritesWhatTheWindowPutsOnTheClipboard) {
+TEST_F(GlyphcastCommandLine, WritesWhatTheWindowPutsOnTheClipboard) {
     QString clipboard;
     WindowHooks hooks;
     hooks.putOnClipboard = [&clipboard](const QString& text) { clipboard = text; };
@@ -151,7 +151,7 @@ TEST_F(CommandLineTest, WritesWhatTheWindowPutsOnTheClipboard) {
     EXPECT_EQ(program.out, inProcess.out);
 }
 
-TEST_F(CommandLineTest, RefusesSettingsWithStatusTwoAndNoOutput) {
+TEST_F(GlyphcastCommandLine, RefusesSettingsWithStatusTwoAndNoOutput) {
     struct Case {
         QStringList args;
         const char* message;
@@ -173,7 +173,7 @@ TEST_F(CommandLineTest, RefusesSettingsWithStatusTwoAndNoOutput) {
     }
 }
 
-TEST_F(CommandLineTest, NamesAnAliasOnStandardError) {
+TEST_F(GlyphcastCommandLine, NamesAnAliasOnStandardError) {
     const Outcome outcome = runInProcess({"--font", "Arial"});
     ASSERT_EQ(outcome.status, 0) << outcome.err.toStdString();
     const QString used = QFontInfo(qtFontFor(CaptureFont{QStringLiteral("Arial")})).family();
@@ -183,7 +183,7 @@ TEST_F(CommandLineTest, NamesAnAliasOnStandardError) {
     EXPECT_TRUE(outcome.out.startsWith("#include <nds.h>\r\n"));
 }
 
-TEST_F(CommandLineTest, WritesTheOutputFileOnlyWhenComplete) {
+TEST_F(GlyphcastCommandLine, WritesTheOutputFileOnlyWhenComplete) {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("font.c"));
     writeFile(target, "keep me");
@@ -204,7 +204,7 @@ TEST_F(CommandLineTest, WritesTheOutputFileOnlyWhenComplete) {
     EXPECT_TRUE(outcome.err.startsWith("glyphcast: cannot write ")) << outcome.err.toStdString();
 }
 
-TEST_F(CommandLineTest, AppendsATemplateFileWithCrLfLineEnds) {
+TEST_F(GlyphcastCommandLine, AppendsATemplateFileWithCrLfLineEnds) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("template.txt"));
     writeFile(path, "uint16* @@[] = { <>_A065 };\n// ||\n");
@@ -219,7 +219,7 @@ TEST_F(CommandLineTest, AppendsATemplateFileWithCrLfLineEnds) {
     EXPECT_TRUE(outcome.err.endsWith("is not UTF-8 text\n")) << outcome.err.toStdString();
 }
 
-TEST_F(CommandLineTest, DrawsUnsmoothedGlyphsOnRequest) {
+TEST_F(GlyphcastCommandLine, DrawsUnsmoothedGlyphsOnRequest) {
     const Outcome outcome = runInProcess({"--font", "DejaVu Sans", "--unsmoothed"});
     ASSERT_EQ(outcome.status, 0);
     const QString text = QString::fromUtf8(outcome.out);

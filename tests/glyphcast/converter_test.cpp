@@ -28,7 +28,7 @@ Conversion convert(FakeCaptureBox& box, const Fields& fields, const QString& tem
 
 }  // namespace
 
-TEST(Converter, WritesCommentBlockGlyphsThenTemplate) {
+TEST(GlyphcastConverter, WritesCommentBlockGlyphsThenTemplate) {
     FakeCaptureBox box;
     const Conversion result = convert(box, arial(), QStringLiteral("uint16* @@[] = { <>_A032 };\r\n"));
     ASSERT_TRUE(result.ok) << result.message.toStdString();
@@ -44,7 +44,7 @@ TEST(Converter, WritesCommentBlockGlyphsThenTemplate) {
     EXPECT_EQ(box.fontCalls, 1);
 }
 
-TEST(Converter, HeaderCountsColumnsAndRowsLessOne) {
+TEST(GlyphcastConverter, HeaderCountsColumnsAndRowsLessOne) {
     FakeCaptureBox box;
     const Conversion result = convert(box, arial());
     for (int code : {32, 65, 126, 233}) {
@@ -67,7 +67,7 @@ TEST(Converter, HeaderCountsColumnsAndRowsLessOne) {
     }
 }
 
-TEST(Converter, WidthBiasMinusOneMakesColumnsEqualTheWidth) {
+TEST(GlyphcastConverter, WidthBiasMinusOneMakesColumnsEqualTheWidth) {
     FakeCaptureBox box;
     const Conversion result = convert(box, arial([](Fields& f) { f.widthBias = QStringLiteral("-1"); }));
     ASSERT_TRUE(result.ok);
@@ -75,7 +75,7 @@ TEST(Converter, WidthBiasMinusOneMakesColumnsEqualTheWidth) {
     EXPECT_EQ(values[0] + 1, 3 + 65 % 4);
 }
 
-TEST(Converter, RoundsPositionsAndSizesHalfToEven) {
+TEST(GlyphcastConverter, RoundsPositionsAndSizesHalfToEven) {
     FakeCaptureBox box;
     box.extraWidth = 0.5;
     const Conversion result = convert(box, arial([](Fields& f) {
@@ -89,7 +89,7 @@ TEST(Converter, RoundsPositionsAndSizesHalfToEven) {
     EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A033")))[0], 4);  // 4.5
 }
 
-TEST(Converter, ReadsTheDrawnPixels) {
+TEST(GlyphcastConverter, ReadsTheDrawnPixels) {
     FakeCaptureBox box;
     const Conversion result = convert(box, arial([](Fields& f) { f.locX = QStringLiteral("1"); }));
     const std::vector<int> values = arrayValues(arrayText(result.text, QStringLiteral("fa12_A032")));
@@ -99,7 +99,7 @@ TEST(Converter, ReadsTheDrawnPixels) {
             EXPECT_EQ(values[2 + y * columns + x], x - 1 == y ? 32767 : 0) << x << "," << y;
 }
 
-TEST(Converter, SetsTheFontOnceFromTheFields) {
+TEST(GlyphcastConverter, SetsTheFontOnceFromTheFields) {
     FakeCaptureBox box;
     ConvertSource source;
     source.fields = [] {
@@ -119,7 +119,7 @@ TEST(Converter, SetsTheFontOnceFromTheFields) {
     EXPECT_FALSE(box.font.smooth);
 }
 
-TEST(Converter, ReplacesPlaceholdersTypedIntoFields) {
+TEST(GlyphcastConverter, ReplacesPlaceholdersTypedIntoFields) {
     FakeCaptureBox box;
     const Conversion result = convert(box, arial([](Fields& f) {
         f.fontName = QStringLiteral("My <> Font");
@@ -131,14 +131,14 @@ TEST(Converter, ReplacesPlaceholdersTypedIntoFields) {
     EXPECT_TRUE(result.text.endsWith(QStringLiteral("{ @@ }\r\n")));
 }
 
-TEST(Converter, MakesTemplateLineEndsCrLf) {
+TEST(GlyphcastConverter, MakesTemplateLineEndsCrLf) {
     FakeCaptureBox box;
     const Conversion result = convert(box, arial(), QStringLiteral("a\nb"));
     EXPECT_TRUE(result.text.endsWith(QStringLiteral("\r\n\r\na\r\nb")));
     EXPECT_EQ(result.text.count(QLatin1Char('\n')), result.text.count(QStringLiteral("\r\n")));
 }
 
-TEST(Converter, ReadsFieldsAfreshForEachGlyphAndTheTableNameAtTheEnd) {
+TEST(GlyphcastConverter, ReadsFieldsAfreshForEachGlyphAndTheTableNameAtTheEnd) {
     FakeCaptureBox box;
     int reads = 0;
     ConvertSource source;
@@ -160,7 +160,7 @@ TEST(Converter, ReadsFieldsAfreshForEachGlyphAndTheTableNameAtTheEnd) {
     EXPECT_TRUE(result.text.endsWith(QStringLiteral("font_zed_12 fa12")));
 }
 
-TEST(Converter, PumpsEventsAfterEachRowAndStopsWhenAsked) {
+TEST(GlyphcastConverter, PumpsEventsAfterEachRowAndStopsWhenAsked) {
     FakeCaptureBox box;
     int yields = 0;
     ConvertSource source;
@@ -178,7 +178,7 @@ TEST(Converter, PumpsEventsAfterEachRowAndStopsWhenAsked) {
     EXPECT_EQ(yields, -1000000 + 163 * 6);
 }
 
-TEST(Converter, RefusesUnusableSettings) {
+TEST(GlyphcastConverter, RefusesUnusableSettings) {
     struct Case {
         std::function<void(Fields&)> change;
         const char* message;
@@ -210,7 +210,7 @@ TEST(Converter, RefusesUnusableSettings) {
     }
 }
 
-TEST(Converter, AcceptsTheSmallestAndLargestGlyphs) {
+TEST(GlyphcastConverter, AcceptsTheSmallestAndLargestGlyphs) {
     FakeCaptureBox box;
     Conversion result = convert(box, arial([](Fields& f) { f.widthBias = QStringLiteral("-3"); }));
     ASSERT_TRUE(result.ok) << result.message.toStdString();
@@ -220,7 +220,7 @@ TEST(Converter, AcceptsTheSmallestAndLargestGlyphs) {
     EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A035")))[0], 255);
 }
 
-TEST(Converter, RefusesAFontNothingAnswersTo) {
+TEST(GlyphcastConverter, RefusesAFontNothingAnswersTo) {
     FakeCaptureBox box;
     box.match = {QStringLiteral("DejaVu Sans"), false};
     const Conversion result = convert(box, arial([](Fields& f) { f.fontName = QStringLiteral("Nope"); }));
@@ -229,7 +229,7 @@ TEST(Converter, RefusesAFontNothingAnswersTo) {
     EXPECT_TRUE(box.draws.empty());
 }
 
-TEST(Converter, NamesTheFamilyThatAnswersForAnother) {
+TEST(GlyphcastConverter, NamesTheFamilyThatAnswersForAnother) {
     FakeCaptureBox box;
     box.match = {QStringLiteral("Liberation Sans"), true};
     Conversion result = convert(box, arial());

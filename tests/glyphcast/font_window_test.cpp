@@ -22,11 +22,11 @@ using namespace glyphcast::test;
 
 namespace {
 
-class FontWindowTest : public ::testing::Test {
+class GlyphcastWindow : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { testApplication(); }
 
-    FontWindowTest() : window(hooks()) {}
+    GlyphcastWindow() : window(hooks()) {}
 
     WindowHooks hooks() {
         WindowHooks h;
@@ -56,7 +56,7 @@ const QString kDone = QStringLiteral("Font is on the clipboard!");
 
 }  // namespace
 
-TEST_F(FontWindowTest, HasEveryControlWithItsStartContent) {
+TEST_F(GlyphcastWindow, HasEveryControlWithItsStartContent) {
     EXPECT_EQ(window.objectName(), QStringLiteral("Form1"));
     struct Field {
         const char* name;
@@ -89,7 +89,7 @@ TEST_F(FontWindowTest, HasEveryControlWithItsStartContent) {
     EXPECT_EQ(picture->parentWidget(), control<QPlainTextEdit>("Text2"));
 }
 
-TEST_F(FontWindowTest, ConvertPutsTheFontOnTheClipboard) {
+TEST_F(GlyphcastWindow, ConvertPutsTheFontOnTheClipboard) {
     field("Text3")->setText(QStringLiteral("Liberation Sans"));
     control<QCheckBox>("Check1")->setChecked(true);
     field("Text11")->setText(QStringLiteral("-1"));
@@ -106,7 +106,7 @@ TEST_F(FontWindowTest, ConvertPutsTheFontOnTheClipboard) {
     EXPECT_TRUE(control<QPushButton>("Command2")->isEnabled());
 }
 
-TEST_F(FontWindowTest, UsesTheEditedTemplate) {
+TEST_F(GlyphcastWindow, UsesTheEditedTemplate) {
     field("Text3")->setText(QStringLiteral("DejaVu Sans"));
     field("ULine")->setText(QStringLiteral("14"));
     control<QPlainTextEdit>("Text2")->setPlainText(QStringLiteral("uint16* @@ = <>;\n// ||"));
@@ -115,7 +115,7 @@ TEST_F(FontWindowTest, UsesTheEditedTemplate) {
     EXPECT_TRUE(clipboard.endsWith(QStringLiteral("};\r\n\r\nuint16* font_dejavu_sans_12 = fd12;\r\n// 14")));
 }
 
-TEST_F(FontWindowTest, NamesAnAliasInTheStatusLine) {
+TEST_F(GlyphcastWindow, NamesAnAliasInTheStatusLine) {
     field("Text3")->setText(QStringLiteral("Arial"));
     convert();
     ASSERT_EQ(clipboardCalls, 1);
@@ -126,7 +126,7 @@ TEST_F(FontWindowTest, NamesAnAliasInTheStatusLine) {
         EXPECT_EQ(status(), kDone + QStringLiteral(" Arial is drawn with ") + used.family() + QLatin1Char('.'));
 }
 
-TEST_F(FontWindowTest, RefusalLeavesTheClipboardAlone) {
+TEST_F(GlyphcastWindow, RefusalLeavesTheClipboardAlone) {
     field("Text3")->setText(QStringLiteral("DejaVu Sans"));
     field("Text11")->setText(QStringLiteral("wide"));
     convert();
@@ -140,7 +140,7 @@ TEST_F(FontWindowTest, RefusalLeavesTheClipboardAlone) {
     EXPECT_EQ(clipboardCalls, 0);
 }
 
-TEST_F(FontWindowTest, EditingNameSizeOrHeightBiasEmptiesTheStatus) {
+TEST_F(GlyphcastWindow, EditingNameSizeOrHeightBiasEmptiesTheStatus) {
     struct Case {
         const char* name;
         bool clears;
@@ -158,7 +158,7 @@ TEST_F(FontWindowTest, EditingNameSizeOrHeightBiasEmptiesTheStatus) {
     EXPECT_EQ(status(), kDone);
 }
 
-TEST_F(FontWindowTest, ConvertIsDisabledWhileRunning) {
+TEST_F(GlyphcastWindow, ConvertIsDisabledWhileRunning) {
     field("Text3")->setText(QStringLiteral("DejaVu Sans"));
     bool enabledDuringRun = true;
     bool convertingDuringRun = false;
@@ -176,7 +176,7 @@ TEST_F(FontWindowTest, ConvertIsDisabledWhileRunning) {
     EXPECT_FALSE(window.converting());
 }
 
-TEST_F(FontWindowTest, EditsDuringARunReachTheGlyphsAfterThem) {
+TEST_F(GlyphcastWindow, EditsDuringARunReachTheGlyphsAfterThem) {
     field("Text3")->setText(QStringLiteral("DejaVu Sans"));
     QTimer::singleShot(0, &window, [&] { field("Text11")->setText(QStringLiteral("3")); });
     convert();
@@ -192,7 +192,7 @@ TEST_F(FontWindowTest, EditsDuringARunReachTheGlyphsAfterThem) {
     EXPECT_TRUE(clipboard.contains(QStringLiteral("// Width bias: 0, 0\r\n")));
 }
 
-TEST_F(FontWindowTest, ClosingDuringARunStopsIt) {
+TEST_F(GlyphcastWindow, ClosingDuringARunStopsIt) {
     field("Text3")->setText(QStringLiteral("DejaVu Sans"));
     window.show();
     QTimer::singleShot(0, &window, [&] { window.close(); });

@@ -7,7 +7,7 @@
 using namespace glyphcast;
 using namespace glyphcast::test;
 
-TEST(GlyphSource, BuildsPrefixAndTableNameFromFontAndSize) {
+TEST(GlyphcastSource, BuildsPrefixAndTableNameFromFontAndSize) {
     struct Case {
         const char* font;
         const char* size;
@@ -23,7 +23,7 @@ TEST(GlyphSource, BuildsPrefixAndTableNameFromFontAndSize) {
     }
 }
 
-TEST(GlyphSource, CommentBlockRecordsEveryFieldAsTyped) {
+TEST(GlyphcastSource, CommentBlockRecordsEveryFieldAsTyped) {
     Fields fields;
     fields.fontName = QStringLiteral("Arial");
     const QString unchecked = QStringLiteral(
@@ -47,7 +47,7 @@ TEST(GlyphSource, CommentBlockRecordsEveryFieldAsTyped) {
     EXPECT_TRUE(block.contains(QStringLiteral("// Width bias: -1, 2.50\r\n// Loc bias: +3, 4\r\n// Underline: \r\n")));
 }
 
-TEST(GlyphSource, ConvertsCaptureColoursToRgb15) {
+TEST(GlyphcastSource, ConvertsCaptureColoursToRgb15) {
     struct Case {
         std::int32_t colour;
         int rgb15;
@@ -59,7 +59,7 @@ TEST(GlyphSource, ConvertsCaptureColoursToRgb15) {
         EXPECT_EQ(rgb15FromPixel(c.colour), c.rgb15) << std::hex << c.colour;
 }
 
-TEST(GlyphSource, BodyHoldsHeaderThenRowsEndingInBrace) {
+TEST(GlyphcastSource, BodyHoldsHeaderThenRowsEndingInBrace) {
     FakeCaptureBox box;
     EXPECT_EQ(*glyphBody(box, 1, 1, {}), QStringLiteral("{ 1, 1, //width, height\r\n\t0, 0, \r\n\t0, 0};"));
     EXPECT_EQ(*glyphBody(box, 0, 0, {}), QStringLiteral("{ 0, 0, //width, height\r\n\t0};"));
@@ -67,14 +67,14 @@ TEST(GlyphSource, BodyHoldsHeaderThenRowsEndingInBrace) {
     EXPECT_EQ(*glyphBody(box, 2, 0, {}), QStringLiteral("{ 2, 0, //width, height\r\n\t32767, 0, 0};"));
 }
 
-TEST(GlyphSource, ReadsOutsideTheBoxAsWhite) {
+TEST(GlyphcastSource, ReadsOutsideTheBoxAsWhite) {
     FakeCaptureBox box;
     const QString body = *glyphBody(box, CaptureBox::kWidth, 0, {});
     EXPECT_TRUE(body.endsWith(QStringLiteral(", 0, 32767};")));
     EXPECT_EQ(body.count(QStringLiteral("32767")), 1);
 }
 
-TEST(GlyphSource, YieldsAfterEachRowAndStopsWhenAsked) {
+TEST(GlyphcastSource, YieldsAfterEachRowAndStopsWhenAsked) {
     FakeCaptureBox box;
     int yields = 0;
     EXPECT_TRUE(glyphBody(box, 3, 4, [&] { return ++yields > 0; }).has_value());
@@ -84,7 +84,7 @@ TEST(GlyphSource, YieldsAfterEachRowAndStopsWhenAsked) {
     EXPECT_EQ(yields, 2);
 }
 
-TEST(GlyphSource, ReplacesPlaceholdersInOrderWithoutRescanning) {
+TEST(GlyphcastSource, ReplacesPlaceholdersInOrderWithoutRescanning) {
     EXPECT_EQ(replacePlaceholders(QStringLiteral("<> @@ ||"), QStringLiteral("fa12"),
                                   QStringLiteral("font_arial_12"), QStringLiteral("12")),
               QStringLiteral("fa12 font_arial_12 12"));
@@ -100,7 +100,7 @@ TEST(GlyphSource, ReplacesPlaceholdersInOrderWithoutRescanning) {
               QStringLiteral("<>"));
 }
 
-TEST(GlyphSource, MakesEveryLineEndCrLf) {
+TEST(GlyphcastSource, MakesEveryLineEndCrLf) {
     EXPECT_EQ(toCrLf(QStringLiteral("a\nb\r\nc\rd\r\n")), QStringLiteral("a\r\nb\r\nc\r\nd\r\n"));
     EXPECT_EQ(toCrLf(QStringLiteral("\r\r\n\n")), QStringLiteral("\r\n\r\n\r\n"));
 }

@@ -16,7 +16,7 @@ using namespace glyphcast::test;
 
 namespace {
 
-class ImageCaptureBoxTest : public ::testing::Test {
+class GlyphcastCaptureBox : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { testApplication(); }
 
@@ -40,7 +40,7 @@ int countNonZero(const std::vector<int>& pixels) {
 
 }  // namespace
 
-TEST_F(ImageCaptureBoxTest, SizesFontsAt96DotsPerInch) {
+TEST_F(GlyphcastCaptureBox, SizesFontsAt96DotsPerInch) {
     CaptureFont font;
     font.family = QStringLiteral("DejaVu Sans");
     EXPECT_EQ(qtFontFor(font).pixelSize(), 16);
@@ -52,7 +52,7 @@ TEST_F(ImageCaptureBoxTest, SizesFontsAt96DotsPerInch) {
     EXPECT_TRUE(qtFontFor(font).styleStrategy() & QFont::NoAntialias);
 }
 
-TEST_F(ImageCaptureBoxTest, StartsBlackAndReadsMinusOneOutside) {
+TEST_F(GlyphcastCaptureBox, StartsBlackAndReadsMinusOneOutside) {
     ImageCaptureBox box;
     EXPECT_EQ(box.image().size(), QSize(241, 225));
     EXPECT_EQ(box.pixel(0, 0), 0);
@@ -61,7 +61,7 @@ TEST_F(ImageCaptureBoxTest, StartsBlackAndReadsMinusOneOutside) {
         EXPECT_EQ(box.pixel(x, y), -1) << x << "," << y;
 }
 
-TEST_F(ImageCaptureBoxTest, DrawsWhiteCharactersAtTheCellCorner) {
+TEST_F(GlyphcastCaptureBox, DrawsWhiteCharactersAtTheCellCorner) {
     ImageCaptureBox box;
     CaptureFont font;
     font.family = QStringLiteral("DejaVu Sans");
@@ -83,14 +83,14 @@ TEST_F(ImageCaptureBoxTest, DrawsWhiteCharactersAtTheCellCorner) {
     EXPECT_EQ(box.pixel(101, minY), 0);
 }
 
-TEST_F(ImageCaptureBoxTest, RefusesAFontNothingAnswersTo) {
+TEST_F(GlyphcastCaptureBox, RefusesAFontNothingAnswersTo) {
     const Conversion result = convertWith(QStringLiteral("Glyphcast Missing Font"));
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.message.startsWith(QStringLiteral("No installed font is named \"Glyphcast Missing Font\"")))
         << result.message.toStdString();
 }
 
-TEST_F(ImageCaptureBoxTest, NamesTheAliasFamily) {
+TEST_F(GlyphcastCaptureBox, NamesTheAliasFamily) {
     ImageCaptureBox box;
     CaptureFont font;
     font.family = QStringLiteral("Arial");
@@ -102,7 +102,7 @@ TEST_F(ImageCaptureBoxTest, NamesTheAliasFamily) {
     EXPECT_TRUE(box.setFont(font).answered);
 }
 
-TEST_F(ImageCaptureBoxTest, ConvertsInstalledFontsWholly) {
+TEST_F(GlyphcastCaptureBox, ConvertsInstalledFontsWholly) {
     for (const QString& family : {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
         SCOPED_TRACE(family.toStdString());
         const Conversion result = convertWith(family);
@@ -132,7 +132,7 @@ TEST_F(ImageCaptureBoxTest, ConvertsInstalledFontsWholly) {
     }
 }
 
-TEST_F(ImageCaptureBoxTest, CapturesLettersSignsAndAccents) {
+TEST_F(GlyphcastCaptureBox, CapturesLettersSignsAndAccents) {
     const Conversion result = convertWith(QStringLiteral("Liberation Sans"));
     ASSERT_TRUE(result.ok);
     const std::vector<int> values = arrayValues(arrayText(result.text, QStringLiteral("fl12_A065")));
@@ -154,7 +154,7 @@ TEST_F(ImageCaptureBoxTest, CapturesLettersSignsAndAccents) {
     EXPECT_NE(pixelsOf(result.text, QStringLiteral("fl12_A128")), pixelsOf(result.text, QStringLiteral("fl12_A063")));
 }
 
-TEST_F(ImageCaptureBoxTest, SmoothsWithGreysUnlessAskedForOneBit) {
+TEST_F(GlyphcastCaptureBox, SmoothsWithGreysUnlessAskedForOneBit) {
     auto colours = [](const QString& text) {
         const std::vector<int> values = arrayValues(arrayText(text, QStringLiteral("fd12_A083")));
         return std::set<int>(values.begin() + 2, values.end());
@@ -166,7 +166,7 @@ TEST_F(ImageCaptureBoxTest, SmoothsWithGreysUnlessAskedForOneBit) {
     EXPECT_EQ(colours(sharp.text), (std::set<int>{0, 32767}));
 }
 
-TEST_F(ImageCaptureBoxTest, GivesTheSameTextEveryRun) {
+TEST_F(GlyphcastCaptureBox, GivesTheSameTextEveryRun) {
     const Conversion first = convertWith(QStringLiteral("DejaVu Sans"), true, true);
     const Conversion second = convertWith(QStringLiteral("DejaVu Sans"), true, true);
     ASSERT_TRUE(first.ok);

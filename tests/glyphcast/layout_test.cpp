@@ -10,7 +10,7 @@
 
 using namespace glyphcast;
 
-TEST(Layout, CapturesTheCodesInOrder) {
+TEST(GlyphcastLayout, CapturesTheCodesInOrder) {
     const std::vector<int>& codes = captureCodes();
     ASSERT_EQ(codes.size(), 163u);
     EXPECT_EQ(codes[0], 32);
@@ -24,7 +24,7 @@ TEST(Layout, CapturesTheCodesInOrder) {
     EXPECT_TRUE(std::is_sorted(codes.begin(), codes.end()));
 }
 
-TEST(Layout, WritesCodesWithThreeDigits) {
+TEST(GlyphcastLayout, WritesCodesWithThreeDigits) {
     EXPECT_EQ(glyphCodeText(32), QStringLiteral("032"));
     EXPECT_EQ(glyphCodeText(99), QStringLiteral("099"));
     EXPECT_EQ(glyphCodeText(100), QStringLiteral("100"));
@@ -32,7 +32,7 @@ TEST(Layout, WritesCodesWithThreeDigits) {
     EXPECT_EQ(glyphArrayName(QStringLiteral("fa12"), 255), QStringLiteral("fa12_A255"));
 }
 
-TEST(Layout, MapsCodesAsWindows1252) {
+TEST(GlyphcastLayout, MapsCodesAsWindows1252) {
     struct Case {
         int code;
         char16_t unicode;
@@ -43,7 +43,7 @@ TEST(Layout, MapsCodesAsWindows1252) {
         EXPECT_EQ(unicodeFromWindows1252(c.code).unicode(), c.unicode) << c.code;
 }
 
-TEST(Numbers, ReadsPlainDecimalsOnly) {
+TEST(GlyphcastNumbers, ReadsPlainDecimalsOnly) {
     struct Case {
         const char* text;
         double value;
@@ -60,7 +60,7 @@ TEST(Numbers, ReadsPlainDecimalsOnly) {
     EXPECT_FALSE(parseDecimal(QString(400, QLatin1Char('9'))).has_value());
 }
 
-TEST(Numbers, RoundsHalfToEven) {
+TEST(GlyphcastNumbers, RoundsHalfToEven) {
     struct Case {
         double in, out;
     };
