@@ -10,12 +10,19 @@ endif()
 include(GoogleTest)
 
 function(pane_add_test)
-  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(T "" "NAME;ENV" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   pane_set_warnings(${T_NAME})
+  # Test discovery splits list-valued properties, so the source folder goes in
+  # ENVIRONMENT and the one optional ENV entry (NAME=VALUE) in ENVIRONMENT_MODIFICATION.
+  set(extra "")
+  if(T_ENV)
+    string(REPLACE "=" "=set:" modification "${T_ENV}")
+    set(extra ENVIRONMENT_MODIFICATION "${modification}")
+  endif()
   gtest_discover_tests(${T_NAME}
     WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
-    PROPERTIES ENVIRONMENT "PANE_SOURCE_DIR=${PROJECT_SOURCE_DIR};${T_ENV}"
+    PROPERTIES ENVIRONMENT "PANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}" ${extra}
     DISCOVERY_TIMEOUT 60)
 endfunction()
