@@ -22,7 +22,7 @@ static void paintBackground(void) {
       int shade = y < 192 ? y * 12 / 192 : 12;
       uint16 c = RGB(2 + shade / 2, 4 + shade, 10 + shade);
       if ((x % 32) == 0 || (y % 32) == 0) c = RGB(6 + shade / 2, 9 + shade, 15 + shade);
-      background[y * 256 + x] = c;
+      background[y * 256 + x] = c | 0x8000; /* bit 15: the pixel is shown */
     }
   }
 }
@@ -31,10 +31,12 @@ static void paintBackground(void) {
 static char title[] = "libpane";
 static char paragraph[] =
     "Bitmap text that wraps at the last space that fits, with a highlighted "
-    "range and a text cursor. Tabs\tline up from column 0.";
-static char buttons[] = "Press \x01 or \x02, steer with \x05\x06\x0e\x0f, \x10 \x11 \x12 \x13";
+    "range and a text cursor.";
+static char buttons[] = "Press \x01 or \x02, steer \x05\x06\x0e\x0f";
+static char moreButtons[] = "\x10 \x11   \x12 \x13   \x03 \x04";
 static char styled[] = "italic";
 static char struck[] = "struck";
+static char boldWord[] = "bold";
 static char boxText[] = "A dialog box opens\nwith an animation.";
 static char subText[] =
     "The sub screen has its own buffers: the same dialog boxes and text.\n\n"
@@ -60,7 +62,7 @@ static void drawTitle(void) {
 }
 
 static void drawParagraph(void) {
-  fb_setClipping(8, 24, 180, 120);
+  fb_setClipping(8, 24, 180, 100);
   fb_enableClipping();
   setHighlightColor(RGB(6, 10, 24));
   setHighlight(35, 56);
@@ -74,14 +76,19 @@ static void drawParagraph(void) {
 
 static void drawStyles(void) {
   fb_disableClipping();
-  fb_dispString(8, 124, buttons);
+  fb_dispString(8, 106, buttons);
+  fb_dispString(8, 124, moreButtons);
   setItalics(true);
   setColor(RGB(20, 31, 20));
-  fb_dispString(8, 142, styled);
+  fb_dispString(8, 144, styled);
   setItalics(false);
   setStrikeThrough(true);
   setColor(RGB(31, 18, 18));
-  fb_dispString(60, 142, struck);
+  fb_dispString(60, 144, struck);
+  setStrikeThrough(false);
+  setBold(true);
+  setColor(RGB(18, 24, 31));
+  fb_dispString(112, 144, boldWord);
   resetStyles();
 }
 
