@@ -14,5 +14,5 @@ pane_install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -q "${missing[@]}" || return 1
 }
 
-PANE_HOST_PACKAGES=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
+PANE_HOST_PACKAGES=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev
   qt6-base-dev fonts-liberation fonts-dejavu-core)
