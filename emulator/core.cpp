@@ -197,6 +197,7 @@ bool Core::environment(unsigned command, void* data) {
     case retro::kSetVariables:
       for (auto* v = static_cast<const retro::Variable*>(data); v->key != nullptr; ++v) {
         defaults_[v->key] = firstValue(v->value);
+        if (settings_.verbose) std::fprintf(stderr, "core option %s: %s\n", v->key, v->value);
       }
       return true;
     case retro::kGetVariable: {

@@ -57,8 +57,8 @@ bool writeFile(const fs::path& path, const std::vector<uint8_t>& data) {
 // Follows the watched name pointer and the stop word from frame to frame.
 class Watcher {
  public:
-  Watcher(const RunSettings& settings, Core& core, std::vector<uint8_t> head)
-      : settings_(settings), core_(core), ram_(std::move(head)) {}
+  Watcher(const RunSettings& settings, Core& core, std::vector<uint8_t> head, std::FILE* report)
+      : settings_(settings), core_(core), ram_(std::move(head)), report_(report) {}
 
   // Looks at main RAM after a frame; sets finished once the stop word is set.
   bool afterFrame(unsigned frame, bool& finished, std::string& error) {
@@ -96,13 +96,14 @@ class Watcher {
     }
     const std::string path = (fs::path(settings_.snapshotDir) / (name + ".png")).string();
     if (!writePng(core_.frame(), path, error)) return false;
-    std::printf("frame %u: %s\n", frame, path.c_str());
+    std::fprintf(report_, "frame %u: %s\n", frame, path.c_str());
     return true;
   }
 
   const RunSettings& settings_;
   Core& core_;
   MainRam ram_;
+  std::FILE* report_;
   std::vector<uint8_t> state_;
   uint32_t lastPointer_ = 0;
 };
@@ -119,7 +120,7 @@ bool isSnapshotName(const std::string& name) {
   return true;
 }
 
-bool runRom(const RunSettings& settings, std::string& error) {
+bool runRom(const RunSettings& settings, std::FILE* report, std::string& error) {
   std::vector<uint8_t> rom;
   if (!readFile(settings.romPath, rom) || rom.size() < 0x200) {
     error = "cannot read a ROM from " + settings.romPath;
@@ -142,15 +143,17 @@ bool runRom(const RunSettings& settings, std::string& error) {
   coreSettings.corePath = settings.corePath;
   coreSettings.preload = settings.preload;
   coreSettings.workDir = scratch.path().string();
-  // Streaming homebrew from disk is not supported by the core.
+  // The core cannot stream homebrew from disk; its JIT (the default CPU mode)
+  // mis-runs Thumb code that its interpreter runs correctly.
   coreSettings.options["desmume_load_to_memory"] = "enable";
+  coreSettings.options["desmume_cpu_mode"] = "interpreter";
   for (const auto& option : settings.options) coreSettings.options[option.first] = option.second;
   coreSettings.verbose = settings.verbose;
   std::unique_ptr<Core> core = Core::open(coreSettings, error);
   if (core == nullptr || !core->loadGame(rom, romCopy.string(), error)) return false;
 
   const bool watching = settings.watchName || settings.stopWhen;
-  Watcher watcher(settings, *core, arm9Head(rom));
+  Watcher watcher(settings, *core, arm9Head(rom), report);
   bool finished = false;
   unsigned frame = 0;
   while (frame < settings.frames && !finished) {
@@ -168,7 +171,7 @@ bool runRom(const RunSettings& settings, std::string& error) {
   }
   if (!settings.pngPath.empty()) {
     if (!writePng(core->frame(), settings.pngPath, error)) return false;
-    std::printf("frame %u: %s\n", frame, settings.pngPath.c_str());
+    std::fprintf(report, "frame %u: %s\n", frame, settings.pngPath.c_str());
   }
   return true;
 }
