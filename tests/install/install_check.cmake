@@ -1,10 +1,16 @@
 # Script run by ctest: cmake --install into WORK_DIR/prefix, then configure,
 # build and run the consumer project against that prefix only.
+# Optional: -DCONSUMER_PROGRAM=name (default consumer), the program to run, and
+# -DINSTALLED_PROGRAMS=a,b,c, executables that must be installed in prefix/bin.
 foreach(var BUILD_DIR CONSUMER_SOURCE WORK_DIR GENERATOR C_COMPILER CXX_COMPILER)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "install_check.cmake needs -D${var}=...")
   endif()
 endforeach()
+
+if(NOT DEFINED CONSUMER_PROGRAM)
+  set(CONSUMER_PROGRAM consumer)
+endif()
 
 set(prefix ${WORK_DIR}/prefix)
 set(consumer_build ${WORK_DIR}/consumer-build)
@@ -20,8 +26,17 @@ function(run step)
 endfunction()
 
 run("install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+if(INSTALLED_PROGRAMS)
+  string(REPLACE "," ";" programs "${INSTALLED_PROGRAMS}")
+  foreach(program ${programs})
+    if(NOT EXISTS ${prefix}/bin/${program})
+      message(FATAL_ERROR "install did not put ${program} into ${prefix}/bin")
+    endif()
+  endforeach()
+  message(STATUS "installed programs: ${INSTALLED_PROGRAMS}")
+endif()
 run("configure consumer" ${CMAKE_COMMAND} -S ${CONSUMER_SOURCE} -B ${consumer_build}
     -G ${GENERATOR} -DCMAKE_C_COMPILER=${C_COMPILER} -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
 run("build consumer" ${CMAKE_COMMAND} --build ${consumer_build} -j2)
-run("run consumer" ${consumer_build}/consumer)
+run("run consumer" ${consumer_build}/${CONSUMER_PROGRAM})
