@@ -1,6 +1,6 @@
-# GoogleTest for the ARM9 test build: compiled from the sources Debian's libgtest-dev ships,
-# without threads, plus the few system calls newlib's semihosting
-# runtime lacks. Provides GTest::gtest and GTest::gtest_main like find_package(GTest).
+# GoogleTest for the ARM9 test build (qemu-arm, newlib's semihosting): compiled without
+# threads from the sources Debian's libgtest-dev ships, plus what the semihosted runtime
+# lacks. Provides GTest::gtest and GTest::gtest_main like find_package(GTest).
 set(PANE_GTEST_SOURCE_DIR /usr/src/googletest/googletest CACHE PATH "GoogleTest sources")
 if(NOT EXISTS ${PANE_GTEST_SOURCE_DIR}/CMakeLists.txt)
   message(FATAL_ERROR "GoogleTest sources not found in ${PANE_GTEST_SOURCE_DIR} (install libgtest-dev)")
