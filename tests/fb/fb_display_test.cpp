@@ -15,15 +15,7 @@ namespace {
 
 using namespace pane_test;
 
-class FbDisplay : public ::testing::Test {
- protected:
-  void SetUp() override {
-    hostReset();
-    libPANE_bgPreserve = false;
-    libPANE_bgDisabled = false;
-    fb_init();
-  }
-};
+class FbDisplay : public FreshMainScreen {};
 
 // Gradients (red by column, green by row, blue below row 191), a white block
 // near the top-left corner, a yellow bar at the right, a cyan bar near the

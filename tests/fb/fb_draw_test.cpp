@@ -16,14 +16,8 @@ namespace {
 
 using namespace pane_test;
 
-class FbDraw : public ::testing::Test {
+class FbDraw : public FreshMainScreen {
  protected:
-  void SetUp() override {
-    hostReset();
-    libPANE_bgPreserve = false;
-    libPANE_bgDisabled = false;
-    fb_init();
-  }
   uint16_t at(int x, int y) { return fb_backBuffer()[y * 256 + x]; }
 };
 

@@ -11,15 +11,7 @@ namespace {
 
 using namespace pane_test;
 
-class FbSetup : public ::testing::Test {
- protected:
-  void SetUp() override {
-    hostReset();
-    libPANE_bgPreserve = false;
-    libPANE_bgDisabled = false;
-    fb_init();
-  }
-};
+class FbSetup : public FreshMainScreen {};
 
 struct Affine {
   int16_t xdx, xdy, ydx, ydy;

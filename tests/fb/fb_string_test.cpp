@@ -15,13 +15,10 @@ using namespace pane_test;
 
 constexpr uint16_t kGlyphPixel = 0xFFFF;  // kInk under the colour mask 0x7FFF
 
-class FbString : public ::testing::Test {
+class FbString : public FreshMainScreen {
  protected:
   void SetUp() override {
-    hostReset();
-    libPANE_bgPreserve = false;
-    libPANE_bgDisabled = false;
-    fb_init();
+    FreshMainScreen::SetUp();
     font_.underline(5);
     setFont(font_.table());
     setColor(0x7FFF);

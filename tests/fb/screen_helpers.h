@@ -3,6 +3,8 @@
 #ifndef PANE_TEST_SCREEN_HELPERS_H
 #define PANE_TEST_SCREEN_HELPERS_H
 
+#include <gtest/gtest.h>
+#include <libpane.h>
 #include <nds.h>
 
 #include <cstdint>
@@ -47,6 +49,18 @@ inline int countNot(const uint16_t* buffer, uint16_t value) {
   for (int i = 0; i < kPixels; ++i) count += buffer[i] != value;
   return count;
 }
+
+// A fixture that starts every test from a powered-on DS and a fresh fb_init,
+// with no one-shot refill request left over from an earlier test.
+class FreshMainScreen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    hostReset();
+    libPANE_bgPreserve = false;
+    libPANE_bgDisabled = false;
+    fb_init();
+  }
+};
 
 }  // namespace pane_test
 
