@@ -60,8 +60,8 @@ TEST_F(FbString, CharactersIgnoreTheRectangle) {
 }
 
 TEST_F(FbString, SwapRestoresTheFullRectangleAndKeepsTheSwitch) {
-  fb_setClipping(40, 30, 200, 150);
   fb_disableClipping();
+  fb_setClipping(40, 30, 200, 150);  // stores the rectangle, leaves clipping off
   fb_swapBuffers();
   char line[] = "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA AAAAAAAAAAAAAAA";  // 52 glyphs, 312 px
   fb_dispString(0, 0, line);
