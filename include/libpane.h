@@ -64,11 +64,12 @@ uint32 getUnderline(void);
 
 /* Draws sprite at (x, y) into bgFlag: pixels equal to tc (bit 15 ignored) are
  * skipped, others are masked with colormask (inverted first while drawInverse
- * is on). Columns up to max_X inclusive, rows below max_Y exclusive. */
+ * is on). Columns up to max_X inclusive and never past 255, rows below
+ * max_Y exclusive. */
 void dispCustomSprite(int x, int y, uint16* sprite, uint32 tc, uint32 colormask,
                       uint16* bgFlag, uint max_X, uint max_Y);
 /* Fills (x, y)-(bx, by), both corners included, with c | 0x8000; rows limited
- * to 0..max_y. Columns are not clipped: keep x and bx within 0..255. */
+ * to 0..max_y, columns cut to 0..255. */
 void drawRect(int x, int y, int bx, int by, uint16 c, uint16* buf, int max_y);
 /* The larger of a and b. */
 int MAXFB(int a, int b);
@@ -146,7 +147,7 @@ void calculateNewXY(int* xpos, int* ypos);
 /* ---------------------------------------------------------------------------
  * Main-screen framebuffer: two 256x256 RGB15 pages in VRAM banks A and B.
  * Every operation but fb_init and the clipping setters does nothing before
- * fb_init.
+ * fb_init, except that fb_dispSprite still marks the frame as updated.
  * ------------------------------------------------------------------------- */
 
 void fb_init(void);
