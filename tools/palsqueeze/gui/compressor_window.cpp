@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "core/compressor.h"
@@ -24,6 +25,16 @@ constexpr char kUnreadableTitle[] = "Cannot compress this text";
 
 QString fromCore(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The field's text as pasted: the plain-text view would turn non-breaking spaces into
+// spaces, which changes the values the compressor compares. Only the document's
+// paragraph and line separators become line ends.
+QString pastedText(const QPlainTextEdit& field) {
+  QString text = field.document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text;
 }
 
 }  // namespace
@@ -89,7 +100,7 @@ WindowHooks CompressorWindow::desktopHooks() {
 void CompressorWindow::setHooks(WindowHooks hooks) { hooks_ = std::move(hooks); }
 
 void CompressorWindow::compressText() {
-  const Result result = compress(text1_->toPlainText().toStdString());
+  const Result result = compress(pastedText(*text1_).toStdString());
   list1_->clear();
   QStringList entries;
   entries.reserve(static_cast<qsizetype>(result.palette.size()));
