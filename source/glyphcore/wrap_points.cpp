@@ -27,12 +27,14 @@ bool appendPoint(int** pts, uint* count, int index) {
 void collectLineStarts(uint8* str, LineBreaker& breaker, int** pts, uint* count) {
   int i = 0;
   while (str[i] != kEndOfString) {
-    const uint8 c = str[i];
-    if (breaker.take(c) == ByteEffect::LineEnd) {
-      if (c == kWrapMark) str[i] = kSpace;
-      if (!appendPoint(pts, count, i + 1)) return;
-    }
+    const int at = i;
+    const uint8 c = str[at];
+    const bool lineEnd = breaker.take(c) == ByteEffect::LineEnd;
+    // A byte 27 becomes a space only after settle(): should its line end run
+    // past the limit, it starts the next line as itself, as in dispString.
     const Break b = breaker.settle(str, &i);
+    if (c == kWrapMark) str[at] = kSpace;
+    if (lineEnd && !appendPoint(pts, count, at + 1)) return;
     if (b == Break::AtSpace) continue;
     if (b == Break::BeforeByte && !appendPoint(pts, count, i)) return;
     ++i;

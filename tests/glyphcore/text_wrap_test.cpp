@@ -55,6 +55,18 @@ TEST_F(WrapPoints, LineEndsStartALineAfterThem) {
   EXPECT_EQ(mark, "ab cd") << "a byte 27 comes back as a space";
 }
 
+// Lines start at column 11, right of the limit 10: the line end itself runs
+// past it and starts the next line with its own (absent) glyph, so the
+// backspace brings the pen back inside. A byte 27 does so like a line feed,
+// though it is a space again by then.
+TEST_F(WrapPoints, LineEndPastTheLimitStartsTheNextLineWithoutWidth) {
+  std::string lf = "\n\ba";
+  EXPECT_EQ(starts(lf, 11, 0, 10), Starts({0, 1, 0, 2}));
+  std::string mark = "\x1b\ba";
+  EXPECT_EQ(starts(mark, 11, 0, 10), Starts({0, 1, 0, 2}));
+  EXPECT_EQ(mark, " \ba");
+}
+
 // Lines after the first start at x + c_x, or at c_x when wrapping to the border.
 TEST_F(WrapPoints, WrapModeChoosesTheLineStartColumn) {
   std::string s = "aaa bbb ccc";
