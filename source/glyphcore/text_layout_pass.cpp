@@ -25,10 +25,12 @@ LayoutOutcome runLayoutPass(const TextFrame& f) {
   LineBreaker breaker(f.font, f.x + f.c_x, f.lineStart, f.c_bx);
   Pen pen{f.x + f.c_x, f.y + f.c_y, f.spaceHeight};
   int endsBelow = 0;
+  int heightBeforeBreakable = pen.h;  // line height before the last space or tab
   int i = 0;
   while (f.str[i] != kEndOfString) {
     const uint8 c = f.str[i];
     if (layoutCallbackStops(i, c, breaker.penX(), pen.top)) return {true, i, blockHeight(f, pen)};
+    if (c == kSpace || c == kTab) heightBeforeBreakable = pen.h;
     pen.h = larger(pen.h, glyphHeight(f.font, c));
 
     const ByteEffect effect = breaker.take(c);
@@ -44,7 +46,12 @@ LayoutOutcome runLayoutPass(const TextFrame& f) {
     }
 
     const Break b = breaker.settle(f.str, &i);
-    if (b == Break::AtSpace) continue;  // the mark is taken next, as a line end
+    if (b == Break::AtSpace) {
+      // The mark replaces the space or tab, and the bytes after it move to the
+      // next line: the line keeps only the heights met before the mark.
+      pen.h = heightBeforeBreakable;
+      continue;
+    }
     if (b == Break::BeforeByte) {
       pen.top += pen.h + kLineGap;
       if (pen.top >= f.c_by) break;

@@ -74,6 +74,19 @@ TEST_F(TextCallback, TwoPassesReportLayoutWithItsRescanThenDrawing) {
   EXPECT_EQ(s, "ab cd");
 }
 
+// The 14-row T moves to the second line: the layout reports it there at the
+// line top the drawing pass uses, not below a line made 14 rows high by it.
+TEST_F(TextCallback, LayoutReportsAMovedWordAtItsDrawnLineTop) {
+  font.glyph('T', 6, 14);
+  setFont(font.table());
+  setTwoPasEnabled(true);
+  std::string s = "ab cT";
+  draw(s, 0, 0, true, 0, 0, 26, 256);
+  const std::vector<Call> tail = {{3, 'c', 1, 0, 10}, {4, 'T', 1, 6, 10}};
+  EXPECT_EQ(std::vector<Call>(calls.begin() + 6, calls.begin() + 8), tail);
+  EXPECT_EQ(calls.back(), (Call{4, 'T', 2, 6, 10}));
+}
+
 TEST_F(TextCallback, LayoutPassIsReportedOnlyInTwoPassMode) {
   std::string s = "ab cd";
   draw(s, 0, 0, true, 0, 0, 26, 256);

@@ -69,6 +69,19 @@ TEST_F(TextRender, TallGlyphMovedByForcedBreakCountsInTheLineItLeft) {
   EXPECT_EQ(columnAt(0, 114, 3), "..#");
 }
 
+// The 40-row T's move to the second line at a wrap and make only that line
+// tall: lines start at 0, 10, 52, 62 and 72, all inside the box, so "bbb" still
+// moves whole to the last line instead of being broken after "a bb".
+TEST_F(TextRender, WordMovedByAWrapCountsOnlyInTheLineItMovesTo) {
+  font.glyph('T', 6, 40);
+  setFont(font.table());
+  std::string s = "aaa TT aaaaa bbb";
+  EXPECT_EQ(draw(s, 0, 0, true, 0, 0, 29, 90), 80);
+  EXPECT_EQ(rowAt(62, 0, 30), run('#', 6) + run('.', 24));
+  EXPECT_EQ(rowAt(72, 0, 30), run('#', 18) + run('.', 12));
+  EXPECT_EQ(s, "aaa TT aaaaa bbb");
+}
+
 TEST_F(TextRender, BottomLimitStopsTheText) {
   std::string s = "a\nb\nc";
   // Clipping: the third line would start at c_by.
