@@ -14,14 +14,6 @@ namespace {
 
 using namespace pane_test;
 
-bool ioAndVramUntouched() {
-  for (uint32_t word : hostIoMemory)
-    if (word != 0) return false;
-  for (uint16_t halfword : hostVramMemory)
-    if (halfword != 0) return false;
-  return true;
-}
-
 void callEveryOperation() {
   static const Record sprite = plainSprite(4, 4, 0x001F);
   uint16_t* record = const_cast<uint16_t*>(sprite.data());

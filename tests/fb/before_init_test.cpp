@@ -13,14 +13,6 @@ namespace {
 
 using namespace pane_test;
 
-bool ioAndVramUntouched() {
-  for (uint32_t word : hostIoMemory)
-    if (word != 0) return false;
-  for (uint16_t halfword : hostVramMemory)
-    if (halfword != 0) return false;
-  return true;
-}
-
 TEST(FbBeforeInit, EveryOperationDoesNothing) {
   hostReset();
   const Record sprite = plainSprite(4, 4, 0x001F);

@@ -50,6 +50,15 @@ inline int countNot(const uint16_t* buffer, uint16_t value) {
   return count;
 }
 
+// Whether every simulated register and every VRAM bank still holds its power-on zero.
+inline bool ioAndVramUntouched() {
+  for (uint32_t word : hostIoMemory)
+    if (word != 0) return false;
+  for (uint16_t halfword : hostVramMemory)
+    if (halfword != 0) return false;
+  return true;
+}
+
 // A fixture that starts every test from a powered-on DS and a fresh fb_init,
 // with no one-shot refill request left over from an earlier test.
 class FreshMainScreen : public ::testing::Test {
