@@ -19,12 +19,12 @@ constexpr int16 kOne = 1 << 8;
 Screen bgScreen;
 
 void writeIdentityAffine() {
-  SUB_BG3_XDX = kOne;
-  SUB_BG3_XDY = 0;
-  SUB_BG3_YDX = 0;
-  SUB_BG3_YDY = kOne;
-  SUB_BG3_CX = 0;
-  SUB_BG3_CY = 0;
+  REG_BG3PA_SUB = kOne;
+  REG_BG3PB_SUB = 0;
+  REG_BG3PC_SUB = 0;
+  REG_BG3PD_SUB = kOne;
+  REG_BG3X_SUB = 0;
+  REG_BG3Y_SUB = 0;
 }
 
 }  // namespace
@@ -38,9 +38,9 @@ void bg_init(void) {
     bgScreen.framebuffer2 = static_cast<uint16*>(malloc(pane::kBufferBytes));
     if (bgScreen.framebuffer2 == nullptr) return;
   }
-  SUB_DISPLAY_CR = kDisplayMode5Bg3;
+  REG_DISPCNT_SUB = kDisplayMode5Bg3;
   vramSetBankC(VRAM_C_SUB_BG);
-  SUB_BG3_CR = kBitmapLayer;
+  REG_BG3CNT_SUB = kBitmapLayer;
   writeIdentityAffine();
   bgScreen.framebuffer1 = BG_GFX_SUB;
   pane::fillBufferWords(bgScreen.framebuffer1, 0);

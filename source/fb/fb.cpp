@@ -40,26 +40,26 @@ uint16* bankA() { return BG_GFX; }
 uint16* bankB() { return BG_GFX + pane::kBufferPixels; }
 
 void writeAffine(const AffineSetting& setting) {
-  BG2_XDX = setting.xdx;
-  BG2_XDY = setting.xdy;
-  BG2_YDX = setting.ydx;
-  BG2_YDY = setting.ydy;
-  BG2_CX = setting.cx;
-  BG2_CY = setting.cy;
-  BG3_XDX = setting.xdx;
-  BG3_XDY = setting.xdy;
-  BG3_YDX = setting.ydx;
-  BG3_YDY = setting.ydy;
-  BG3_CX = setting.cx;
-  BG3_CY = setting.cy;
+  REG_BG2PA = setting.xdx;
+  REG_BG2PB = setting.xdy;
+  REG_BG2PC = setting.ydx;
+  REG_BG2PD = setting.ydy;
+  REG_BG2X = setting.cx;
+  REG_BG2Y = setting.cy;
+  REG_BG3PA = setting.xdx;
+  REG_BG3PB = setting.xdy;
+  REG_BG3PC = setting.ydx;
+  REG_BG3PD = setting.ydy;
+  REG_BG3X = setting.cx;
+  REG_BG3Y = setting.cy;
 }
 
 // Page 0 shows bank A in front of bank B, page 1 the reverse; only the two
 // layers' priorities change.
 void showPage(int page) {
   buffers = page;
-  BG2_CR = page == 0 ? kBankALayerFront : kBankALayerBehind;
-  BG3_CR = page == 0 ? kBankBLayerBehind : kBankBLayerFront;
+  REG_BG2CNT = page == 0 ? kBankALayerFront : kBankALayerBehind;
+  REG_BG3CNT = page == 0 ? kBankBLayerBehind : kBankBLayerFront;
   fbScreen.framebuffer1 = page == 0 ? bankA() : bankB();
   fbScreen.framebuffer2 = page == 0 ? bankB() : bankA();
 }
@@ -69,7 +69,7 @@ void showPage(int page) {
 extern "C" {
 
 void fb_init(void) {
-  DISPLAY_CR = kDisplayMode5Bg2Bg3;
+  REG_DISPCNT = kDisplayMode5Bg2Bg3;
   vramSetBankA(VRAM_A_MAIN_BG);
   vramSetBankB(VRAM_B_MAIN_BG_0x06020000);
   fb_orientation = 0;

@@ -61,7 +61,7 @@ TEST(BgBeforeInit, NothingHappensUntilInitGetsItsBackBuffer) {
 
   bg_init();
   ASSERT_NE(bg_backBuffer(), nullptr);
-  EXPECT_EQ(SUB_DISPLAY_CR, 0x00010805u);
+  EXPECT_EQ(REG_DISPCNT_SUB, 0x00010805u);
 }
 
 }  // namespace

@@ -27,16 +27,16 @@ class Bg : public ::testing::Test {
 };
 
 TEST_F(Bg, InitSetsUpOneBitmapLayerOnBankC) {
-  EXPECT_EQ(SUB_DISPLAY_CR, 0x00010805u);
+  EXPECT_EQ(REG_DISPCNT_SUB, 0x00010805u);
   EXPECT_EQ(VRAM_C_CR, 0x84);
-  EXPECT_EQ(SUB_BG3_CR, 0x4084);
-  EXPECT_EQ(SUB_BG3_XDX, 0x100);
-  EXPECT_EQ(SUB_BG3_XDY, 0);
-  EXPECT_EQ(SUB_BG3_YDX, 0);
-  EXPECT_EQ(SUB_BG3_YDY, 0x100);
-  EXPECT_EQ(SUB_BG3_CX, 0);
-  EXPECT_EQ(SUB_BG3_CY, 0);
-  EXPECT_EQ(DISPLAY_CR, 0u) << "the main engine is fb_init's";
+  EXPECT_EQ(REG_BG3CNT_SUB, 0x4084);
+  EXPECT_EQ(REG_BG3PA_SUB, 0x100);
+  EXPECT_EQ(REG_BG3PB_SUB, 0);
+  EXPECT_EQ(REG_BG3PC_SUB, 0);
+  EXPECT_EQ(REG_BG3PD_SUB, 0x100);
+  EXPECT_EQ(REG_BG3X_SUB, 0);
+  EXPECT_EQ(REG_BG3Y_SUB, 0);
+  EXPECT_EQ(REG_DISPCNT, 0u) << "the main engine is fb_init's";
   ASSERT_NE(bg_backBuffer(), nullptr);
   EXPECT_TRUE(holdsOnly(bg_backBuffer(), 0));
   EXPECT_EQ(bg_returnFrameBuffer(), nullptr);

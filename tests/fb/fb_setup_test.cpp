@@ -21,8 +21,8 @@ struct Affine {
   }
 };
 
-Affine bg2Affine() { return {BG2_XDX, BG2_XDY, BG2_YDX, BG2_YDY, BG2_CX, BG2_CY}; }
-Affine bg3Affine() { return {BG3_XDX, BG3_XDY, BG3_YDX, BG3_YDY, BG3_CX, BG3_CY}; }
+Affine bg2Affine() { return {REG_BG2PA, REG_BG2PB, REG_BG2PC, REG_BG2PD, REG_BG2X, REG_BG2Y}; }
+Affine bg3Affine() { return {REG_BG3PA, REG_BG3PB, REG_BG3PC, REG_BG3PD, REG_BG3X, REG_BG3Y}; }
 
 const Affine kOrientationRegisters[4] = {
     {0x0100, 0, 0, 0x0100, 0, 0},
@@ -32,11 +32,11 @@ const Affine kOrientationRegisters[4] = {
 };
 
 TEST_F(FbSetup, InitWritesDisplayBanksLayersAndIdentity) {
-  EXPECT_EQ(DISPLAY_CR, 0x00010C05u);
+  EXPECT_EQ(REG_DISPCNT, 0x00010C05u);
   EXPECT_EQ(VRAM_A_CR, 0x81);
   EXPECT_EQ(VRAM_B_CR, 0x89);
-  EXPECT_EQ(BG2_CR, 0x4086);
-  EXPECT_EQ(BG3_CR, 0x4887);
+  EXPECT_EQ(REG_BG2CNT, 0x4086);
+  EXPECT_EQ(REG_BG3CNT, 0x4887);
   EXPECT_TRUE(bg2Affine() == kOrientationRegisters[0]);
   EXPECT_TRUE(bg3Affine() == kOrientationRegisters[0]);
   EXPECT_EQ(fb_backBuffer(), bankB());
@@ -64,15 +64,15 @@ TEST_F(FbSetup, InitAgainClearsBothBanksAndEndsThePicture) {
 
 TEST_F(FbSetup, SwapsAlternateThePageStates) {
   fb_swapBuffers();
-  EXPECT_EQ(BG2_CR, 0x4087);
-  EXPECT_EQ(BG3_CR, 0x4886);
+  EXPECT_EQ(REG_BG2CNT, 0x4087);
+  EXPECT_EQ(REG_BG3CNT, 0x4886);
   EXPECT_EQ(fb_backBuffer(), bankA());
   EXPECT_TRUE(holdsOnly(bankA(), 0)) << "refilled with colour 0";
   fb_swapBuffers();
-  EXPECT_EQ(BG2_CR, 0x4086);
-  EXPECT_EQ(BG3_CR, 0x4887);
+  EXPECT_EQ(REG_BG2CNT, 0x4086);
+  EXPECT_EQ(REG_BG3CNT, 0x4887);
   EXPECT_EQ(fb_backBuffer(), bankB());
-  EXPECT_EQ(DISPLAY_CR, 0x00010C05u);
+  EXPECT_EQ(REG_DISPCNT, 0x00010C05u);
 }
 
 // Frame 2 is drawn into bank B, frame 0 (two swaps old) waits in bank A; the
@@ -132,11 +132,11 @@ TEST_F(FbSetup, OrientationWritesItsRowToBothLayers) {
 }
 
 void markAffineRegisters() {
-  BG2_XDX = 0x1234;
-  BG3_CY = 0x5678;
+  REG_BG2PA = 0x1234;
+  REG_BG3Y = 0x5678;
 }
 
-bool affineRegistersMarked() { return BG2_XDX == 0x1234 && BG3_CY == 0x5678; }
+bool affineRegistersMarked() { return REG_BG2PA == 0x1234 && REG_BG3Y == 0x5678; }
 
 TEST_F(FbSetup, OrientationWritesOnlyWhenItChangesToAValidValue) {
   fb_setOrientation(2);

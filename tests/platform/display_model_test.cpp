@@ -36,11 +36,11 @@ constexpr uint32_t kBg3Affine = 0x04000030;
 // 256 x 256 direct-colour bitmaps with identity parameters.
 void setUpMainEngine() {
   hostReset();
-  DISPLAY_CR = 0x10C05;
+  REG_DISPCNT = 0x10C05;
   vramSetBankA(VRAM_A_MAIN_BG);
   vramSetBankB(VRAM_B_MAIN_BG_0x06020000);
-  BG2_CR = 0x4084;
-  BG3_CR = 0x4885;
+  REG_BG2CNT = 0x4084;
+  REG_BG3CNT = 0x4885;
   setAffine(kBg2Affine, 256, 0, 0, 256, 0, 0);
   setAffine(kBg3Affine, 256, 0, 0, 256, 0, 0);
 }
@@ -76,8 +76,8 @@ TEST(DisplayModel, LowerPriorityNumberIsInFrontAndTiesGoToBg2) {
   };
   for (const Case c : {Case{2, 3, 0x801F}, Case{3, 2, 0xFC00}, Case{2, 2, 0x801F}}) {
     setUpMainEngine();
-    BG2_CR = static_cast<uint16_t>(0x4084 | c.bg2Priority);
-    BG3_CR = static_cast<uint16_t>(0x4884 | c.bg3Priority);
+    REG_BG2CNT = static_cast<uint16_t>(0x4084 | c.bg2Priority);
+    REG_BG3CNT = static_cast<uint16_t>(0x4884 | c.bg3Priority);
     VRAM_A[0] = 0x801F;
     VRAM_B[0] = 0xFC00;
     EXPECT_EQ(upper(pane_test::renderScreens(), 0, 0), rgbaOf(c.shown))
@@ -99,7 +99,7 @@ TEST(DisplayModel, ShowsOnlyEnabledExtendedLayers) {
   };
   for (const Case& c : cases) {
     setUpMainEngine();
-    DISPLAY_CR = c.displayControl;
+    REG_DISPCNT = c.displayControl;
     VRAM_A[0] = 0x801F;
     VRAM_B[0] = 0xFC00;
     EXPECT_EQ(upper(pane_test::renderScreens(), 0, 0), rgbaOf(c.shown)) << std::hex << c.displayControl;
@@ -127,8 +127,8 @@ TEST(DisplayModel, SamplesWhereTheAffineFormulaPoints) {
   };
   for (const Case& c : cases) {
     setUpMainEngine();
-    DISPLAY_CR = 0x10405;
-    BG2_CR = c.wrap ? 0x6084 : 0x4084;
+    REG_DISPCNT = 0x10405;
+    REG_BG2CNT = c.wrap ? 0x6084 : 0x4084;
     fillCoded(VRAM_A);
     setAffine(kBg2Affine, c.pa, c.pb, c.pc, c.pd, c.cx, c.cy);
     const auto picture = pane_test::renderScreens();
@@ -156,7 +156,7 @@ TEST(DisplayModel, SamplesWhereTheAffineFormulaPoints) {
 
 TEST(DisplayModel, ReadsBankBWhereItIsMapped) {
   setUpMainEngine();
-  DISPLAY_CR = 0x10805;
+  REG_DISPCNT = 0x10805;
   VRAM_B[0] = 0xFC00;
   EXPECT_EQ(upper(pane_test::renderScreens(), 0, 0), rgbaOf(0x7C00));
   VRAM_B_CR = 0x81;  // bank B moved to 0x06000000: base 8 now reads nothing
@@ -168,9 +168,9 @@ TEST(DisplayModel, ReadsBankBWhereItIsMapped) {
 
 TEST(DisplayModel, SubEngineDrivesTheLowerScreen) {
   hostReset();
-  SUB_DISPLAY_CR = 0x10805;
+  REG_DISPCNT_SUB = 0x10805;
   vramSetBankC(VRAM_C_SUB_BG);
-  SUB_BG3_CR = 0x4084;
+  REG_BG3CNT_SUB = 0x4084;
   setAffine(0x04001030, 256, 0, 0, 256, 0, 0);
   VRAM_C[5 * 256 + 7] = 0x83E0;
   const auto picture = pane_test::renderScreens();
@@ -186,7 +186,7 @@ TEST(DisplayModel, PowerBit15PutsTheMainEngineOnTheUpperScreen) {
   };
   for (const Case c : {Case{0, true}, Case{0x8203, true}, Case{0x0203, false}}) {
     setUpMainEngine();
-    POWER_CR = c.power;
+    REG_POWERCNT = c.power;
     VRAM_A[0] = 0x801F;
     const auto picture = pane_test::renderScreens();
     EXPECT_EQ(upper(picture, 0, 0), c.mainOnTop ? rgbaOf(0x1F) : kWhite) << c.power;
@@ -197,7 +197,7 @@ TEST(DisplayModel, PowerBit15PutsTheMainEngineOnTheUpperScreen) {
 TEST(DisplayModel, DisplayOffAndForcedBlankShowWhite) {
   for (uint32_t control : {0x00C05u, 0x10C85u}) {
     setUpMainEngine();
-    DISPLAY_CR = control;
+    REG_DISPCNT = control;
     VRAM_A[0] = 0x801F;
     EXPECT_EQ(upper(pane_test::renderScreens(), 0, 0), kWhite) << std::hex << control;
   }

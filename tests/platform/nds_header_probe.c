@@ -8,12 +8,12 @@ int pane_probe_nds_header_from_c(void) {
   u16 halfwords[2] = {0x1234, 0x5678};
   uint16 copy[2] = {0, 0};
   hostReset();
-  DISPLAY_CR = MODE_5_2D | DISPLAY_BG2_ACTIVE;
+  REG_DISPCNT = MODE_5_2D | DISPLAY_BG2_ACTIVE;
   vramSetBankA(VRAM_A_MAIN_BG);
-  BG2_XDX = -256;
-  BG2_CX = 191 << 8;
+  REG_BG2PA = -256;
+  REG_BG2X = 191 << 8;
   dmaCopy(halfwords, copy, sizeof copy);
   swiWaitForVBlank();
-  return DISPLAY_CR == 0x10405u && VRAM_A_CR == 0x81 && BG2_XDX == -256 && copy[1] == 0x5678 &&
+  return REG_DISPCNT == 0x10405u && VRAM_A_CR == 0x81 && REG_BG2PA == -256 && copy[1] == 0x5678 &&
          hostDmaCopyCount() == 1 && hostVBlankCount() == 1;
 }

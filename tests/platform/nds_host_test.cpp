@@ -22,26 +22,35 @@ TEST(HostRegisters, SitAtTheirDsAddressesInTheIoBlock) {
     uint32_t address;
   };
   const Case cases[] = {
-      {"DISPLAY_CR", &DISPLAY_CR, 0x04000000}, {"BG2_CR", &BG2_CR, 0x0400000C},
-      {"BG3_CR", &BG3_CR, 0x0400000E},         {"BG2_XDX", &BG2_XDX, 0x04000020},
-      {"BG2_YDY", &BG2_YDY, 0x04000026},       {"BG2_CX", &BG2_CX, 0x04000028},
-      {"BG2_CY", &BG2_CY, 0x0400002C},         {"BG3_XDX", &BG3_XDX, 0x04000030},
-      {"BG3_CY", &BG3_CY, 0x0400003C},         {"DMA3_SRC", &DMA3_SRC, 0x040000D4},
-      {"DMA3_DEST", &DMA3_DEST, 0x040000D8},   {"DMA3_CR", &DMA3_CR, 0x040000DC},
-      {"VRAM_A_CR", &VRAM_A_CR, 0x04000240},   {"VRAM_C_CR", &VRAM_C_CR, 0x04000242},
-      {"POWER_CR", &POWER_CR, 0x04000304},     {"SUB_DISPLAY_CR", &SUB_DISPLAY_CR, 0x04001000},
-      {"SUB_BG3_CR", &SUB_BG3_CR, 0x0400100E}, {"SUB_BG3_XDX", &SUB_BG3_XDX, 0x04001030},
-      {"SUB_BG3_CY", &SUB_BG3_CY, 0x0400103C},
+      {"REG_DISPCNT", &REG_DISPCNT, 0x04000000},
+      {"REG_BG2CNT", &REG_BG2CNT, 0x0400000C},
+      {"REG_BG3CNT", &REG_BG3CNT, 0x0400000E},
+      {"REG_BG2PA", &REG_BG2PA, 0x04000020},
+      {"REG_BG2PD", &REG_BG2PD, 0x04000026},
+      {"REG_BG2X", &REG_BG2X, 0x04000028},
+      {"REG_BG2Y", &REG_BG2Y, 0x0400002C},
+      {"REG_BG3PA", &REG_BG3PA, 0x04000030},
+      {"REG_BG3Y", &REG_BG3Y, 0x0400003C},
+      {"DMA3_SRC", &DMA3_SRC, 0x040000D4},
+      {"DMA3_DEST", &DMA3_DEST, 0x040000D8},
+      {"DMA3_CR", &DMA3_CR, 0x040000DC},
+      {"VRAM_A_CR", &VRAM_A_CR, 0x04000240},
+      {"VRAM_C_CR", &VRAM_C_CR, 0x04000242},
+      {"REG_POWERCNT", &REG_POWERCNT, 0x04000304},
+      {"REG_DISPCNT_SUB", &REG_DISPCNT_SUB, 0x04001000},
+      {"REG_BG3CNT_SUB", &REG_BG3CNT_SUB, 0x0400100E},
+      {"REG_BG3PA_SUB", &REG_BG3PA_SUB, 0x04001030},
+      {"REG_BG3Y_SUB", &REG_BG3Y_SUB, 0x0400103C},
   };
   for (const Case& c : cases) EXPECT_EQ(ioOffset(c.reg), c.address - 0x04000000u) << c.name;
 }
 
 TEST(HostRegisters, HalfwordWritesShowInTheWordAround) {
   hostReset();
-  BG2_CR = 0x4086;
-  BG3_CR = 0x4887;
+  REG_BG2CNT = 0x4086;
+  REG_BG3CNT = 0x4887;
   EXPECT_EQ(HOST_IO(vu32, 0x0400000Cu), 0x48874086u);
-  BG2_XDX = -256;
+  REG_BG2PA = -256;
   EXPECT_EQ(HOST_IO(vu16, 0x04000020u), 0xFF00u);
 }
 
@@ -102,16 +111,16 @@ TEST(HostVBlank, CountsEachWaitAndRunsTheHandler) {
 TEST(HostReset, ReturnsRegistersVramCountersAndHandlerToZero) {
   int calls = 0;
   hostOnVBlank([](void* context) { ++*static_cast<int*>(context); }, &calls);
-  DISPLAY_CR = 0x10C05;
-  SUB_BG3_CY = 5;
+  REG_DISPCNT = 0x10C05;
+  REG_BG3Y_SUB = 5;
   VRAM_D[7] = 0x8001;
   BG_PALETTE_SUB[0] = 0x7FFF;
   uint16_t word = 1;
   dmaCopy(&word, &word, 2);
   swiWaitForVBlank();
   hostReset();
-  EXPECT_EQ(DISPLAY_CR, 0u);
-  EXPECT_EQ(SUB_BG3_CY, 0);
+  EXPECT_EQ(REG_DISPCNT, 0u);
+  EXPECT_EQ(REG_BG3Y_SUB, 0);
   EXPECT_EQ(VRAM_D[7], 0);
   EXPECT_EQ(BG_PALETTE_SUB[0], 0);
   EXPECT_EQ(hostDmaCopyCount(), 0u);

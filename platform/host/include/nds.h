@@ -36,12 +36,12 @@ extern u16 hostPaletteMemory[0x400];
 
 /* Main engine: mode bits 0-2, forced blank bit 7, BG0-3 enable bits 8-11,
  * display mode bits 16-17 (1 = normal graphics). */
-#define DISPLAY_CR HOST_IO(vu32, 0x04000000u)
+#define REG_DISPCNT HOST_IO(vu32, 0x04000000u)
 #define REG_DISPSTAT HOST_IO(vu16, 0x04000004u)
 #define REG_VCOUNT HOST_IO(vu16, 0x04000006u)
 /* Bit 0 LCDs, bit 1 main 2D engine, bit 9 sub 2D engine, bit 15 main engine
  * on the upper screen. */
-#define POWER_CR HOST_IO(vu16, 0x04000304u)
+#define REG_POWERCNT HOST_IO(vu16, 0x04000304u)
 
 #define MODE_5_2D 0x00010005u
 #define DISPLAY_BG2_ACTIVE (1u << 10)
@@ -53,22 +53,22 @@ extern u16 hostPaletteMemory[0x400];
  * bits 14-15), affine parameters (signed 8.8), reference point (signed 20.8).
  * ------------------------------------------------------------------------- */
 
-#define BG2_CR HOST_IO(vu16, 0x0400000Cu)
-#define BG3_CR HOST_IO(vu16, 0x0400000Eu)
+#define REG_BG2CNT HOST_IO(vu16, 0x0400000Cu)
+#define REG_BG3CNT HOST_IO(vu16, 0x0400000Eu)
 
-#define BG2_XDX HOST_IO(vs16, 0x04000020u)
-#define BG2_XDY HOST_IO(vs16, 0x04000022u)
-#define BG2_YDX HOST_IO(vs16, 0x04000024u)
-#define BG2_YDY HOST_IO(vs16, 0x04000026u)
-#define BG2_CX HOST_IO(vs32, 0x04000028u)
-#define BG2_CY HOST_IO(vs32, 0x0400002Cu)
+#define REG_BG2PA HOST_IO(vs16, 0x04000020u)
+#define REG_BG2PB HOST_IO(vs16, 0x04000022u)
+#define REG_BG2PC HOST_IO(vs16, 0x04000024u)
+#define REG_BG2PD HOST_IO(vs16, 0x04000026u)
+#define REG_BG2X HOST_IO(vs32, 0x04000028u)
+#define REG_BG2Y HOST_IO(vs32, 0x0400002Cu)
 
-#define BG3_XDX HOST_IO(vs16, 0x04000030u)
-#define BG3_XDY HOST_IO(vs16, 0x04000032u)
-#define BG3_YDX HOST_IO(vs16, 0x04000034u)
-#define BG3_YDY HOST_IO(vs16, 0x04000036u)
-#define BG3_CX HOST_IO(vs32, 0x04000038u)
-#define BG3_CY HOST_IO(vs32, 0x0400003Cu)
+#define REG_BG3PA HOST_IO(vs16, 0x04000030u)
+#define REG_BG3PB HOST_IO(vs16, 0x04000032u)
+#define REG_BG3PC HOST_IO(vs16, 0x04000034u)
+#define REG_BG3PD HOST_IO(vs16, 0x04000036u)
+#define REG_BG3X HOST_IO(vs32, 0x04000038u)
+#define REG_BG3Y HOST_IO(vs32, 0x0400003Cu)
 
 #define BG_PRIORITY(n) ((n)&3u)
 #define BG_BMP_BASE(base) ((base) << 8)
@@ -78,23 +78,23 @@ extern u16 hostPaletteMemory[0x400];
  * Sub engine: the main engine's registers + 0x1000
  * ------------------------------------------------------------------------- */
 
-#define SUB_DISPLAY_CR HOST_IO(vu32, 0x04001000u)
-#define SUB_BG2_CR HOST_IO(vu16, 0x0400100Cu)
-#define SUB_BG3_CR HOST_IO(vu16, 0x0400100Eu)
+#define REG_DISPCNT_SUB HOST_IO(vu32, 0x04001000u)
+#define REG_BG2CNT_SUB HOST_IO(vu16, 0x0400100Cu)
+#define REG_BG3CNT_SUB HOST_IO(vu16, 0x0400100Eu)
 
-#define SUB_BG2_XDX HOST_IO(vs16, 0x04001020u)
-#define SUB_BG2_XDY HOST_IO(vs16, 0x04001022u)
-#define SUB_BG2_YDX HOST_IO(vs16, 0x04001024u)
-#define SUB_BG2_YDY HOST_IO(vs16, 0x04001026u)
-#define SUB_BG2_CX HOST_IO(vs32, 0x04001028u)
-#define SUB_BG2_CY HOST_IO(vs32, 0x0400102Cu)
+#define REG_BG2PA_SUB HOST_IO(vs16, 0x04001020u)
+#define REG_BG2PB_SUB HOST_IO(vs16, 0x04001022u)
+#define REG_BG2PC_SUB HOST_IO(vs16, 0x04001024u)
+#define REG_BG2PD_SUB HOST_IO(vs16, 0x04001026u)
+#define REG_BG2X_SUB HOST_IO(vs32, 0x04001028u)
+#define REG_BG2Y_SUB HOST_IO(vs32, 0x0400102Cu)
 
-#define SUB_BG3_XDX HOST_IO(vs16, 0x04001030u)
-#define SUB_BG3_XDY HOST_IO(vs16, 0x04001032u)
-#define SUB_BG3_YDX HOST_IO(vs16, 0x04001034u)
-#define SUB_BG3_YDY HOST_IO(vs16, 0x04001036u)
-#define SUB_BG3_CX HOST_IO(vs32, 0x04001038u)
-#define SUB_BG3_CY HOST_IO(vs32, 0x0400103Cu)
+#define REG_BG3PA_SUB HOST_IO(vs16, 0x04001030u)
+#define REG_BG3PB_SUB HOST_IO(vs16, 0x04001032u)
+#define REG_BG3PC_SUB HOST_IO(vs16, 0x04001034u)
+#define REG_BG3PD_SUB HOST_IO(vs16, 0x04001036u)
+#define REG_BG3X_SUB HOST_IO(vs32, 0x04001038u)
+#define REG_BG3Y_SUB HOST_IO(vs32, 0x0400103Cu)
 
 /* ---------------------------------------------------------------------------
  * DMA channel 3: CR holds the unit count in bits 0-20, bit 26 for 32-bit

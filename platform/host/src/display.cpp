@@ -189,11 +189,11 @@ uint32_t toRgba(u16 color) {
          (uint32_t)widen((color >> 10) & 31u) << 16 | 0xFF000000u;
 }
 
-// Bit 15 of POWER_CR puts the main engine on the upper screen. A program's
+// Bit 15 of REG_POWERCNT puts the main engine on the upper screen. A program's
 // start-up code sets it; while nothing has configured the power register
 // (all zero), the model assumes that usual set-up.
 bool mainEngineOnTop() {
-  const u16 power = POWER_CR;
+  const u16 power = REG_POWERCNT;
   return power == 0 || (power & 0x8000u) != 0;
 }
 

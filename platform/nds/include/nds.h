@@ -23,14 +23,14 @@ extern "C" {
 
 /* Main engine: mode bits 0-2, forced blank bit 7, BG0-3 enable bits 8-11,
  * display mode bits 16-17 (1 = normal graphics). */
-#define DISPLAY_CR NDS_REG(vu32, 0x04000000u)
+#define REG_DISPCNT NDS_REG(vu32, 0x04000000u)
 /* Bit 0 in vertical blank, bit 3 vertical-blank IRQ enable. */
 #define REG_DISPSTAT NDS_REG(vu16, 0x04000004u)
 /* Current scanline, 0-262; 192 starts the vertical blank. */
 #define REG_VCOUNT NDS_REG(vu16, 0x04000006u)
 /* Bit 0 LCDs, bit 1 main 2D engine, bit 9 sub 2D engine, bit 15 main engine
  * on the upper screen. */
-#define POWER_CR NDS_REG(vu16, 0x04000304u)
+#define REG_POWERCNT NDS_REG(vu16, 0x04000304u)
 
 #define MODE_5_2D 0x00010005u
 #define DISPLAY_BG2_ACTIVE (1u << 10)
@@ -42,22 +42,22 @@ extern "C" {
  * bits 14-15), affine parameters (signed 8.8), reference point (signed 20.8).
  * ------------------------------------------------------------------------- */
 
-#define BG2_CR NDS_REG(vu16, 0x0400000Cu)
-#define BG3_CR NDS_REG(vu16, 0x0400000Eu)
+#define REG_BG2CNT NDS_REG(vu16, 0x0400000Cu)
+#define REG_BG3CNT NDS_REG(vu16, 0x0400000Eu)
 
-#define BG2_XDX NDS_REG(vs16, 0x04000020u)
-#define BG2_XDY NDS_REG(vs16, 0x04000022u)
-#define BG2_YDX NDS_REG(vs16, 0x04000024u)
-#define BG2_YDY NDS_REG(vs16, 0x04000026u)
-#define BG2_CX NDS_REG(vs32, 0x04000028u)
-#define BG2_CY NDS_REG(vs32, 0x0400002Cu)
+#define REG_BG2PA NDS_REG(vs16, 0x04000020u)
+#define REG_BG2PB NDS_REG(vs16, 0x04000022u)
+#define REG_BG2PC NDS_REG(vs16, 0x04000024u)
+#define REG_BG2PD NDS_REG(vs16, 0x04000026u)
+#define REG_BG2X NDS_REG(vs32, 0x04000028u)
+#define REG_BG2Y NDS_REG(vs32, 0x0400002Cu)
 
-#define BG3_XDX NDS_REG(vs16, 0x04000030u)
-#define BG3_XDY NDS_REG(vs16, 0x04000032u)
-#define BG3_YDX NDS_REG(vs16, 0x04000034u)
-#define BG3_YDY NDS_REG(vs16, 0x04000036u)
-#define BG3_CX NDS_REG(vs32, 0x04000038u)
-#define BG3_CY NDS_REG(vs32, 0x0400003Cu)
+#define REG_BG3PA NDS_REG(vs16, 0x04000030u)
+#define REG_BG3PB NDS_REG(vs16, 0x04000032u)
+#define REG_BG3PC NDS_REG(vs16, 0x04000034u)
+#define REG_BG3PD NDS_REG(vs16, 0x04000036u)
+#define REG_BG3X NDS_REG(vs32, 0x04000038u)
+#define REG_BG3Y NDS_REG(vs32, 0x0400003Cu)
 
 #define BG_PRIORITY(n) ((n)&3u)
 #define BG_BMP_BASE(base) ((base) << 8)
@@ -67,23 +67,23 @@ extern "C" {
  * Sub engine: the main engine's registers + 0x1000
  * ------------------------------------------------------------------------- */
 
-#define SUB_DISPLAY_CR NDS_REG(vu32, 0x04001000u)
-#define SUB_BG2_CR NDS_REG(vu16, 0x0400100Cu)
-#define SUB_BG3_CR NDS_REG(vu16, 0x0400100Eu)
+#define REG_DISPCNT_SUB NDS_REG(vu32, 0x04001000u)
+#define REG_BG2CNT_SUB NDS_REG(vu16, 0x0400100Cu)
+#define REG_BG3CNT_SUB NDS_REG(vu16, 0x0400100Eu)
 
-#define SUB_BG2_XDX NDS_REG(vs16, 0x04001020u)
-#define SUB_BG2_XDY NDS_REG(vs16, 0x04001022u)
-#define SUB_BG2_YDX NDS_REG(vs16, 0x04001024u)
-#define SUB_BG2_YDY NDS_REG(vs16, 0x04001026u)
-#define SUB_BG2_CX NDS_REG(vs32, 0x04001028u)
-#define SUB_BG2_CY NDS_REG(vs32, 0x0400102Cu)
+#define REG_BG2PA_SUB NDS_REG(vs16, 0x04001020u)
+#define REG_BG2PB_SUB NDS_REG(vs16, 0x04001022u)
+#define REG_BG2PC_SUB NDS_REG(vs16, 0x04001024u)
+#define REG_BG2PD_SUB NDS_REG(vs16, 0x04001026u)
+#define REG_BG2X_SUB NDS_REG(vs32, 0x04001028u)
+#define REG_BG2Y_SUB NDS_REG(vs32, 0x0400102Cu)
 
-#define SUB_BG3_XDX NDS_REG(vs16, 0x04001030u)
-#define SUB_BG3_XDY NDS_REG(vs16, 0x04001032u)
-#define SUB_BG3_YDX NDS_REG(vs16, 0x04001034u)
-#define SUB_BG3_YDY NDS_REG(vs16, 0x04001036u)
-#define SUB_BG3_CX NDS_REG(vs32, 0x04001038u)
-#define SUB_BG3_CY NDS_REG(vs32, 0x0400103Cu)
+#define REG_BG3PA_SUB NDS_REG(vs16, 0x04001030u)
+#define REG_BG3PB_SUB NDS_REG(vs16, 0x04001032u)
+#define REG_BG3PC_SUB NDS_REG(vs16, 0x04001034u)
+#define REG_BG3PD_SUB NDS_REG(vs16, 0x04001036u)
+#define REG_BG3X_SUB NDS_REG(vs32, 0x04001038u)
+#define REG_BG3Y_SUB NDS_REG(vs32, 0x0400103Cu)
 
 /* ---------------------------------------------------------------------------
  * DMA channel 3: CR holds the unit count in bits 0-20, bit 26 for 32-bit

@@ -58,13 +58,13 @@ int main(void) {
   if (!heapBehaves()) failed |= 1u << 2;
   if (!runtimeCheckNewDelete()) failed |= 1u << 3;
   if (!stackInDtcm()) failed |= 1u << 4;
-  if (POWER_CR != 0x8203) failed |= 1u << 5;
+  if (REG_POWERCNT != 0x8203) failed |= 1u << 5;
   if (!vblankWaitsCount()) failed |= 1u << 6;
 
   /* Display mode 1 with no layer on: each screen shows its backdrop colour. */
   BG_PALETTE[0] = failed == 0 ? RGB15(0, 31, 0) : RGB15(31, (failed >> 5) & 31u, failed & 31u);
   BG_PALETTE_SUB[0] = RGB15(0, 0, 31);
-  DISPLAY_CR = 0x00010000u;
-  SUB_DISPLAY_CR = 0x00010000u;
+  REG_DISPCNT = 0x00010000u;
+  REG_DISPCNT_SUB = 0x00010000u;
   for (;;) swiWaitForVBlank();
 }
