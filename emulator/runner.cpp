@@ -143,8 +143,13 @@ bool runRom(const RunSettings& settings, std::FILE* report, std::string& error) 
   coreSettings.corePath = settings.corePath;
   coreSettings.preload = settings.preload;
   coreSettings.workDir = scratch.path().string();
-  // The core cannot stream homebrew from disk; its JIT (the default CPU mode)
-  // mis-runs Thumb code that its interpreter runs correctly.
+  // The core cannot stream homebrew from disk. Its JIT (the core's default CPU
+  // mode) restarts a BIOS wait that has to halt (SWI 4 or 5) from the first
+  // instruction of the compiled block holding the SWI, so whatever precedes
+  // the SWI in that block runs again on every wait: a `push {lr}; swi 5;
+  // pop {pc}` loses a word of stack per frame, in ARM and Thumb code alike.
+  // The interpreter runs such programs right; --option desmume_cpu_mode=jit
+  // runs a ROM whose waits end the block first (a branch right before the SWI).
   coreSettings.options["desmume_load_to_memory"] = "enable";
   coreSettings.options["desmume_cpu_mode"] = "interpreter";
   for (const auto& option : settings.options) coreSettings.options[option.first] = option.second;

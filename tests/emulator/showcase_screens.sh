@@ -11,14 +11,15 @@
 # it would show what was flipped at that vertical blank.) The showcase holds
 # every scene for several identical frames, so the picture is settled then.
 #
-# Usage: showcase_screens.sh PANE_EMULATOR SCREEN_COMPARE ARM_NM SHOWCASE.nds SHOWCASE_HOST OUT_DIR
-# (SHOWCASE.elf beside the ROM gives the variables' addresses.)
+# Usage: showcase_screens.sh PANE_EMULATOR SCREEN_COMPARE ARM_NM SHOWCASE.nds SHOWCASE_HOST OUT_DIR CPU_MODE
+# (SHOWCASE.elf beside the ROM gives the variables' addresses; CPU_MODE is the
+# core's desmume_cpu_mode, jit or interpreter.)
 set -euo pipefail
-[ $# -eq 6 ] || {
-  echo "usage: $0 PANE_EMULATOR SCREEN_COMPARE ARM_NM SHOWCASE.nds SHOWCASE_HOST OUT_DIR" >&2
+[ $# -eq 7 ] || {
+  echo "usage: $0 PANE_EMULATOR SCREEN_COMPARE ARM_NM SHOWCASE.nds SHOWCASE_HOST OUT_DIR CPU_MODE" >&2
   exit 2
 }
-emulator=$1 compare=$2 nm=$3 rom=$4 host_runner=$5 out=$6
+emulator=$1 compare=$2 nm=$3 rom=$4 host_runner=$5 out=$6 cpu_mode=$7
 elf=${rom%.nds}.elf
 
 address() {
@@ -31,7 +32,7 @@ address() {
 rm -rf "$out"
 mkdir -p "$out/host" "$out/ds"
 "$host_runner" "$out/host" >/dev/null
-"$emulator" --rom "$rom" --frames 1800 --watch-name "$(address showcase_snapshot)" \
+"$emulator" --rom "$rom" --option desmume_cpu_mode="$cpu_mode" --frames 1800 --watch-name "$(address showcase_snapshot)" \
   --snapshots "$out/ds" --stop-when "$(address showcase_finished)"
 
 status=0

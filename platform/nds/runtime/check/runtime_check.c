@@ -43,12 +43,20 @@ static int stackInDtcm(void) {
   return at >= 0x0B000000u && at < 0x0B003F80u;
 }
 
-/* Each call sleeps until the next vertical blank, which the handler counts. */
+static uintptr_t stackPointer(void) {
+  uintptr_t sp;
+  __asm__ volatile("mov %0, sp" : "=r"(sp));
+  return sp;
+}
+
+/* Each call sleeps until the next vertical blank, which the handler counts,
+ * and gives back all the stack it took. */
 static int vblankWaitsCount(void) {
   swiWaitForVBlank();
   u32 before = ndsVBlankCount;
+  uintptr_t stackBefore = stackPointer();
   for (int i = 0; i < 3; i++) swiWaitForVBlank();
-  return ndsVBlankCount - before == 3;
+  return ndsVBlankCount - before == 3 && stackPointer() == stackBefore;
 }
 
 int main(void) {
