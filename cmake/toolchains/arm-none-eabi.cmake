@@ -1,14 +1,30 @@
-# Cross-compiles for the DS's ARM9 (ARM946E-S, ARMv5TE, little-endian) with Debian's
-# bare-metal toolchain (gcc-arm-none-eabi, libnewlib-arm-none-eabi).
-#   cmake -S . -B build-ds --toolchain cmake/toolchains/arm-none-eabi.cmake -DPANE_PLATFORM=nds
-# PANE_DS_ARM=ON emits ARM code instead of Thumb. PANE_DS_SEMIHOSTING=ON links executables
-# with newlib's semihosting runtime and runs them through qemu-arm (the library's tests).
+# Cross-compiles for the DS's ARM9 (ARM946E-S, ARMv5TE, little-endian) with an
+# arm-none-eabi GCC: Debian's (gcc-arm-none-eabi, libnewlib-arm-none-eabi), or the one
+# BlocksDS or devkitARM brings when it is not on the PATH.
+#   cmake -S . -B build-ds --toolchain cmake/toolchains/arm-none-eabi.cmake
+# picks a DS platform by itself: libnds when one is found, else the project's own
+# runtime (PANE_PLATFORM=nds). PANE_DS_ARM=ON emits ARM code instead of Thumb.
+# PANE_DS_SEMIHOSTING=ON links executables with newlib's semihosting runtime and runs
+# them through qemu-arm (the library's tests, on the host platform).
 set(CMAKE_SYSTEM_NAME Generic)
 set(CMAKE_SYSTEM_PROCESSOR arm)
 
-set(CMAKE_C_COMPILER arm-none-eabi-gcc)
-set(CMAKE_CXX_COMPILER arm-none-eabi-g++)
-set(CMAKE_ASM_COMPILER arm-none-eabi-gcc)
+set(_pane_ds_compiler_dirs "")
+foreach(_pane_dir "$ENV{WONDERFUL_TOOLCHAIN}/toolchain/gcc-arm-none-eabi/bin"
+    /opt/wonderful/toolchain/gcc-arm-none-eabi/bin "$ENV{DEVKITARM}/bin" /opt/devkitpro/devkitARM/bin)
+  if(EXISTS "${_pane_dir}")
+    list(APPEND _pane_ds_compiler_dirs "${_pane_dir}")
+  endif()
+endforeach()
+find_program(PANE_ARM_GCC arm-none-eabi-gcc HINTS ENV PATH PATHS ${_pane_ds_compiler_dirs})
+find_program(PANE_ARM_GXX arm-none-eabi-g++ HINTS ENV PATH PATHS ${_pane_ds_compiler_dirs})
+if(NOT PANE_ARM_GCC OR NOT PANE_ARM_GXX)
+  message(FATAL_ERROR "arm-none-eabi-gcc not found: install gcc-arm-none-eabi, or put the "
+    "toolchain of BlocksDS or devkitARM on the PATH")
+endif()
+set(CMAKE_C_COMPILER ${PANE_ARM_GCC})
+set(CMAKE_CXX_COMPILER ${PANE_ARM_GXX})
+set(CMAKE_ASM_COMPILER ${PANE_ARM_GCC})
 
 # No DS executable links without a start-up runtime, so configure checks build archives.
 set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)

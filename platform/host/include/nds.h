@@ -1,6 +1,7 @@
 /* The DS platform header for host builds: libnds-named integer types, I/O
- * registers, VRAM, palettes, DMA and the vertical-blank wait, all backed by
- * simulated memory laid out as on the DS. Compiles as C99 and as C++. */
+ * registers, VRAM, palettes, DMA and the vertical-blank wait under libnds's
+ * names, all backed by simulated memory laid out as on the DS. Compiles as
+ * C99 and as C++. */
 #ifndef PANE_HOST_NDS_H
 #define PANE_HOST_NDS_H
 

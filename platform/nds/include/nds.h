@@ -1,6 +1,7 @@
 /* The DS platform header for the ARM9: libnds-named integer types, I/O
  * registers, VRAM, palettes, DMA, the data cache and the vertical-blank wait,
- * at their hardware addresses. The same names as the host build's <nds.h>.
+ * at their hardware addresses, under libnds's names (the host build's <nds.h>
+ * defines the same ones; scripts/ds-check keeps the two in step).
  * Compiles as C99 and as C++. */
 #ifndef PANE_NDS_H
 #define PANE_NDS_H
