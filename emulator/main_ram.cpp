@@ -21,33 +21,39 @@ bool ramOffset(uint32_t address, size_t bytes, size_t& offset) {
 
 }  // namespace
 
-std::vector<uint8_t> arm9Head(const std::vector<uint8_t>& rom) {
+Arm9Head arm9Head(const std::vector<uint8_t>& rom) {
   if (rom.size() < 0x200) return {};
   const uint32_t offset = little32(&rom[0x20]);
+  const uint32_t entry = little32(&rom[0x24]);
   const uint32_t load = little32(&rom[0x28]);
   const uint32_t size = little32(&rom[0x2C]);
   if (load != kMainRamStart || size == 0 || offset > rom.size() || size > rom.size() - offset) {
     return {};
   }
-  const size_t length = std::min<size_t>(size, 64);
-  return std::vector<uint8_t>(rom.begin() + offset, rom.begin() + offset + length);
+  Arm9Head head;
+  if (entry >= load && entry - load < size) head.offset = entry - load;
+  const size_t length = std::min<size_t>(size - head.offset, 64);
+  const auto start = rom.begin() + offset + head.offset;
+  head.bytes.assign(start, start + length);
+  return head;
 }
 
 bool MainRam::attach(const std::vector<uint8_t>& state, std::string& error) {
   state_ = &state;
   if (offset_ != SIZE_MAX && headAt(offset_)) return true;
   offset_ = SIZE_MAX;
-  if (head_.empty()) {
+  const std::vector<uint8_t>& bytes = head_.bytes;
+  if (bytes.empty()) {
     error = "the ROM's ARM9 binary is not loaded at the start of main RAM";
     return false;
   }
-  auto found = std::search(state.begin(), state.end(), head_.begin(), head_.end());
-  if (found == state.end()) {
+  auto found = std::search(state.begin(), state.end(), bytes.begin(), bytes.end());
+  if (found == state.end() || (size_t)(found - state.begin()) < head_.offset) {
     error = "main RAM not found in the emulator's state";
     return false;
   }
-  const size_t offset = (size_t)(found - state.begin());
-  if (std::search(found + 1, state.end(), head_.begin(), head_.end()) != state.end()) {
+  const size_t offset = (size_t)(found - state.begin()) - head_.offset;
+  if (std::search(found + 1, state.end(), bytes.begin(), bytes.end()) != state.end()) {
     error = "main RAM is ambiguous in the emulator's state";
     return false;
   }
@@ -61,7 +67,8 @@ bool MainRam::attach(const std::vector<uint8_t>& state, std::string& error) {
 
 bool MainRam::headAt(size_t offset) const {
   return offset + kMainRamBytes <= state_->size() &&
-         std::equal(head_.begin(), head_.end(), state_->begin() + offset);
+         std::equal(head_.bytes.begin(), head_.bytes.end(),
+                    state_->begin() + offset + head_.offset);
 }
 
 bool MainRam::word(uint32_t address, uint32_t& value) const {

@@ -1,6 +1,8 @@
 // Reads the DS's main RAM out of the core's serialised machine state, where it
-// is one 4 MB block. The block is found by the ARM9 binary's first bytes: the
-// ROM loads them at 0x02000000, the start of main RAM, and they never change.
+// is one 4 MB block. The block is found by the ARM9 binary's bytes at its entry
+// point: the ROM loads the binary at 0x02000000, the start of main RAM, and its
+// start-up code never changes. (SDK-built binaries often begin with a zero-filled
+// secure area, which would match anywhere.)
 #ifndef PANE_EMULATOR_MAIN_RAM_H
 #define PANE_EMULATOR_MAIN_RAM_H
 
@@ -14,13 +16,18 @@ namespace emulator {
 constexpr uint32_t kMainRamStart = 0x02000000;
 constexpr uint32_t kMainRamBytes = 0x400000;
 
-// The first bytes of the ARM9 binary of an .nds image (at most 64); empty when
-// the header does not describe a binary loaded at the start of main RAM.
-std::vector<uint8_t> arm9Head(const std::vector<uint8_t>& rom);
+// Up to 64 bytes of the ARM9 binary of an .nds image from its entry point (from
+// its start when the entry lies outside it) and their place in main RAM; no
+// bytes when the header does not describe a binary loaded at the start of main RAM.
+struct Arm9Head {
+  std::vector<uint8_t> bytes;
+  uint32_t offset = 0;
+};
+Arm9Head arm9Head(const std::vector<uint8_t>& rom);
 
 class MainRam {
  public:
-  explicit MainRam(std::vector<uint8_t> head) : head_(std::move(head)) {}
+  explicit MainRam(Arm9Head head) : head_(std::move(head)) {}
 
   // Finds main RAM in a fresh state; the block's place is kept for later
   // states of the same core and checked again each time.
@@ -33,7 +40,7 @@ class MainRam {
  private:
   bool headAt(size_t offset) const;
 
-  std::vector<uint8_t> head_;
+  Arm9Head head_;
   const std::vector<uint8_t>* state_ = nullptr;
   size_t offset_ = SIZE_MAX;
 };

@@ -57,7 +57,7 @@ bool writeFile(const fs::path& path, const std::vector<uint8_t>& data) {
 // Follows the watched name pointer and the stop word from frame to frame.
 class Watcher {
  public:
-  Watcher(const RunSettings& settings, Core& core, std::vector<uint8_t> head, std::FILE* report)
+  Watcher(const RunSettings& settings, Core& core, Arm9Head head, std::FILE* report)
       : settings_(settings), core_(core), ram_(std::move(head)), report_(report) {}
 
   // Looks at main RAM after a frame; sets finished once the stop word is set.
