@@ -2,12 +2,14 @@
 // when the conversion is refused.
 #include "glyphcast/cli/command_line.h"
 
+#include "glyphcast/cli/files.h"
 #include "glyphcast/core/converter.h"
+#include "glyphcast/core/glyph_source.h"
 #include "glyphcast/core/image_capture_box.h"
 #include "glyphcast/core/template_text.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QFontDatabase>
+#include <QIODevice>
 #include <QStringDecoder>
 
 namespace glyphcast {
@@ -21,13 +23,14 @@ bool CommandLine::readTemplate(QString* text, QIODevice& err) const {
         *text = defaultTemplate();
         return true;
     }
-    QFile file(templateFile_);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportError(err, QStringLiteral("cannot read the template %1: %2").arg(templateFile_, file.errorString()));
+    QByteArray bytes;
+    QString error;
+    if (!readInputFile(templateFile_, kMaxTemplateBytes, QStringLiteral("the template"), &bytes, &error)) {
+        reportError(err, error);
         return false;
     }
     QStringDecoder decoder(QStringDecoder::Utf8);
-    *text = decoder(file.readAll());
+    *text = decoder(bytes);
     if (decoder.hasError()) {
         reportError(err, QStringLiteral("the template %1 is not UTF-8 text").arg(templateFile_));
         return false;
@@ -35,12 +38,45 @@ bool CommandLine::readTemplate(QString* text, QIODevice& err) const {
     return true;
 }
 
+// Makes the file's families known to Qt for this run only and picks the one to
+// draw: the family named with --font, or the file's first.
+bool CommandLine::loadFontFile(Fields* fields, QIODevice& err) const {
+    QByteArray bytes;
+    QString error;
+    if (!readInputFile(fontFile_, kMaxFontFileBytes, QStringLiteral("the font file"), &bytes, &error)) {
+        reportError(err, error);
+        return false;
+    }
+    const int id = QFontDatabase::addApplicationFontFromData(bytes);
+    const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+    if (families.isEmpty()) {
+        reportError(err, QStringLiteral("the font file %1 is not a TrueType or OpenType font").arg(fontFile_));
+        return false;
+    }
+    if (fields->fontName.isEmpty()) {
+        fields->fontName = families.first();
+        return true;
+    }
+    for (const QString& family : families) {
+        if (family.compare(fields->fontName, Qt::CaseInsensitive) == 0) {
+            fields->fontName = family;
+            return true;
+        }
+    }
+    reportError(err, QStringLiteral("the font file %1 holds %2, not %3")
+                         .arg(fontFile_, families.join(QStringLiteral(", ")), fields->fontName));
+    return false;
+}
+
 int CommandLine::run(QIODevice& out, QIODevice& err) const {
     QString templateText;
     if (!readTemplate(&templateText, err))
         return kExitRefused;
+    Fields fields = fields_;
+    if (!fontFile_.isEmpty() && !loadFontFile(&fields, err))
+        return kExitRefused;
     ImageCaptureBox box;
-    const Conversion result = convertFont(box, fields_, templateText, smooth_);
+    const Conversion result = convertFont(box, fields, templateText, options_);
     if (!result.ok) {
         reportError(err, result.message);
         return kExitRefused;
@@ -48,6 +84,12 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
     if (!result.note.isEmpty())
         reportError(err, result.note);
 
+    QString error;
+    if (!headerFile_.isEmpty()
+        && !writeOutputFile(headerFile_, headerText(result.tableName, result.fields).toUtf8(), &error)) {
+        reportError(err, error);
+        return kExitWriteFailed;
+    }
     const QByteArray bytes = result.text.toUtf8();
     if (outputFile_.isEmpty()) {
         if (out.write(bytes) != bytes.size()) {
@@ -56,9 +98,8 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
         }
         return kExitSuccess;
     }
-    QSaveFile file(outputFile_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        reportError(err, QStringLiteral("cannot write %1: %2").arg(outputFile_, file.errorString()));
+    if (!writeOutputFile(outputFile_, bytes, &error)) {
+        reportError(err, error);
         return kExitWriteFailed;
     }
     return kExitSuccess;
