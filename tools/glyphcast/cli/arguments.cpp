@@ -21,6 +21,8 @@ const std::map<QString, Setter>& valueOptions() {
         {QStringLiteral("--font-file"), &CommandLine::setFontFile},
         {QStringLiteral("--name"), &CommandLine::setName},
         {QStringLiteral("--header"), &CommandLine::setHeaderFile},
+        {QStringLiteral("--preview"), &CommandLine::setPreviewFile},
+        {QStringLiteral("--sample"), &CommandLine::setSample},
         {QStringLiteral("--size"), &CommandLine::setSize},
         {QStringLiteral("--width-bias"), &CommandLine::setWidthBias},
         {QStringLiteral("--height-bias"), &CommandLine::setHeightBias},
@@ -112,6 +114,11 @@ QString usageText() {
         "                      of its arrays; the source then starts with\n"
         "                      #include <libpane.h> and compiles by itself\n"
         "  --header FILE       also write a header declaring the table\n"
+        "  --preview FILE.png  also write the DS screen as libpane draws a sample\n"
+        "                      line with the font (256 x 192)\n"
+        "  --sample TEXT       the preview's text: [A] [B] [X] [Y] [LEFT] [UP] [DOWN]\n"
+        "                      [RIGHT] [SELECT] [START] [L] [R] [^] [v] draw the button\n"
+        "                      glyphs, *word* is highlighted\n"
         "  -o, --output FILE   write to FILE instead of standard output\n"
         "  -h, --help          show this text\n"
         "  --version           show the version\n"

@@ -8,6 +8,10 @@
 #include "glyphcast/core/image_capture_box.h"
 #include "glyphcast/core/template_text.h"
 
+#include "glyphcast/core/memory_font.h"
+#include "glyphcast/core/preview.h"
+
+#include <QBuffer>
 #include <QFontDatabase>
 #include <QIODevice>
 #include <QStringDecoder>
@@ -68,6 +72,19 @@ bool CommandLine::loadFontFile(Fields* fields, QIODevice& err) const {
     return false;
 }
 
+bool CommandLine::drawPreview(const Conversion& result, QByteArray* png, QIODevice& err) const {
+    QString error;
+    std::unique_ptr<MemoryFont> font = MemoryFont::build(result, &error);
+    if (!font) {
+        reportError(err, QStringLiteral("cannot draw the preview: %1").arg(error));
+        return false;
+    }
+    const QImage picture = renderPreview(font->table(), sample_.isNull() ? defaultSample() : sample_);
+    QBuffer buffer(png);
+    buffer.open(QIODevice::WriteOnly);
+    return picture.save(&buffer, "PNG");
+}
+
 int CommandLine::run(QIODevice& out, QIODevice& err) const {
     QString templateText;
     if (!readTemplate(&templateText, err))
@@ -84,7 +101,15 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
     if (!result.note.isEmpty())
         reportError(err, result.note);
 
+    QByteArray png;
+    if (!previewFile_.isEmpty() && !drawPreview(result, &png, err))
+        return kExitRefused;
+
     QString error;
+    if (!previewFile_.isEmpty() && !writeOutputFile(previewFile_, png, &error)) {
+        reportError(err, error);
+        return kExitWriteFailed;
+    }
     if (!headerFile_.isEmpty()
         && !writeOutputFile(headerFile_, headerText(result.tableName, result.fields).toUtf8(), &error)) {
         reportError(err, error);

@@ -35,6 +35,8 @@ public:
     void setExact(bool exact) { options_.exact = exact; }
     void setHeaderFile(const QString& path) { headerFile_ = path; }
     void setFontFile(const QString& path) { fontFile_ = path; }
+    void setPreviewFile(const QString& path) { previewFile_ = path; }
+    void setSample(const QString& sample) { sample_ = sample; }
 
     const Fields& fields() const { return fields_; }
     const ConvertOptions& options() const { return options_; }
@@ -47,6 +49,7 @@ public:
 private:
     bool readTemplate(QString* text, QIODevice& err) const;
     bool loadFontFile(Fields* fields, QIODevice& err) const;
+    bool drawPreview(const Conversion& result, QByteArray* png, QIODevice& err) const;
 
     Fields fields_;
     ConvertOptions options_;
@@ -54,6 +57,8 @@ private:
     QString outputFile_;
     QString headerFile_;
     QString fontFile_;
+    QString previewFile_;
+    QString sample_;
 };
 
 // Largest template and font file read: far beyond any real one, small enough
