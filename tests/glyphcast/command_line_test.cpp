@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -253,6 +254,23 @@ TEST_F(GlyphcastCommandLine, WritesANamedSourceAndItsHeader) {
     fields.size = QStringLiteral("9.5");
     fields.bold = true;
     EXPECT_EQ(readFile(header), headerText(QStringLiteral("ui_font"), fields).toUtf8());
+
+    // A template that does not define the table the header declares is refused.
+    const QString templ = dir.filePath(QStringLiteral("template.txt"));
+    writeFile(templ, "// nothing\n");
+    const Outcome refused = runInProcess({"--font", "DejaVu Sans", "--name", "ui_font", "--template", templ,
+                                          "--header", header, "-o", source});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "glyphcast: the source would not define the table ui_font that the header declares: "
+                           "the template declares no table uint16* ui_font[]\n");
+    EXPECT_TRUE(readFile(source).startsWith("#include <libpane.h>"));
+
+    // A link to the output stays a link to the new file.
+    const QString link = dir.filePath(QStringLiteral("link.c"));
+    ASSERT_TRUE(QFile::link(source, link));
+    ASSERT_EQ(runInProcess({"--font", "DejaVu Sans", "-o", link}).status, 0);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(readFile(source).startsWith("#include <nds.h>"));
 }
 
 TEST_F(GlyphcastCommandLine, ReportsFailedWritesWithTheirReason) {

@@ -104,6 +104,13 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
     QByteArray png;
     if (!previewFile_.isEmpty() && !drawPreview(result, &png, err))
         return kExitRefused;
+    QString problem;
+    if (!headerFile_.isEmpty() && !MemoryFont::build(result, &problem)) {
+        // The header declares the table: the source must define it.
+        reportError(err, QStringLiteral("the source would not define the table %1 that the header declares: %2")
+                             .arg(result.tableName, problem));
+        return kExitRefused;
+    }
 
     QString error;
     if (!previewFile_.isEmpty() && !writeOutputFile(previewFile_, png, &error)) {

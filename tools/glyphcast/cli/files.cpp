@@ -3,6 +3,7 @@
 #include "glyphcast/cli/files.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -120,7 +121,11 @@ bool writeOutputFile(const QString& path, const QByteArray& bytes, QString* erro
         *error = QStringLiteral("cannot write %1: %2").arg(path, reason(code));
         return false;
     };
-    const QByteArray target = native(path);
+    // A link is followed, so that the file it names is replaced and the link stays.
+    const QString resolved = QFileInfo(path).isSymLink() && QFileInfo(path).exists()
+                                 ? QFileInfo(path).canonicalFilePath()
+                                 : path;
+    const QByteArray target = native(resolved);
     struct stat info;
     const bool exists = ::stat(target.constData(), &info) == 0;
     if (exists && S_ISDIR(info.st_mode)) {
