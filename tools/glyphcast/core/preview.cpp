@@ -2,6 +2,8 @@
 // back buffer, fb_swapBuffers, then hostRenderScreens for the picture.
 #include "glyphcast/core/preview.h"
 
+#include "glyphcast/core/codepage.h"
+
 #include <libpane.h>
 #include <nds/host.h>
 
@@ -26,19 +28,14 @@ constexpr uint16 kTextColour = 0xFFFF;                         // white: glyphs 
 constexpr uint16 kHighlight = 0x8000 | 2 << 10 | 10 << 5 | 20;  // amber
 constexpr int kMargin = 8;
 
+// The code page's inverse: the signs of 0x80-0x9F by search, Latin-1 elsewhere.
 char windows1252(QChar c) {
-    const ushort u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
-        return static_cast<char>(u);
-    static const ushort high[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-    for (int i = 0; i < 32; ++i) {
-        if (high[i] == u)
-            return static_cast<char>(0x80 + i);
+    for (int code = 0x80; code <= 0x9F; ++code) {
+        if (unicodeFromWindows1252(code) == c)
+            return static_cast<char>(code);
     }
-    return '?';
+    const ushort u = c.unicode();
+    return u < 0x80 || (u >= 0xA0 && u <= 0xFF) ? static_cast<char>(u) : '?';
 }
 
 void resetTextSettings() {
