@@ -236,6 +236,17 @@ TEST_F(GlyphcastCommandLine, AFontFileDrawsLikeTheInstalledFamily) {
     EXPECT_TRUE(fromFile.err.isEmpty());
     EXPECT_TRUE(fromFile.out.contains("// Font name: 'DejaVu Sans' size 9\r\n"));
     EXPECT_EQ(fromFile.out, runInProcess({"--font", "DejaVu Sans", "--size", "9"}).out);
+
+    // A style the file does not hold would come from whatever this machine has.
+    const QByteArray note = "glyphcast: the font file " GLYPHCAST_TEST_FONT " holds DejaVu Sans regular, not bold: "
+                            "the bold face installed on this machine, or one made from the file, draws it\n";
+    const Outcome bold = runInProcess({"--font-file", GLYPHCAST_TEST_FONT, "--size", "9", "--bold"});
+    EXPECT_EQ(bold.status, 0);
+    EXPECT_EQ(bold.err, note);
+    const Outcome exact = runInProcess({"--font-file", GLYPHCAST_TEST_FONT, "--size", "9", "--bold", "--exact"});
+    EXPECT_EQ(exact.status, 2);
+    EXPECT_EQ(exact.err, note);
+    EXPECT_TRUE(exact.out.isEmpty());
 }
 
 TEST_F(GlyphcastCommandLine, WritesANamedSourceAndItsHeader) {

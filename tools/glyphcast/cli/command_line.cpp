@@ -13,6 +13,7 @@
 
 #include <QBuffer>
 #include <QFontDatabase>
+#include <QRawFont>
 #include <QIODevice>
 #include <QStringDecoder>
 
@@ -57,19 +58,42 @@ bool CommandLine::loadFontFile(Fields* fields, QIODevice& err) const {
         reportError(err, QStringLiteral("the font file %1 is not a TrueType or OpenType font").arg(fontFile_));
         return false;
     }
-    if (fields->fontName.isEmpty()) {
-        fields->fontName = families.first();
-        return true;
-    }
+    QString chosen = fields->fontName.isEmpty() ? families.first() : QString();
     for (const QString& family : families) {
-        if (family.compare(fields->fontName, Qt::CaseInsensitive) == 0) {
-            fields->fontName = family;
-            return true;
-        }
+        if (chosen.isEmpty() && family.compare(fields->fontName, Qt::CaseInsensitive) == 0)
+            chosen = family;
     }
-    reportError(err, QStringLiteral("the font file %1 holds %2, not %3")
-                         .arg(fontFile_, families.join(QStringLiteral(", ")), fields->fontName));
-    return false;
+    if (chosen.isEmpty()) {
+        reportError(err, QStringLiteral("the font file %1 holds %2, not %3")
+                             .arg(fontFile_, families.join(QStringLiteral(", ")), fields->fontName));
+        return false;
+    }
+    fields->fontName = chosen;
+    return checkFileStyle(bytes, families.size(), *fields, err);
+}
+
+// A style the file does not hold is drawn with a face of the same family that
+// happens to be installed, or made from the file's face where none is: the
+// output would depend on the machine again. Named on stderr; refused with --exact.
+bool CommandLine::checkFileStyle(const QByteArray& bytes, qsizetype families, const Fields& fields,
+                                 QIODevice& err) const {
+    const QRawFont face(bytes, 12);
+    if (families != 1 || !face.isValid())
+        return true;  // a collection: its first face says nothing of the others
+    auto styleName = [](bool bold, bool italic) {
+        if (bold)
+            return italic ? QStringLiteral("bold italic") : QStringLiteral("bold");
+        return italic ? QStringLiteral("italic") : QStringLiteral("regular");
+    };
+    const QString held = styleName(face.weight() >= QFont::DemiBold, face.style() != QFont::StyleNormal);
+    const QString wanted = styleName(fields.bold, fields.italic);
+    if (held == wanted)
+        return true;
+    const QString message = QStringLiteral("the font file %1 holds %2 %3, not %4: the %4 face installed on this "
+                                           "machine, or one made from the file, draws it")
+                                .arg(fontFile_, fields.fontName, held, wanted);
+    reportError(err, message);
+    return !options_.exact;
 }
 
 bool CommandLine::drawPreview(const Conversion& result, QByteArray* png, QIODevice& err) const {

@@ -5,6 +5,7 @@
 #include "glyphcast/core/converter.h"
 #include "glyphcast/core/fields.h"
 
+#include <QByteArray>
 #include <QString>
 
 class QIODevice;
@@ -49,6 +50,7 @@ public:
 private:
     bool readTemplate(QString* text, QIODevice& err) const;
     bool loadFontFile(Fields* fields, QIODevice& err) const;
+    bool checkFileStyle(const QByteArray& bytes, qsizetype families, const Fields& fields, QIODevice& err) const;
     bool drawPreview(const Conversion& result, QByteArray* png, QIODevice& err) const;
 
     Fields fields_;
