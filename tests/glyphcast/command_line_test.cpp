@@ -5,6 +5,7 @@
 #include "glyphcast/core/image_capture_box.h"
 #include "glyphcast/gui/font_window.h"
 #include "glyphcast/core/font_layout.h"
+#include "glyphcast/core/glyph_source.h"
 #include "qt_app.h"
 #include "text_helpers.h"
 
@@ -13,8 +14,10 @@
 #include <QLineEdit>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -107,8 +110,8 @@ TEST(GlyphcastArguments, ReportBadUsageWithStatusTwo) {
         QStringList args;
         const char* message;
     };
-    const Case cases[] = {{{}, "--font NAME is required"},
-                          {{"--bold"}, "--font NAME is required"},
+    const Case cases[] = {{{}, "--font NAME or --font-file FILE is required"},
+                          {{"--bold"}, "--font NAME or --font-file FILE is required"},
                           {{"--font"}, "--font needs a value"},
                           {{"--font", "A", "--size"}, "--size needs a value"},
                           {{"--font", "A", "--colour", "red"}, "unknown option --colour"},
@@ -121,11 +124,31 @@ TEST(GlyphcastArguments, ReportBadUsageWithStatusTwo) {
     }
 }
 
-TEST(GlyphcastArguments, HelpGoesToStandardOutput) {
-    const Outcome outcome = runInProcess({"--font", "A", "--help"});
+TEST(GlyphcastArguments, HelpAndVersionGoToStandardOutput) {
+    Outcome outcome = runInProcess({"--font", "A", "--help"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_TRUE(outcome.out.startsWith("Usage: glyphcast"));
     EXPECT_TRUE(outcome.err.isEmpty());
+
+    outcome = runInProcess({"--version"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^glyphcast \\d+\\.\\d+\\.\\d+\n$")).match(QString::fromUtf8(outcome.out)).hasMatch())
+        << outcome.out.toStdString();
+}
+
+TEST(GlyphcastArguments, WithoutADisplayTheWindowIsExplainedNotOpened) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(GLYPHCAST_EXE), QStringList());
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 2);
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_TRUE(err.startsWith("glyphcast: the window needs a display")) << err.toStdString();
+    EXPECT_TRUE(err.contains("\n\nUsage: glyphcast")) << err.toStdString();
 }
 
 TEST_F(GlyphcastCommandLine, WritesWhatTheWindowPutsOnTheClipboard) {
@@ -163,7 +186,21 @@ TEST_F(GlyphcastCommandLine, RefusesSettingsWithStatusTwoAndNoOutput) {
         {{"--font", "DejaVu Sans", "--loc-x", "left"}, "glyphcast: Loc bias x \"left\" is not a number."},
         {{"--font", "Glyphcast Missing Font"}, "glyphcast: No installed font is named \"Glyphcast Missing Font\""},
         {{"--font", "DejaVu Sans", "--template", "/nonexistent/template.txt"},
-         "glyphcast: cannot read the template /nonexistent/template.txt"},
+         "glyphcast: cannot read the template /nonexistent/template.txt: No such file or directory\n"},
+        {{"--font", "DejaVu Sans", "--size", "12.5"}, "glyphcast: Size \"12.5\" gives array names such as fd12.5_A032"},
+        {{"--font", "DejaVu Sans", "--underline", "abc"}, "glyphcast: The underline \"abc\" is not a whole number"},
+        {{"--font", "DejaVu Sans", "--loc-x", "300"}, "glyphcast: Loc bias 300, 0 draws code 32 outside its glyph"},
+        {{"--font", "DejaVu Sans", "--size", "160"}, "glyphcast: Code 32 would be 249 pixels tall (size 160, height bias 0); the capture box is 225.\n"},
+        {{"--font", "DejaVu Sans", "--name", "9x"}, "glyphcast: The name \"9x\" is not a C identifier.\n"},
+        {{"--font", "DejaVu Sans", "--template", "/dev/zero"},
+         "glyphcast: cannot read the template /dev/zero: it is a device, not a file\n"},
+        {{"--font", "DejaVu Sans", "--template", "/"}, "glyphcast: cannot read the template /: it is a directory, not a file\n"},
+        {{"--font-file", "/nonexistent.ttf"}, "glyphcast: cannot read the font file /nonexistent.ttf: No such file or directory\n"},
+        {{"--font-file", "/dev/zero"}, "glyphcast: cannot read the font file /dev/zero: it is a device, not a file\n"},
+        {{"--font-file", GLYPHCAST_TEST_FONT, "--font", "Liberation Sans"},
+         "glyphcast: the font file " GLYPHCAST_TEST_FONT " holds DejaVu Sans, not Liberation Sans\n"},
+        {{"--font-file", GLYPHCAST_SOURCE_DIR "/command_line_test.cpp"},
+         "glyphcast: the font file " GLYPHCAST_SOURCE_DIR "/command_line_test.cpp is not a TrueType or OpenType font\n"},
     };
     for (const Case& c : cases) {
         const Outcome outcome = runInProcess(c.args);
@@ -173,7 +210,7 @@ TEST_F(GlyphcastCommandLine, RefusesSettingsWithStatusTwoAndNoOutput) {
     }
 }
 
-TEST_F(GlyphcastCommandLine, NamesAnAliasOnStandardError) {
+TEST_F(GlyphcastCommandLine, NamesAnAliasOnStandardErrorAndRefusesItWhenExact) {
     const Outcome outcome = runInProcess({"--font", "Arial"});
     ASSERT_EQ(outcome.status, 0) << outcome.err.toStdString();
     const QString used = QFontInfo(qtFontFor(CaptureFont{QStringLiteral("Arial")})).family();
@@ -181,6 +218,120 @@ TEST_F(GlyphcastCommandLine, NamesAnAliasOnStandardError) {
                                                            : "glyphcast: Arial is drawn with " + used.toUtf8() + ".\n";
     EXPECT_EQ(outcome.err, note);
     EXPECT_TRUE(outcome.out.startsWith("#include <nds.h>\r\n"));
+
+    const Outcome exact = runInProcess({"--font", "Arial", "--exact"});
+    if (used == QLatin1String("Arial")) {
+        EXPECT_EQ(exact.out, outcome.out);
+    } else {
+        EXPECT_EQ(exact.status, 2);
+        EXPECT_TRUE(exact.out.isEmpty());
+        EXPECT_TRUE(exact.err.startsWith("glyphcast: No installed font is named \"Arial\"; " + used.toUtf8()));
+    }
+}
+
+TEST_F(GlyphcastCommandLine, AFontFileDrawsLikeTheInstalledFamily) {
+    // The file is the one installed as DejaVu Sans, so both give the same source.
+    const Outcome fromFile = runInProcess({"--font-file", GLYPHCAST_TEST_FONT, "--size", "9", "--exact"});
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err.toStdString();
+    EXPECT_TRUE(fromFile.err.isEmpty());
+    EXPECT_TRUE(fromFile.out.contains("// Font name: 'DejaVu Sans' size 9\r\n"));
+    EXPECT_EQ(fromFile.out, runInProcess({"--font", "DejaVu Sans", "--size", "9"}).out);
+
+    // A style the file does not hold would come from whatever this machine has.
+    const QByteArray note = "glyphcast: the font file " GLYPHCAST_TEST_FONT " holds DejaVu Sans regular, not bold: "
+                            "the bold face installed on this machine, or one made from the file, draws it\n";
+    const Outcome bold = runInProcess({"--font-file", GLYPHCAST_TEST_FONT, "--size", "9", "--bold"});
+    EXPECT_EQ(bold.status, 0);
+    EXPECT_EQ(bold.err, note);
+    const Outcome exact = runInProcess({"--font-file", GLYPHCAST_TEST_FONT, "--size", "9", "--bold", "--exact"});
+    EXPECT_EQ(exact.status, 2);
+    EXPECT_EQ(exact.err, note);
+    EXPECT_TRUE(exact.out.isEmpty());
+}
+
+TEST_F(GlyphcastCommandLine, WritesANamedSourceAndItsHeader) {
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("ui.c"));
+    const QString header = dir.filePath(QStringLiteral("ui.h"));
+    const Outcome outcome = runInProcess({"--font", "DejaVu Sans", "--size", "9.5", "--bold", "--name", "ui_font",
+                                          "--header", header, "-o", source});
+    ASSERT_EQ(outcome.status, 0) << outcome.err.toStdString();
+    const QByteArray text = readFile(source);
+    EXPECT_TRUE(text.startsWith("#include <libpane.h>\r\n\r\n// Font name: 'DejaVu Sans' size 9.5\r\n"));
+    EXPECT_TRUE(text.contains("static uint16 ui_font_A065[] = { "));
+    EXPECT_TRUE(text.contains("\r\nuint16* ui_font[] = { "));
+    Fields fields;
+    fields.fontName = QStringLiteral("DejaVu Sans");
+    fields.size = QStringLiteral("9.5");
+    fields.bold = true;
+    EXPECT_EQ(readFile(header), headerText(QStringLiteral("ui_font"), fields).toUtf8());
+
+    // A template that does not define the table the header declares is refused.
+    const QString templ = dir.filePath(QStringLiteral("template.txt"));
+    writeFile(templ, "// nothing\n");
+    const Outcome refused = runInProcess({"--font", "DejaVu Sans", "--name", "ui_font", "--template", templ,
+                                          "--header", header, "-o", source});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "glyphcast: the source would not define the table ui_font that the header declares: "
+                           "the template declares no table uint16* ui_font[]\n");
+    EXPECT_TRUE(readFile(source).startsWith("#include <libpane.h>"));
+
+    // A link to the output stays a link to the new file.
+    const QString link = dir.filePath(QStringLiteral("link.c"));
+    ASSERT_TRUE(QFile::link(source, link));
+    ASSERT_EQ(runInProcess({"--font", "DejaVu Sans", "-o", link}).status, 0);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(readFile(source).startsWith("#include <nds.h>"));
+}
+
+TEST_F(GlyphcastCommandLine, ReportsFailedWritesWithTheirReason) {
+    QTemporaryDir dir;
+    struct Case {
+        QString path;
+        QByteArray message;
+    };
+    const Case cases[] = {
+        {QStringLiteral("/dev/full"), "glyphcast: cannot write /dev/full: No space left on device\n"},
+        {dir.path(), "glyphcast: cannot write " + dir.path().toUtf8() + ": it is a directory\n"},
+        {dir.filePath(QStringLiteral("missing/font.c")),
+         "glyphcast: cannot write " + dir.filePath(QStringLiteral("missing/font.c")).toUtf8() + ": No such file or directory\n"},
+    };
+    for (const Case& c : cases) {
+        for (const char* option : {"-o", "--header"}) {
+            const Outcome outcome = runInProcess({"--font", "DejaVu Sans", option, c.path});
+            EXPECT_EQ(outcome.status, 1) << option << " " << c.path.toStdString();
+            EXPECT_EQ(outcome.err, c.message);
+        }
+    }
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(GLYPHCAST_EXE), {"--font", "DejaVu Sans"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.readAllStandardError(), QByteArray("glyphcast: cannot write the output: No space left on device\n"));
+}
+
+TEST_F(GlyphcastCommandLine, RefusesTemplatesLargerThanAnyTemplate) {
+    QTemporaryDir dir;
+    const QString big = dir.filePath(QStringLiteral("big.txt"));
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(kMaxTemplateBytes + 1));  // sparse: nothing is written
+    }
+    Outcome outcome = runInProcess({"--font", "DejaVu Sans", "--template", big});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err, "glyphcast: cannot read the template " + big.toUtf8() + ": it is larger than 64 MB\n");
+
+    // An endless pipe is read up to the limit, then refused.
+    const QString fifo = dir.filePath(QStringLiteral("endless"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("mkfifo"), {fifo}), 0);
+    QProcess writer;
+    writer.start(QStringLiteral("sh"), {"-c", "cat /dev/zero > \"$0\"", fifo});
+    outcome = runInProcess({"--font", "DejaVu Sans", "--template", fifo});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err, "glyphcast: cannot read the template " + fifo.toUtf8() + ": it is larger than 64 MB\n");
+    EXPECT_TRUE(writer.waitForFinished(60000));
 }
 
 TEST_F(GlyphcastCommandLine, WritesTheOutputFileOnlyWhenComplete) {
@@ -199,9 +350,6 @@ TEST_F(GlyphcastCommandLine, WritesTheOutputFileOnlyWhenComplete) {
     EXPECT_EQ(readFile(target), runInProcess({"--font", "DejaVu Sans"}).out);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("font.c")});
 
-    outcome = runInProcess({"--font", "DejaVu Sans", "-o", dir.filePath(QStringLiteral("missing/font.c"))});
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_TRUE(outcome.err.startsWith("glyphcast: cannot write ")) << outcome.err.toStdString();
 }
 
 TEST_F(GlyphcastCommandLine, AppendsATemplateFileWithCrLfLineEnds) {

@@ -109,7 +109,8 @@ TEST(GlyphcastConverter, SetsTheFontOnceFromTheFields) {
         });
     };
     source.templateText = [] { return QString(); };
-    source.smooth = false;
+    source.options.smooth = false;
+    source.options.name = QStringLiteral("arial10h");  // 10.5 cannot be part of a name
     ASSERT_TRUE(convertFont(box, source).ok);
     EXPECT_EQ(box.fontCalls, 1);
     EXPECT_EQ(box.font.family, QStringLiteral("Arial"));
@@ -121,14 +122,52 @@ TEST(GlyphcastConverter, SetsTheFontOnceFromTheFields) {
 
 TEST(GlyphcastConverter, ReplacesPlaceholdersTypedIntoFields) {
     FakeCaptureBox box;
-    const Conversion result = convert(box, arial([](Fields& f) {
-        f.fontName = QStringLiteral("My <> Font");
-        f.underline = QStringLiteral("@@");
-    }), QStringLiteral("{ || }\r\n"));
-    ASSERT_TRUE(result.ok);
-    EXPECT_TRUE(result.text.contains(QStringLiteral("// Font name: 'My fm12 Font' size 12\r\n")));
-    EXPECT_TRUE(result.text.contains(QStringLiteral("// Underline: font_my_<>_font_12\r\n")));
-    EXPECT_TRUE(result.text.endsWith(QStringLiteral("{ @@ }\r\n")));
+    ConvertOptions options;
+    options.name = QStringLiteral("my_font");
+    const Conversion result =
+        convertFont(box, arial([](Fields& f) { f.fontName = QStringLiteral("My <> @@ Font"); }),
+                    QStringLiteral("{ || }\r\n"), options);
+    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_TRUE(result.text.contains(QStringLiteral("// Font name: 'My my_font my_font Font' size 12\r\n")));
+    EXPECT_TRUE(result.text.endsWith(QStringLiteral("{ 12 }\r\n")));
+}
+
+TEST(GlyphcastConverter, ANameIsThePrefixAndTheTableOfASourceThatIncludesLibpane) {
+    FakeCaptureBox box;
+    ConvertOptions options;
+    options.name = QStringLiteral("ui_font");
+    const Conversion result = convertFont(box, arial(), QStringLiteral("uint16* @@[] = { <>_A065 };\r\n"), options);
+    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_TRUE(result.text.startsWith(QStringLiteral("#include <libpane.h>\r\n\r\n// Font name: 'Arial' size 12\r\n")));
+    EXPECT_TRUE(result.text.contains(QStringLiteral("static uint16 ui_font_A032[] = { ")));
+    EXPECT_TRUE(result.text.endsWith(QStringLiteral("\r\n\r\nuint16* ui_font[] = { ui_font_A065 };\r\n")));
+    EXPECT_EQ(result.tableName, QStringLiteral("ui_font"));
+    EXPECT_EQ(result.templatePart, QStringLiteral("uint16* ui_font[] = { ui_font_A065 };\r\n"));
+
+    // The glyph data is what the arrays of the text hold.
+    ASSERT_EQ(result.glyphs.size(), captureCodes().size());
+    for (const CapturedGlyph& glyph : result.glyphs) {
+        std::vector<int> expected = {glyph.w, glyph.h};
+        expected.insert(expected.end(), glyph.pixels.begin(), glyph.pixels.end());
+        ASSERT_EQ(arrayValues(arrayText(result.text, glyphArrayName(QStringLiteral("ui_font"), glyph.code))), expected)
+            << glyph.code;
+    }
+}
+
+TEST(GlyphcastConverter, ReportsEachGlyphBeforeCapturingIt) {
+    FakeCaptureBox box;
+    std::vector<std::pair<int, int>> calls;
+    ConvertSource source;
+    source.fields = [] { return arial(); };
+    source.templateText = [] { return QString(); };
+    source.progress = [&](int glyph, int count) {
+        calls.emplace_back(glyph, count);
+        EXPECT_EQ(box.draws.size(), static_cast<size_t>(glyph - 1));
+    };
+    ASSERT_TRUE(convertFont(box, source).ok);
+    ASSERT_EQ(calls.size(), 163u);
+    EXPECT_EQ(calls.front(), std::make_pair(1, 163));
+    EXPECT_EQ(calls.back(), std::make_pair(163, 163));
 }
 
 TEST(GlyphcastConverter, MakesTemplateLineEndsCrLf) {
@@ -182,6 +221,7 @@ TEST(GlyphcastConverter, RefusesUnusableSettings) {
     struct Case {
         std::function<void(Fields&)> change;
         const char* message;
+        const char* name = "";
     };
     const Case cases[] = {
         {[](Fields& f) { f.size = QStringLiteral("abc"); }, "Size \"abc\" is not a number."},
@@ -195,15 +235,31 @@ TEST(GlyphcastConverter, RefusesUnusableSettings) {
         {[](Fields& f) { f.locX = QStringLiteral("40000"); }, "Loc bias x 40000 is outside -32767 to 32767."},
         {[](Fields& f) { f.widthBias = QStringLiteral("-5"); }, "Width bias -5 leaves code 32 less than one pixel wide."},
         {[](Fields& f) { f.heightBias = QStringLiteral("-6"); }, "Height bias -6 leaves code 32 less than one pixel tall."},
-        {[](Fields& f) { f.widthBias = QStringLiteral("253"); }, "Code 32 would be 257 pixels wide (size 12, width bias 253)"},
+        {[](Fields& f) { f.widthBias = QStringLiteral("238"); }, "Code 32 would be 242 pixels wide (size 12, width bias 238); the capture box is 241."},
+        {[](Fields& f) { f.heightBias = QStringLiteral("220"); }, "Code 32 would be 226 pixels tall (size 12, height bias 220); the capture box is 225."},
+        {[](Fields& f) { f.locX = QStringLiteral("5"); }, "Loc bias 5, 0 draws code 32 outside its glyph of 4 x 6 pixels."},
+        {[](Fields& f) { f.locY = QStringLiteral("-5"); }, "Loc bias 0, -5 draws code 32 outside its glyph of 4 x 6 pixels."},
+        {[](Fields& f) { f.size = QStringLiteral("12.5"); }, "Size \"12.5\" gives array names such as fa12.5_A032, which C does not accept."},
+        {[](Fields& f) { f.fontName = QStringLiteral("Sans-Serif"); }, "Font name \"Sans-Serif\" gives the table name font_sans-serif_12, which C does not accept."},
+        {[](Fields& f) { f.fontName = QStringLiteral("\u00c9toile"); }, "Font name \"\u00c9toile\" gives array names such as f\u00e912_A032"},
+        {[](Fields& f) { f.underline = QStringLiteral("abc"); }, "The underline \"abc\" is not a whole number from 0 to 65535."},
+        {[](Fields& f) { f.underline = QString(); }, "The underline \"\" is not"},
+        {[](Fields& f) { f.underline = QStringLiteral("65536"); }, "The underline \"65536\" is not"},
+        {[](Fields& f) { f.underline = QStringLiteral("012"); }, "The underline \"012\" is not"},
+        {[](Fields& f) { f.underline = QStringLiteral("-1"); }, "The underline \"-1\" is not"},
+        {[](Fields&) {}, "The name \"9lives\" is not a C identifier.", "9lives"},
+        {[](Fields&) {}, "The name \"int\" is not a C identifier.", "int"},
+        {[](Fields&) {}, "The name \"ui-font\" is not a C identifier.", "ui-font"},
         {[](Fields& f) { f.fontName = QString(); }, "Type the name of an installed font."},
         {[](Fields& f) { f.fontName = QStringLiteral("  "); }, "Type the name of an installed font."},
         {[](Fields& f) { f.fontName = QStringLiteral("A\nB"); }, "The font name must not contain a line break."},
-        {[](Fields& f) { f.underline = QStringLiteral("1\r2"); }, "The underline must not contain a line break."},
+        {[](Fields& f) { f.size = QStringLiteral("1\n2"); }, "The size must not contain a line break."},
     };
     for (const Case& c : cases) {
         FakeCaptureBox box;
-        const Conversion result = convert(box, arial(c.change));
+        ConvertOptions options;
+        options.name = QString::fromUtf8(c.name);
+        const Conversion result = convertFont(box, arial(c.change), QStringLiteral("tail\r\n"), options);
         EXPECT_FALSE(result.ok) << c.message;
         EXPECT_TRUE(result.text.isEmpty()) << c.message;
         EXPECT_TRUE(result.message.startsWith(QString::fromUtf8(c.message))) << result.message.toStdString();
@@ -215,9 +271,22 @@ TEST(GlyphcastConverter, AcceptsTheSmallestAndLargestGlyphs) {
     Conversion result = convert(box, arial([](Fields& f) { f.widthBias = QStringLiteral("-3"); }));
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A032")))[0], 0);
-    result = convert(box, arial([](Fields& f) { f.widthBias = QStringLiteral("249"); }));
+    result = convert(box, arial([](Fields& f) {
+        f.widthBias = QStringLiteral("234");
+        f.heightBias = QStringLiteral("219");
+    }));
     ASSERT_TRUE(result.ok) << result.message.toStdString();
-    EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A035")))[0], 255);
+    EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A035")))[0], CaptureBox::kWidth - 1);
+    EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A035")))[1], CaptureBox::kHeight - 1);
+}
+
+TEST(GlyphcastConverter, RefusesARunWhoseGlyphsAreAllBlank) {
+    FakeCaptureBox box;
+    box.blank = true;
+    const Conversion result = convert(box, arial());
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.text.isEmpty());
+    EXPECT_EQ(result.message, QStringLiteral("Every glyph is blank: nothing was drawn inside the glyph boxes (loc bias 0, 0)."));
 }
 
 TEST(GlyphcastConverter, RefusesAFontNothingAnswersTo) {
@@ -240,4 +309,19 @@ TEST(GlyphcastConverter, NamesTheFamilyThatAnswersForAnother) {
     result = convert(box, arial([](Fields& f) { f.fontName = QStringLiteral("fake sans"); }));
     ASSERT_TRUE(result.ok);
     EXPECT_TRUE(result.note.isEmpty());
+}
+
+TEST(GlyphcastConverter, ExactRefusesTheFamilyThatAnswersForAnother) {
+    FakeCaptureBox box;
+    ConvertOptions exact;
+    exact.exact = true;
+    box.match = {QStringLiteral("Liberation Sans"), true};
+    Conversion result = convertFont(box, arial(), QString(), exact);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, QStringLiteral("No installed font is named \"Arial\"; Liberation Sans answers for it, "
+                                             "and only the family named is accepted."));
+    EXPECT_TRUE(box.draws.empty());
+
+    box.match = {QStringLiteral("ARIAL"), true};
+    EXPECT_TRUE(convertFont(box, arial(), QString(), exact).ok);
 }

@@ -19,6 +19,7 @@ public:
     // Advance of code c is 3 + c % 4 pixels; the line height is lineHeight.
     double lineHeight = 5;
     double extraWidth = 0;  // added to every advance, e.g. 0.5 to test rounding
+    bool blank = false;     // draws nothing
     FontMatch match{QStringLiteral("Fake Sans"), true};
 
     CaptureFont font;
@@ -45,7 +46,7 @@ public:
         ++pixelReads;
         if (x < 0 || y < 0 || x >= kWidth || y >= kHeight)
             return -1;
-        if (cleared_ || draws.empty())
+        if (cleared_ || draws.empty() || blank)
             return 0;
         const DrawCall& last = draws.back();
         return (x - last.x == y - last.y) ? 0x00FFFFFF : 0;

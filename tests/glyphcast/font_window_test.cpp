@@ -2,6 +2,8 @@
 // the fields that empty the status line.
 #include "glyphcast/core/converter.h"
 #include "glyphcast/core/image_capture_box.h"
+#include "glyphcast/core/memory_font.h"
+#include "glyphcast/core/preview.h"
 #include "glyphcast/core/template_text.h"
 #include "glyphcast/gui/font_window.h"
 #include "qt_app.h"
@@ -200,4 +202,52 @@ TEST_F(GlyphcastWindow, ClosingDuringARunStopsIt) {
     EXPECT_EQ(clipboardCalls, 0);
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.converting());
+}
+
+TEST_F(GlyphcastWindow, ReportsEachGlyphWhileItWorks) {
+    field("Text3")->setText(QStringLiteral("DejaVu Sans"));
+    QStringList seen;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, &window, [&] { seen << status(); });
+    timer.start(0);
+    convert();
+    timer.stop();
+    ASSERT_FALSE(seen.isEmpty());
+    EXPECT_TRUE(seen.first().startsWith(QStringLiteral("glyph "))) << seen.first().toStdString();
+    EXPECT_TRUE(seen.contains(QStringLiteral("glyph 163 of 163")));
+    EXPECT_EQ(status(), kDone);
+}
+
+TEST_F(GlyphcastWindow, PreviewsTheFontAndClearsItOnARefusal) {
+    QLabel* preview1x = control<QLabel>("Preview1x");
+    QLabel* preview2x = control<QLabel>("Preview2x");
+    field("Text3")->setText(QStringLiteral("DejaVu Sans"));
+    field("Text4")->setText(QStringLiteral("9"));
+    convert();
+    ASSERT_EQ(status(), kDone);
+
+    ImageCaptureBox box;
+    const Conversion expected = convertFont(box, window.fields(), defaultTemplate());
+    QString error;
+    std::unique_ptr<MemoryFont> font = MemoryFont::build(expected, &error);
+    ASSERT_TRUE(font);
+    const QImage picture = renderPreview(font->table(), defaultSample());
+    EXPECT_EQ(preview1x->pixmap().toImage().convertToFormat(QImage::Format_RGB32), picture);
+    EXPECT_EQ(preview2x->pixmap().toImage().convertToFormat(QImage::Format_RGB32), scaledPreview(picture, 2));
+
+    field("SampleText")->setText(QStringLiteral("[START] *now*"));
+    EXPECT_EQ(preview1x->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+              renderPreview(font->table(), QStringLiteral("[START] *now*")));
+
+    field("ULine")->setText(QStringLiteral("twelve"));
+    convert();
+    EXPECT_EQ(status(), QStringLiteral("The underline \"twelve\" is not a whole number from 0 to 65535."));
+    EXPECT_TRUE(preview1x->pixmap().isNull());
+    EXPECT_TRUE(preview2x->pixmap().isNull());
+
+    field("ULine")->setText(QStringLiteral("12"));
+    control<QPlainTextEdit>("Text2")->setPlainText(QStringLiteral("// no table"));
+    convert();
+    EXPECT_EQ(status(), kDone);
+    EXPECT_EQ(preview1x->text(), QStringLiteral("No preview: the template declares no table uint16* font_dejavu_sans_9[]."));
 }

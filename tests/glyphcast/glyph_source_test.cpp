@@ -2,6 +2,8 @@
 #include "glyphcast/core/glyph_source.h"
 #include "fake_capture_box.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 using namespace glyphcast;
@@ -103,4 +105,28 @@ TEST(GlyphcastSource, ReplacesPlaceholdersInOrderWithoutRescanning) {
 TEST(GlyphcastSource, MakesEveryLineEndCrLf) {
     EXPECT_EQ(toCrLf(QStringLiteral("a\nb\r\nc\rd\r\n")), QStringLiteral("a\r\nb\r\nc\r\nd\r\n"));
     EXPECT_EQ(toCrLf(QStringLiteral("\r\r\n\n")), QStringLiteral("\r\n\r\n\r\n"));
+}
+
+TEST(GlyphcastSource, AcceptsOnlyCIdentifiersAsNames) {
+    for (const char* good : {"f", "_x", "font_dejavu_sans_9", "fd12_A032", "Int", "x9"})
+        EXPECT_TRUE(isCIdentifier(QString::fromUtf8(good))) << good;
+    for (const char* bad : {"", "9x", "fd12.5", "a-b", "a b", "caf\u00e9", "int", "static", "_Bool", "uint16*"})
+        EXPECT_FALSE(isCIdentifier(QString::fromUtf8(bad))) << bad;
+}
+
+TEST(GlyphcastSource, HeaderDeclaresTheTableWithCLinkage) {
+    Fields fields;
+    fields.fontName = QStringLiteral("DejaVu Sans");
+    fields.size = QStringLiteral("9");
+    fields.bold = true;
+    const QString header = headerText(QStringLiteral("ui_font"), fields);
+    EXPECT_EQ(header.count(QLatin1Char('\n')), header.count(QStringLiteral("\r\n")));
+    const QStringList lines = header.split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines[0], QStringLiteral("// Font table made by glyphcast: 'DejaVu Sans' size 9 bold"));
+    EXPECT_EQ(lines[1], QStringLiteral("#ifndef GLYPHCAST_FONT_ui_font_H"));
+    EXPECT_EQ(lines[2], QStringLiteral("#define GLYPHCAST_FONT_ui_font_H"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("#include <libpane.h>")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("extern \"C\" {")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("extern uint16* ui_font[];")));
+    EXPECT_TRUE(header.endsWith(QStringLiteral("#endif\r\n")));
 }

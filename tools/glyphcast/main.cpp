@@ -26,6 +26,18 @@ void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
         std::fprintf(stderr, "glyphcast: %s\n", message.toLocal8Bit().constData());
 }
 
+// Whether the window can open: on X11 and Wayland, Qt stops the program when the
+// display it needs is not there, so look before starting it.
+bool displayAvailable() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool needsDisplay = platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
+    return !needsDisplay || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
 QStringList argumentsOf(int argc, char** argv) {
     QStringList args;
     for (int i = 1; i < argc; ++i)
@@ -36,8 +48,14 @@ QStringList argumentsOf(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc <= 1)
-        return runWindow(argc, argv);
+    if (argc <= 1) {
+        if (displayAvailable())
+            return runWindow(argc, argv);
+        std::fprintf(stderr, "glyphcast: the window needs a display (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                             "with options it converts on the command line.\n\n%s",
+                     glyphcast::usageText().toLocal8Bit().constData());
+        return glyphcast::kExitRefused;
+    }
 
     QFile out;
     QFile err;

@@ -18,6 +18,11 @@ using Setter = std::function<void(CommandLine&, const QString&)>;
 const std::map<QString, Setter>& valueOptions() {
     static const std::map<QString, Setter> options = {
         {QStringLiteral("--font"), &CommandLine::setFontName},
+        {QStringLiteral("--font-file"), &CommandLine::setFontFile},
+        {QStringLiteral("--name"), &CommandLine::setName},
+        {QStringLiteral("--header"), &CommandLine::setHeaderFile},
+        {QStringLiteral("--preview"), &CommandLine::setPreviewFile},
+        {QStringLiteral("--sample"), &CommandLine::setSample},
         {QStringLiteral("--size"), &CommandLine::setSize},
         {QStringLiteral("--width-bias"), &CommandLine::setWidthBias},
         {QStringLiteral("--height-bias"), &CommandLine::setHeightBias},
@@ -36,6 +41,7 @@ const std::map<QString, std::function<void(CommandLine&)>>& switches() {
         {QStringLiteral("--bold"), [](CommandLine& c) { c.setBold(true); }},
         {QStringLiteral("--italic"), [](CommandLine& c) { c.setItalic(true); }},
         {QStringLiteral("--unsmoothed"), [](CommandLine& c) { c.setSmooth(false); }},
+        {QStringLiteral("--exact"), [](CommandLine& c) { c.setExact(true); }},
     };
     return options;
 }
@@ -48,6 +54,8 @@ ArgumentsOutcome parseArguments(const QStringList& args, CommandLine& commandLin
         const QString& arg = args[i];
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
             return ArgumentsOutcome::Help;
+        if (arg == QLatin1String("--version"))
+            return ArgumentsOutcome::Version;
         if (auto flag = switches().find(arg); flag != switches().end()) {
             flag->second(commandLine);
             continue;
@@ -70,10 +78,10 @@ ArgumentsOutcome parseArguments(const QStringList& args, CommandLine& commandLin
             return ArgumentsOutcome::Error;
         }
         option->second(commandLine, value);
-        fontGiven = fontGiven || name == QLatin1String("--font");
+        fontGiven = fontGiven || name == QLatin1String("--font") || name == QLatin1String("--font-file");
     }
     if (!fontGiven) {
-        *error = QStringLiteral("--font NAME is required");
+        *error = QStringLiteral("--font NAME or --font-file FILE is required");
         return ArgumentsOutcome::Error;
     }
     return ArgumentsOutcome::Run;
@@ -82,31 +90,54 @@ ArgumentsOutcome parseArguments(const QStringList& args, CommandLine& commandLin
 QString usageText() {
     return QStringLiteral(
         "Usage: glyphcast                 open the window\n"
-        "       glyphcast --font NAME [options]\n"
+        "       glyphcast --font NAME | --font-file FILE [options]\n"
         "\n"
-        "Draws 163 characters of an installed font and writes the font source for\n"
-        "libpane: one glyph array per character, the button glyphs and the font table.\n"
+        "Draws 163 characters of a font and writes the font source for libpane: one\n"
+        "glyph array per character, the button glyphs and the font table.\n"
         "\n"
         "Options (defaults are the window's start values):\n"
-        "  --font NAME         installed font family, e.g. \"Liberation Sans\"\n"
-        "  --size TEXT         size in points at 96 dpi; also used in the names (12)\n"
+        "  --font NAME         installed font family, e.g. \"Liberation Sans\"; another\n"
+        "                      family that answers for it is named on stderr\n"
+        "  --font-file FILE    TrueType or OpenType file to draw, whatever is installed\n"
+        "                      (--font picks a family when the file holds several)\n"
+        "  --exact             refuse a family that another answers for\n"
+        "  --size TEXT         size in points at 96 dpi; also used in the names unless\n"
+        "                      --name is given, so then a whole number (12)\n"
         "  --bold, --italic    font style\n"
         "  --width-bias N      pixels added to each character's width (0)\n"
         "  --height-bias N     pixels added to the line height (0)\n"
         "  --loc-x N           horizontal drawing position in the capture box (0)\n"
         "  --loc-y N           vertical drawing position (0)\n"
-        "  --underline TEXT    underline offset written into the font (12)\n"
+        "  --underline N       underline offset written into the font, 0 to 65535 (12)\n"
         "  --template FILE     template text to append instead of the built-in one\n"
         "  --unsmoothed        1-bit glyphs without grey edges\n"
+        "  --name NAME         C name of the font table (pass it to setFont) and prefix\n"
+        "                      of its arrays; the source then starts with\n"
+        "                      #include <libpane.h> and compiles by itself\n"
+        "  --header FILE       also write a header declaring the table\n"
+        "  --preview FILE.png  also write the DS screen as libpane draws a sample\n"
+        "                      line with the font (256 x 192)\n"
+        "  --sample TEXT       the preview's text: [A] [B] [X] [Y] [LEFT] [UP] [DOWN]\n"
+        "                      [RIGHT] [SELECT] [START] [L] [R] [^] [v] draw the button\n"
+        "                      glyphs, *word* is highlighted\n"
         "  -o, --output FILE   write to FILE instead of standard output\n"
         "  -h, --help          show this text\n"
+        "  --version           show the version\n"
         "\n"
         "Exit status: 0 written, 1 output not writable, 2 bad usage or refused settings.\n");
+}
+
+QString versionText() {
+    return QStringLiteral("glyphcast " GLYPHCAST_VERSION "\n");
 }
 
 int reportArguments(ArgumentsOutcome outcome, const QString& error, QIODevice& out, QIODevice& err) {
     if (outcome == ArgumentsOutcome::Help) {
         out.write(usageText().toUtf8());
+        return kExitSuccess;
+    }
+    if (outcome == ArgumentsOutcome::Version) {
+        out.write(versionText().toUtf8());
         return kExitSuccess;
     }
     reportError(err, error + QLatin1String(" (see glyphcast --help)"));

@@ -10,7 +10,7 @@ namespace glyphcast {
 
 class CommandLine;
 
-enum class ArgumentsOutcome { Run, Help, Error };
+enum class ArgumentsOutcome { Run, Help, Version, Error };
 
 // Fills commandLine from the arguments (program name excluded). On Error, *error
 // says what is wrong.
@@ -18,6 +18,9 @@ ArgumentsOutcome parseArguments(const QStringList& args, CommandLine& commandLin
 
 // The --help text.
 QString usageText();
+
+// The --version line: "glyphcast " and the project's version.
+QString versionText();
 
 // Parses and runs: the usage on Help (status 0), the error on Error (status 2),
 // else CommandLine::run(). Needs a QGuiApplication to run a conversion.

@@ -2,12 +2,19 @@
 // when the conversion is refused.
 #include "glyphcast/cli/command_line.h"
 
+#include "glyphcast/cli/files.h"
 #include "glyphcast/core/converter.h"
+#include "glyphcast/core/glyph_source.h"
 #include "glyphcast/core/image_capture_box.h"
 #include "glyphcast/core/template_text.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "glyphcast/core/memory_font.h"
+#include "glyphcast/core/preview.h"
+
+#include <QBuffer>
+#include <QFontDatabase>
+#include <QRawFont>
+#include <QIODevice>
 #include <QStringDecoder>
 
 namespace glyphcast {
@@ -21,13 +28,14 @@ bool CommandLine::readTemplate(QString* text, QIODevice& err) const {
         *text = defaultTemplate();
         return true;
     }
-    QFile file(templateFile_);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportError(err, QStringLiteral("cannot read the template %1: %2").arg(templateFile_, file.errorString()));
+    QByteArray bytes;
+    QString error;
+    if (!readInputFile(templateFile_, kMaxTemplateBytes, QStringLiteral("the template"), &bytes, &error)) {
+        reportError(err, error);
         return false;
     }
     QStringDecoder decoder(QStringDecoder::Utf8);
-    *text = decoder(file.readAll());
+    *text = decoder(bytes);
     if (decoder.hasError()) {
         reportError(err, QStringLiteral("the template %1 is not UTF-8 text").arg(templateFile_));
         return false;
@@ -35,12 +43,81 @@ bool CommandLine::readTemplate(QString* text, QIODevice& err) const {
     return true;
 }
 
+// Makes the file's families known to Qt for this run only and picks the one to
+// draw: the family named with --font, or the file's first.
+bool CommandLine::loadFontFile(Fields* fields, QIODevice& err) const {
+    QByteArray bytes;
+    QString error;
+    if (!readInputFile(fontFile_, kMaxFontFileBytes, QStringLiteral("the font file"), &bytes, &error)) {
+        reportError(err, error);
+        return false;
+    }
+    const int id = QFontDatabase::addApplicationFontFromData(bytes);
+    const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+    if (families.isEmpty()) {
+        reportError(err, QStringLiteral("the font file %1 is not a TrueType or OpenType font").arg(fontFile_));
+        return false;
+    }
+    QString chosen = fields->fontName.isEmpty() ? families.first() : QString();
+    for (const QString& family : families) {
+        if (chosen.isEmpty() && family.compare(fields->fontName, Qt::CaseInsensitive) == 0)
+            chosen = family;
+    }
+    if (chosen.isEmpty()) {
+        reportError(err, QStringLiteral("the font file %1 holds %2, not %3")
+                             .arg(fontFile_, families.join(QStringLiteral(", ")), fields->fontName));
+        return false;
+    }
+    fields->fontName = chosen;
+    return checkFileStyle(bytes, families.size(), *fields, err);
+}
+
+// A style the file does not hold is drawn with a face of the same family that
+// happens to be installed, or made from the file's face where none is: the
+// output would depend on the machine again. Named on stderr; refused with --exact.
+bool CommandLine::checkFileStyle(const QByteArray& bytes, qsizetype families, const Fields& fields,
+                                 QIODevice& err) const {
+    const QRawFont face(bytes, 12);
+    if (families != 1 || !face.isValid())
+        return true;  // a collection: its first face says nothing of the others
+    auto styleName = [](bool bold, bool italic) {
+        if (bold)
+            return italic ? QStringLiteral("bold italic") : QStringLiteral("bold");
+        return italic ? QStringLiteral("italic") : QStringLiteral("regular");
+    };
+    const QString held = styleName(face.weight() >= QFont::DemiBold, face.style() != QFont::StyleNormal);
+    const QString wanted = styleName(fields.bold, fields.italic);
+    if (held == wanted)
+        return true;
+    const QString message = QStringLiteral("the font file %1 holds %2 %3, not %4: the %4 face installed on this "
+                                           "machine, or one made from the file, draws it")
+                                .arg(fontFile_, fields.fontName, held, wanted);
+    reportError(err, message);
+    return !options_.exact;
+}
+
+bool CommandLine::drawPreview(const Conversion& result, QByteArray* png, QIODevice& err) const {
+    QString error;
+    std::unique_ptr<MemoryFont> font = MemoryFont::build(result, &error);
+    if (!font) {
+        reportError(err, QStringLiteral("cannot draw the preview: %1").arg(error));
+        return false;
+    }
+    const QImage picture = renderPreview(font->table(), sample_.isNull() ? defaultSample() : sample_);
+    QBuffer buffer(png);
+    buffer.open(QIODevice::WriteOnly);
+    return picture.save(&buffer, "PNG");
+}
+
 int CommandLine::run(QIODevice& out, QIODevice& err) const {
     QString templateText;
     if (!readTemplate(&templateText, err))
         return kExitRefused;
+    Fields fields = fields_;
+    if (!fontFile_.isEmpty() && !loadFontFile(&fields, err))
+        return kExitRefused;
     ImageCaptureBox box;
-    const Conversion result = convertFont(box, fields_, templateText, smooth_);
+    const Conversion result = convertFont(box, fields, templateText, options_);
     if (!result.ok) {
         reportError(err, result.message);
         return kExitRefused;
@@ -48,6 +125,27 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
     if (!result.note.isEmpty())
         reportError(err, result.note);
 
+    QByteArray png;
+    if (!previewFile_.isEmpty() && !drawPreview(result, &png, err))
+        return kExitRefused;
+    QString problem;
+    if (!headerFile_.isEmpty() && !MemoryFont::build(result, &problem)) {
+        // The header declares the table: the source must define it.
+        reportError(err, QStringLiteral("the source would not define the table %1 that the header declares: %2")
+                             .arg(result.tableName, problem));
+        return kExitRefused;
+    }
+
+    QString error;
+    if (!previewFile_.isEmpty() && !writeOutputFile(previewFile_, png, &error)) {
+        reportError(err, error);
+        return kExitWriteFailed;
+    }
+    if (!headerFile_.isEmpty()
+        && !writeOutputFile(headerFile_, headerText(result.tableName, result.fields).toUtf8(), &error)) {
+        reportError(err, error);
+        return kExitWriteFailed;
+    }
     const QByteArray bytes = result.text.toUtf8();
     if (outputFile_.isEmpty()) {
         if (out.write(bytes) != bytes.size()) {
@@ -56,9 +154,8 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
         }
         return kExitSuccess;
     }
-    QSaveFile file(outputFile_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        reportError(err, QStringLiteral("cannot write %1: %2").arg(outputFile_, file.errorString()));
+    if (!writeOutputFile(outputFile_, bytes, &error)) {
+        reportError(err, error);
         return kExitWriteFailed;
     }
     return kExitSuccess;

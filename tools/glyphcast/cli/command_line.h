@@ -2,8 +2,10 @@
 // the font source to standard output or a file and returns the exit status.
 #pragma once
 
+#include "glyphcast/core/converter.h"
 #include "glyphcast/core/fields.h"
 
+#include <QByteArray>
 #include <QString>
 
 class QIODevice;
@@ -29,23 +31,42 @@ public:
     void setUnderline(const QString& underline) { fields_.underline = underline; }
     void setTemplateFile(const QString& path) { templateFile_ = path; }
     void setOutputFile(const QString& path) { outputFile_ = path; }
-    void setSmooth(bool smooth) { smooth_ = smooth; }
+    void setSmooth(bool smooth) { options_.smooth = smooth; }
+    void setName(const QString& name) { options_.name = name; }
+    void setExact(bool exact) { options_.exact = exact; }
+    void setHeaderFile(const QString& path) { headerFile_ = path; }
+    void setFontFile(const QString& path) { fontFile_ = path; }
+    void setPreviewFile(const QString& path) { previewFile_ = path; }
+    void setSample(const QString& sample) { sample_ = sample; }
 
     const Fields& fields() const { return fields_; }
+    const ConvertOptions& options() const { return options_; }
 
     // Converts and writes the whole font source (UTF-8, CR LF) to out or to the
-    // output file, which is replaced only once complete. Messages go to err.
-    // Needs a QGuiApplication.
+    // output file, and the header when asked; each file is replaced only once
+    // complete. Messages go to err. Needs a QGuiApplication.
     int run(QIODevice& out, QIODevice& err) const;
 
 private:
     bool readTemplate(QString* text, QIODevice& err) const;
+    bool loadFontFile(Fields* fields, QIODevice& err) const;
+    bool checkFileStyle(const QByteArray& bytes, qsizetype families, const Fields& fields, QIODevice& err) const;
+    bool drawPreview(const Conversion& result, QByteArray* png, QIODevice& err) const;
 
     Fields fields_;
+    ConvertOptions options_;
     QString templateFile_;
     QString outputFile_;
-    bool smooth_ = true;
+    QString headerFile_;
+    QString fontFile_;
+    QString previewFile_;
+    QString sample_;
 };
+
+// Largest template and font file read: far beyond any real one, small enough
+// that an endless input is refused quickly.
+constexpr qint64 kMaxTemplateBytes = qint64(64) << 20;
+constexpr qint64 kMaxFontFileBytes = qint64(256) << 20;
 
 // Writes "glyphcast: " + message and a line end to err.
 void reportError(QIODevice& err, const QString& message);

@@ -44,11 +44,17 @@ private:
     std::optional<int> readPosition(const QString& what, const QString& text);
     bool checkStart(const Fields& fields);
     bool checkText(const QString& what, const QString& text);
+    bool checkUnderline(const QString& text);
+    bool checkNames(const Fields& fields, bool tableOnly);
     bool setFont(const Fields& fields);
     enum class Side { Width, Height };
-    // The header value W or H: columns or rows less one, 0 to kMaxGlyphSide - 1.
+    // The header value W or H: columns or rows less one, so that the glyph lies
+    // inside the capture box.
     std::optional<int> glyphSide(Side side, double sum, int code, const Fields& fields);
-    std::optional<QString> captureGlyph(const QString& prefix, int code);
+    bool checkPosition(const GlyphSettings& settings, int code, int w, int h);
+    std::optional<CapturedGlyph> captureGlyph(int code);
+    QString prefixFor(const Fields& fields) const;
+    QString tableNameFor(const Fields& fields) const;
     Conversion refuse(const QString& message);
 
     CaptureBox& box_;
@@ -104,13 +110,62 @@ bool Run::checkText(const QString& what, const QString& text) {
     return false;
 }
 
+// The underline text becomes the one value of a uint16 array: it must be a
+// number the array can hold, written so that C reads it as that number.
+bool Run::checkUnderline(const QString& text) {
+    bool digitsOnly = !text.isEmpty() && text.size() <= 5;
+    for (QChar c : text)
+        digitsOnly = digitsOnly && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    const bool octal = text.size() > 1 && text[0] == QLatin1Char('0');
+    if (digitsOnly && !octal && text.toInt() <= 65535)
+        return true;
+    message_ = QStringLiteral("The underline %1 is not a whole number from 0 to 65535.").arg(quoted(text));
+    return false;
+}
+
+QString Run::prefixFor(const Fields& fields) const {
+    return source_.options.name.isEmpty() ? fontPrefix(fields.fontName, fields.size) : source_.options.name;
+}
+
+QString Run::tableNameFor(const Fields& fields) const {
+    return source_.options.name.isEmpty() ? fontTableName(fields.fontName, fields.size) : source_.options.name;
+}
+
+// Names made from the fields go into the source as typed: refuse those that C
+// would not read as one identifier, naming the field that breaks them.
+bool Run::checkNames(const Fields& fields, bool tableOnly) {
+    if (!source_.options.name.isEmpty()) {
+        if (isCIdentifier(source_.options.name))
+            return true;
+        message_ = QStringLiteral("The name %1 is not a C identifier.").arg(quoted(source_.options.name));
+        return false;
+    }
+    // The size goes into every name, the font name into the table's: blame the size
+    // when it alone cannot be part of an identifier.
+    const bool sizeBreaks = !isCIdentifier(QLatin1String("f") + fields.size);
+    const QString field = sizeBreaks ? QStringLiteral("Size %1").arg(quoted(fields.size))
+                                     : QStringLiteral("Font name %1").arg(quoted(fields.fontName));
+    const QString prefix = fontPrefix(fields.fontName, fields.size);
+    const QString table = fontTableName(fields.fontName, fields.size);
+    if (!tableOnly && !isCIdentifier(prefix + QLatin1String("_A032"))) {
+        message_ = QStringLiteral("%1 gives array names such as %2_A032, which C does not accept.").arg(field, prefix);
+        return false;
+    }
+    if (!isCIdentifier(table)) {
+        message_ = QStringLiteral("%1 gives the table name %2, which C does not accept.").arg(field, table);
+        return false;
+    }
+    return true;
+}
+
 bool Run::checkStart(const Fields& fields) {
     if (fields.fontName.trimmed().isEmpty()) {
         message_ = QStringLiteral("Type the name of an installed font.");
         return false;
     }
     return checkText(QStringLiteral("The font name"), fields.fontName)
-        && checkText(QStringLiteral("The underline"), fields.underline)
+        && checkText(QStringLiteral("The size"), fields.size)
+        && checkUnderline(fields.underline)
         && readGlyphSettings(fields).has_value();
 }
 
@@ -131,21 +186,29 @@ bool Run::setFont(const Fields& fields) {
     font.points = single;
     font.bold = fields.bold;
     font.italic = fields.italic;
-    font.smooth = source_.smooth;
+    font.smooth = source_.options.smooth;
     const FontMatch match = box_.setFont(font);
     if (!match.answered) {
         message_ = QStringLiteral("No installed font is named %1 (it would be drawn with %2).")
                        .arg(quoted(fields.fontName), match.familyUsed);
         return false;
     }
-    if (match.familyUsed.compare(fields.fontName, Qt::CaseInsensitive) != 0)
+    if (match.familyUsed.compare(fields.fontName, Qt::CaseInsensitive) != 0) {
+        if (source_.options.exact) {
+            message_ = QStringLiteral("No installed font is named %1; %2 answers for it, and only the family "
+                                      "named is accepted.")
+                           .arg(quoted(fields.fontName), match.familyUsed);
+            return false;
+        }
         note_ = QStringLiteral("%1 is drawn with %2.").arg(fields.fontName, match.familyUsed);
+    }
     return true;
 }
 
 std::optional<int> Run::glyphSide(Side side, double sum, int code, const Fields& fields) {
     const bool wide = side == Side::Width;
     const QString bias = wide ? fields.widthBias : fields.heightBias;
+    const int boxSide = wide ? CaptureBox::kWidth : CaptureBox::kHeight;
     const double pixels = roundHalfEven(sum) + 1;
     if (pixels < 1) {
         message_ = QStringLiteral("%1 bias %2 leaves code %3 less than one pixel %4.")
@@ -154,19 +217,35 @@ std::optional<int> Run::glyphSide(Side side, double sum, int code, const Fields&
                        .arg(wide ? QStringLiteral("wide") : QStringLiteral("tall"));
         return std::nullopt;
     }
-    if (pixels > kMaxGlyphSide) {
-        message_ = QStringLiteral("Code %1 would be %2 pixels %3 (size %4, %5 bias %6); a glyph is at most %7.")
+    if (pixels > boxSide) {
+        message_ = QStringLiteral("Code %1 would be %2 pixels %3 (size %4, %5 bias %6); the capture box is %7.")
                        .arg(code)
                        .arg(pixels)
                        .arg(wide ? QStringLiteral("wide") : QStringLiteral("tall"), fields.size,
                             wide ? QStringLiteral("width") : QStringLiteral("height"), bias)
-                       .arg(kMaxGlyphSide);
+                       .arg(boxSide);
         return std::nullopt;
     }
     return static_cast<int>(pixels) - 1;
 }
 
-std::optional<QString> Run::captureGlyph(const QString& prefix, int code) {
+// The character's cell (its advance by the line height) must overlap the part of
+// the box that is read, or its glyph could only be blank.
+bool Run::checkPosition(const GlyphSettings& settings, int code, int w, int h) {
+    const double right = settings.x + box_.textWidth(code);
+    const double bottom = settings.y + box_.textHeight(code);
+    if (settings.x <= w && settings.y <= h && right > 0 && bottom > 0)
+        return true;
+    message_ = QStringLiteral("Loc bias %1, %2 draws code %3 outside its glyph of %4 x %5 pixels.")
+                   .arg(settings.x)
+                   .arg(settings.y)
+                   .arg(code)
+                   .arg(w + 1)
+                   .arg(h + 1);
+    return false;
+}
+
+std::optional<CapturedGlyph> Run::captureGlyph(int code) {
     const Fields fields = source_.fields();
     std::optional<GlyphSettings> settings = readGlyphSettings(fields);
     if (!settings)
@@ -176,36 +255,71 @@ std::optional<QString> Run::captureGlyph(const QString& prefix, int code) {
     std::optional<int> w = glyphSide(Side::Width, settings->widthBias + box_.textWidth(code), code, fields);
     std::optional<int> h =
         w ? glyphSide(Side::Height, settings->heightBias + box_.textHeight(code), code, fields) : std::nullopt;
-    if (!h)
+    if (!h || !checkPosition(*settings, code, *w, *h))
         return std::nullopt;
-    std::optional<QString> body = glyphBody(box_, *w, *h, source_.yield);
-    if (!body) {
+    std::optional<std::vector<std::uint16_t>> pixels = capturePixels(box_, *w, *h, source_.yield);
+    if (!pixels) {
         message_ = stoppedMessage();
         return std::nullopt;
     }
-    return glyphDeclaration(glyphArrayName(prefix, code)) + *body + kCrLf + kCrLf;
+    CapturedGlyph glyph;
+    glyph.code = code;
+    glyph.w = *w;
+    glyph.h = *h;
+    glyph.pixels = std::move(*pixels);
+    return glyph;
+}
+
+bool hasInk(const std::vector<CapturedGlyph>& glyphs) {
+    for (const CapturedGlyph& glyph : glyphs) {
+        for (std::uint16_t pixel : glyph.pixels) {
+            if (pixel != 0)
+                return true;
+        }
+    }
+    return false;
 }
 
 Conversion Run::execute() {
     const Fields start = source_.fields();
-    if (!checkStart(start) || !setFont(start))
+    if (!checkStart(start) || !setFont(start) || !checkNames(start, false))
         return refuse(message_);
-    const QString prefix = fontPrefix(start.fontName, start.size);
-    QString text = commentBlock(start);
-    for (int code : captureCodes()) {
-        std::optional<QString> glyph = captureGlyph(prefix, code);
+    const QString prefix = prefixFor(start);
+    const bool named = !source_.options.name.isEmpty();
+    QString text = commentBlock(start, named ? Includes::Libpane : Includes::Nds);
+    std::vector<CapturedGlyph> glyphs;
+    const std::vector<int>& codes = captureCodes();
+    glyphs.reserve(codes.size());
+    for (size_t i = 0; i < codes.size(); ++i) {
+        if (source_.progress)
+            source_.progress(static_cast<int>(i) + 1, static_cast<int>(codes.size()));
+        std::optional<CapturedGlyph> glyph = captureGlyph(codes[i]);
         if (!glyph)
             return refuse(message_);
-        text += *glyph;
+        text += glyphDeclaration(glyphArrayName(prefix, glyph->code)) + glyphBodyText(glyph->w, glyph->h, glyph->pixels)
+              + kCrLf + kCrLf;
+        glyphs.push_back(std::move(*glyph));
     }
-    text += toCrLf(source_.templateText());
+    if (!hasInk(glyphs))
+        return refuse(QStringLiteral("Every glyph is blank: nothing was drawn inside the glyph boxes "
+                                     "(loc bias %1, %2).").arg(start.locX, start.locY));
+    const QString templ = toCrLf(source_.templateText());
+    text += templ;
     const Fields end = source_.fields();
-    if (!checkText(QStringLiteral("The underline"), end.underline))
+    if (!checkText(QStringLiteral("The font name"), end.fontName) || !checkText(QStringLiteral("The size"), end.size)
+        || !checkUnderline(end.underline) || !checkNames(end, true))
         return refuse(message_);
     Conversion result;
     result.ok = true;
-    result.text = replacePlaceholders(text, prefix, fontTableName(end.fontName, end.size), end.underline);
+    result.tableName = tableNameFor(end);
+    result.text = replacePlaceholders(text, prefix, result.tableName, end.underline);
+    // No placeholder spans the line end before the template, so filling the
+    // template alone gives the text's own ending.
+    result.templatePart = replacePlaceholders(templ, prefix, result.tableName, end.underline);
     result.note = note_;
+    result.glyphs = std::move(glyphs);
+    result.prefix = prefix;
+    result.fields = end;
     return result;
 }
 
@@ -215,12 +329,19 @@ Conversion convertFont(CaptureBox& box, const ConvertSource& source) {
     return Run(box, source).execute();
 }
 
-Conversion convertFont(CaptureBox& box, const Fields& fields, const QString& templateText, bool smooth) {
+Conversion convertFont(CaptureBox& box, const Fields& fields, const QString& templateText,
+                       const ConvertOptions& options) {
     ConvertSource source;
     source.fields = [&fields] { return fields; };
     source.templateText = [&templateText] { return templateText; };
-    source.smooth = smooth;
+    source.options = options;
     return Run(box, source).execute();
+}
+
+Conversion convertFont(CaptureBox& box, const Fields& fields, const QString& templateText, bool smooth) {
+    ConvertOptions options;
+    options.smooth = smooth;
+    return convertFont(box, fields, templateText, options);
 }
 
 QString stoppedMessage() {

@@ -1,6 +1,6 @@
 // One font conversion: reads the fields, sets the capture font, captures the 163
-// glyphs, appends the template and fills the placeholders. Refuses unusable
-// settings with a message instead of writing a malformed array.
+// glyphs, appends the template and fills the placeholders. Refuses settings whose
+// output would not compile or would hold cut or blank glyphs, with a message.
 #pragma once
 
 #include "glyphcast/core/capture_box.h"
@@ -9,12 +9,24 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace glyphcast {
 
-// Largest glyph side in pixels: the width of a DS screen buffer.
-constexpr int kMaxGlyphSide = 256;
+// What the command line adds to the window's fields.
+struct ConvertOptions {
+    bool smooth = true;  // false draws 1-bit glyphs
+    // When set, the prefix of every array and the font table's name, in place of
+    // the names made from the font name and size; the output then starts with
+    // "#include <libpane.h>" and compiles by itself.
+    QString name;
+    bool exact = false;  // refuse a family that another family answers for
+};
+
+// Called before each glyph is captured: glyph number (1-based) and the count.
+using ProgressFn = std::function<void(int glyph, int count)>;
 
 // Where a conversion reads its inputs. The fields are read afresh at each step
 // that uses them (start, every glyph, the final replacement), so the window's
@@ -23,7 +35,16 @@ struct ConvertSource {
     std::function<Fields()> fields;
     std::function<QString()> templateText;  // read once, after the glyphs
     YieldFn yield;                          // after each pixel row; may be empty
-    bool smooth = true;                     // false draws 1-bit glyphs
+    ProgressFn progress;                    // may be empty
+    ConvertOptions options;
+};
+
+// One captured character as its array holds it.
+struct CapturedGlyph {
+    int code = 0;
+    int w = 0;  // header values: columns and rows, each less one
+    int h = 0;
+    std::vector<std::uint16_t> pixels;  // (w + 1) x (h + 1) RGB15 values, row by row
 };
 
 struct Conversion {
@@ -31,11 +52,20 @@ struct Conversion {
     QString text;     // the whole font source, CR LF line ends (when ok)
     QString message;  // why the run was refused or stopped (when not ok)
     QString note;     // the substitution of the font, when another family draws it
+    // What the text is made of (when ok): the glyphs in capture order, the names,
+    // and the template with its placeholders filled, as it ends the text.
+    std::vector<CapturedGlyph> glyphs;
+    QString prefix;
+    QString tableName;
+    QString templatePart;
+    Fields fields;  // as read at the end of the run
 };
 
 Conversion convertFont(CaptureBox& box, const ConvertSource& source);
 
 // Fixed inputs: what the command line and the tests use.
+Conversion convertFont(CaptureBox& box, const Fields& fields, const QString& templateText,
+                       const ConvertOptions& options);
 Conversion convertFont(CaptureBox& box, const Fields& fields, const QString& templateText,
                        bool smooth = true);
 

@@ -25,10 +25,32 @@ QString fontTableName(const QString& fontName, const QString& sizeText) {
     return QLatin1String("font_") + name + QLatin1Char('_') + sizeText;
 }
 
-QString commentBlock(const Fields& fields) {
+bool isCIdentifier(const QString& text) {
+    static const char* const keywords[] = {
+        "auto", "break", "case", "char", "const", "continue", "default", "do", "double", "else", "enum",
+        "extern", "float", "for", "goto", "if", "inline", "int", "long", "register", "restrict", "return",
+        "short", "signed", "sizeof", "static", "struct", "switch", "typedef", "union", "unsigned", "void",
+        "volatile", "while", "_Bool", "_Complex", "_Imaginary", "bool", "true", "false"};
+    if (text.isEmpty() || text[0].isDigit())
+        return false;
+    for (QChar c : text) {
+        const bool letter = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+        if (!letter && !(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != QLatin1Char('_'))
+            return false;
+    }
+    for (const char* keyword : keywords) {
+        if (text == QLatin1String(keyword))
+            return false;
+    }
+    return true;
+}
+
+QString commentBlock(const Fields& fields, Includes includes) {
     auto mark = [](bool checked) { return checked ? QStringLiteral("x") : QStringLiteral(" "); };
-    return QLatin1String("#include <nds.h>") + kCrLf
-         + QLatin1String("#include <stdio.h>") + kCrLf
+    const QString includeLines = includes == Includes::Libpane
+        ? QLatin1String("#include <libpane.h>") + kCrLf
+        : QLatin1String("#include <nds.h>") + kCrLf + QLatin1String("#include <stdio.h>") + kCrLf;
+    return includeLines
          + kCrLf
          + QLatin1String("// Font name: '") + fields.fontName + QLatin1String("' size ") + fields.size + kCrLf
          + QLatin1String("// [") + mark(fields.bold) + QLatin1String("] Bold") + kCrLf
@@ -49,20 +71,67 @@ int rgb15FromPixel(std::int32_t colour) {
     return channel5(red8) + 32 * channel5(green8) + 1024 * channel5(blue8);
 }
 
-std::optional<QString> glyphBody(const CaptureBox& box, int w, int h, const YieldFn& yield) {
-    QString text = glyphHeaderLine(w, h) + QLatin1Char('\t');
-    text.reserve(text.size() + (w + 1) * (h + 1) * 7 + (h + 1) * 3);
+QString headerText(const QString& tableName, const Fields& fields) {
+    const QString guard = QLatin1String("GLYPHCAST_FONT_") + tableName + QLatin1String("_H");
+    QString style;
+    if (fields.bold)
+        style += QLatin1String(" bold");
+    if (fields.italic)
+        style += QLatin1String(" italic");
+    return QLatin1String("// Font table made by glyphcast: '") + fields.fontName + QLatin1String("' size ")
+         + fields.size + style + kCrLf
+         + QLatin1String("#ifndef ") + guard + kCrLf
+         + QLatin1String("#define ") + guard + kCrLf
+         + kCrLf
+         + QLatin1String("#include <libpane.h>") + kCrLf
+         + kCrLf
+         + QLatin1String("#ifdef __cplusplus") + kCrLf
+         + QLatin1String("extern \"C\" {") + kCrLf
+         + QLatin1String("#endif") + kCrLf
+         + kCrLf
+         + QLatin1String("// 260 slots as libpane.h lays them out: pass it to setFont.") + kCrLf
+         + QLatin1String("extern uint16* ") + tableName + QLatin1String("[];") + kCrLf
+         + kCrLf
+         + QLatin1String("#ifdef __cplusplus") + kCrLf
+         + QLatin1String("}") + kCrLf
+         + QLatin1String("#endif") + kCrLf
+         + kCrLf
+         + QLatin1String("#endif") + kCrLf;
+}
+
+std::optional<std::vector<std::uint16_t>> capturePixels(const CaptureBox& box, int w, int h,
+                                                        const YieldFn& yield) {
+    std::vector<std::uint16_t> pixels;
+    pixels.reserve(static_cast<size_t>(w + 1) * (h + 1));
     for (int y = 0; y <= h; ++y) {
-        for (int x = 0; x <= w; ++x) {
-            text += QString::number(rgb15FromPixel(box.pixel(x, y)));
-            text += QLatin1String(", ");
-        }
-        text += kCrLf + QLatin1Char('\t');
+        for (int x = 0; x <= w; ++x)
+            pixels.push_back(static_cast<std::uint16_t>(rgb15FromPixel(box.pixel(x, y))));
         if (yield && !yield())
             return std::nullopt;
     }
+    return pixels;
+}
+
+QString glyphBodyText(int w, int h, const std::vector<std::uint16_t>& pixels) {
+    QString text = glyphHeaderLine(w, h) + QLatin1Char('\t');
+    text.reserve(text.size() + (w + 1) * (h + 1) * 7 + (h + 1) * 3);
+    size_t i = 0;
+    for (int y = 0; y <= h; ++y) {
+        for (int x = 0; x <= w; ++x, ++i) {
+            text += QString::number(pixels[i]);
+            text += QLatin1String(", ");
+        }
+        text += kCrLf + QLatin1Char('\t');
+    }
     text.chop(5);  // ", " + CR LF + TAB after the last value
     return text + QLatin1String("};");
+}
+
+std::optional<QString> glyphBody(const CaptureBox& box, int w, int h, const YieldFn& yield) {
+    const std::optional<std::vector<std::uint16_t>> pixels = capturePixels(box, w, h, yield);
+    if (!pixels)
+        return std::nullopt;
+    return glyphBodyText(w, h, *pixels);
 }
 
 QString replacePlaceholders(QString text, const QString& prefix, const QString& tableName,

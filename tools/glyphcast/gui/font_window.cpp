@@ -3,6 +3,8 @@
 #include "glyphcast/gui/font_window.h"
 
 #include "glyphcast/core/converter.h"
+#include "glyphcast/core/memory_font.h"
+#include "glyphcast/core/preview.h"
 #include "glyphcast/core/template_text.h"
 #include "glyphcast/gui/capture_view.h"
 
@@ -15,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
@@ -62,8 +65,10 @@ FontWindow::FontWindow(WindowHooks hooks, QWidget* parent) : QWidget(parent), ho
     setWindowTitle(QStringLiteral("glyphcast"));
     buildControls();
     layOut();
-    resize(1000, 640);
+    resize(1000, 1040);
 }
+
+FontWindow::~FontWindow() = default;
 
 void FontWindow::buildControls() {
     const Fields start;
@@ -98,6 +103,17 @@ void FontWindow::buildControls() {
     picture1_ = new CaptureView(box_.image(), text2_);
     picture1_->setObjectName(QStringLiteral("Picture1"));
 
+    sample_ = makeField(this, "SampleText", defaultSample(), 520);
+    sample_->setToolTip(QStringLiteral("[A] [B] [X] [Y] [LEFT] [UP] [DOWN] [RIGHT] [SELECT] [START] [L] [R] [^] [v] "
+                                       "draw the button glyphs; *word* is highlighted"));
+    preview1x_ = makeLabel(this, "Preview1x", QString());
+    preview1x_->setFixedSize(kPreviewWidth, kPreviewHeight);
+    preview1x_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    preview1x_->setWordWrap(true);
+    preview2x_ = makeLabel(this, "Preview2x", QString());
+    preview2x_->setFixedSize(kPreviewWidth * 2, kPreviewHeight * 2);
+    connect(sample_, &QLineEdit::textChanged, this, [this] { updatePreview(); });
+
     connect(command2_, &QPushButton::clicked, this, [this] { convert(); });
     for (QLineEdit* field : {text3_, text4_, text5_})
         connect(field, &QLineEdit::textChanged, label1_, [this] { label1_->clear(); });
@@ -124,10 +140,22 @@ void FontWindow::layOut() {
     secondRow->addWidget(label4_);
     secondRow->addWidget(uline_);
 
+    auto* previewText = new QHBoxLayout;
+    previewText->addWidget(new QLabel(QStringLiteral("Preview:"), this));
+    previewText->addWidget(sample_);
+    previewText->addStretch(1);
+
+    auto* previews = new QHBoxLayout;
+    previews->addWidget(preview1x_, 0, Qt::AlignTop);
+    previews->addWidget(preview2x_, 0, Qt::AlignTop);
+    previews->addStretch(1);
+
     auto* column = new QVBoxLayout(this);
     column->addLayout(firstRow);
     column->addLayout(secondRow);
     column->addWidget(text2_, 1);
+    column->addLayout(previewText);
+    column->addLayout(previews);
 }
 
 // The capture box sits over the upper part of the template field, left of centre.
@@ -171,17 +199,38 @@ bool FontWindow::pumpEvents() {
     return !stopRequested_;
 }
 
+void FontWindow::showProgress(int glyph, int count) {
+    label1_->setText(QStringLiteral("glyph %1 of %2").arg(glyph).arg(count));
+}
+
+void FontWindow::updatePreview() {
+    if (!previewFont_) {
+        preview1x_->setPixmap(QPixmap());
+        preview2x_->setPixmap(QPixmap());
+        preview1x_->setText(previewProblem_);
+        return;
+    }
+    const QImage picture = renderPreview(previewFont_->table(), sample_->text());
+    preview1x_->setPixmap(QPixmap::fromImage(picture));
+    preview2x_->setPixmap(QPixmap::fromImage(scaledPreview(picture, 2)));
+}
+
 void FontWindow::convert() {
     if (converting_)
         return;
     converting_ = true;
     stopRequested_ = false;
     command2_->setEnabled(false);
+    // Nothing of the last font stays on show while another is made.
+    previewFont_.reset();
+    previewProblem_.clear();
+    updatePreview();
 
     ConvertSource source;
     source.fields = [this] { return fields(); };
     source.templateText = [this] { return templateText(); };
     source.yield = [this] { return pumpEvents(); };
+    source.progress = [this](int glyph, int count) { showProgress(glyph, count); };
     const Conversion result = convertFont(box_, source);
 
     converting_ = false;
@@ -190,9 +239,14 @@ void FontWindow::convert() {
     if (result.ok) {
         hooks_.putOnClipboard(result.text);
         label1_->setText(result.note.isEmpty() ? kDoneStatus : kDoneStatus + QLatin1Char(' ') + result.note);
+        QString problem;
+        previewFont_ = MemoryFont::build(result, &problem);
+        if (!previewFont_)
+            previewProblem_ = QStringLiteral("No preview: ") + problem + QLatin1Char('.');
     } else {
         label1_->setText(result.message);
     }
+    updatePreview();
     if (closeAfterRun_)
         close();
 }

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -18,6 +19,7 @@ class QPushButton;
 namespace glyphcast {
 
 class CaptureView;
+class MemoryFont;
 
 // The window's ways out to the desktop, replaceable so that tests never touch it.
 struct WindowHooks {
@@ -30,6 +32,7 @@ struct WindowHooks {
 class FontWindow : public QWidget {
 public:
     explicit FontWindow(WindowHooks hooks = WindowHooks::system(), QWidget* parent = nullptr);
+    ~FontWindow() override;
 
     // "Convert": one conversion, its text to the clipboard, the outcome in the status line.
     void convert();
@@ -49,6 +52,10 @@ private:
     void layOut();
     void placeCaptureBox();
     bool pumpEvents();
+    void showProgress(int glyph, int count);
+    // Draws the sample with the last converted font into both preview pictures,
+    // or empties them when there is none.
+    void updatePreview();
 
     WindowHooks hooks_;
     ImageCaptureBox box_;
@@ -72,6 +79,13 @@ private:
     QLineEdit* uline_ = nullptr;
     QPlainTextEdit* text2_ = nullptr;  // template
     CaptureView* picture1_ = nullptr;
+
+    // The preview of the last converted font, as libpane draws it.
+    std::unique_ptr<MemoryFont> previewFont_;
+    QString previewProblem_;  // why the last font has no preview
+    QLineEdit* sample_ = nullptr;
+    QLabel* preview1x_ = nullptr;
+    QLabel* preview2x_ = nullptr;
 };
 
 }  // namespace glyphcast

@@ -1,0 +1,125 @@
+// Reads the array declarations of the filled template the way a C compiler
+// would for the forms it holds: values wrap to 16 bits, a sized array is padded
+// with zeros, comments and preprocessor lines are skipped.
+#include "glyphcast/core/memory_font.h"
+
+#include "glyphcast/core/font_layout.h"
+
+#include <QRegularExpression>
+
+namespace glyphcast {
+
+namespace {
+
+QString withoutComments(const QString& text) {
+    static const QRegularExpression comments(
+        QStringLiteral("//[^\\r\\n]*|/\\*.*?\\*/|^[ \\t]*#[^\\r\\n]*"),
+        QRegularExpression::DotMatchesEverythingOption | QRegularExpression::MultilineOption);
+    QString plain = text;
+    plain.replace(comments, QStringLiteral(" "));
+    return plain;
+}
+
+// A C integer constant with an optional sign, as the uint16 it initialises.
+bool parseValue(QString item, std::uint16_t* value) {
+    item.remove(QLatin1Char(' '));
+    bool negative = false;
+    if (item.startsWith(QLatin1Char('-')) || item.startsWith(QLatin1Char('+'))) {
+        negative = item[0] == QLatin1Char('-');
+        item.remove(0, 1);
+    }
+    static const QRegularExpression suffix(QStringLiteral("[uUlL]+$"));
+    item.remove(suffix);
+    bool ok = false;
+    qulonglong number = 0;
+    if (item.startsWith(QLatin1String("0x")) || item.startsWith(QLatin1String("0X")))
+        number = item.mid(2).toULongLong(&ok, 16);
+    else if (item.size() > 1 && item.startsWith(QLatin1Char('0')))
+        number = item.toULongLong(&ok, 8);
+    else
+        number = item.toULongLong(&ok, 10);
+    if (!ok)
+        return false;
+    *value = static_cast<std::uint16_t>(negative ? 0u - number : number);
+    return true;
+}
+
+QStringList itemsOf(const QString& body) {
+    QStringList items = body.split(QLatin1Char(','));
+    for (QString& item : items)
+        item = item.trimmed();
+    if (!items.isEmpty() && items.last().isEmpty())
+        items.removeLast();  // a trailing comma
+    return items;
+}
+
+}  // namespace
+
+const std::vector<std::uint16_t>* MemoryFont::array(const QString& name) const {
+    auto found = arrays_.find(name);
+    return found == arrays_.end() ? nullptr : &found->second;
+}
+
+std::unique_ptr<MemoryFont> MemoryFont::build(const Conversion& conversion, QString* error) {
+    std::unique_ptr<MemoryFont> font(new MemoryFont);
+    for (const CapturedGlyph& glyph : conversion.glyphs) {
+        std::vector<std::uint16_t> words = {static_cast<std::uint16_t>(glyph.w), static_cast<std::uint16_t>(glyph.h)};
+        words.insert(words.end(), glyph.pixels.begin(), glyph.pixels.end());
+        font->arrays_[glyphArrayName(conversion.prefix, glyph.code)] = std::move(words);
+    }
+
+    static const QRegularExpression declaration(QStringLiteral(
+        "(?:\\bstatic\\s+)?(?:\\bconst\\s+)?\\buint16\\s*(\\*?)\\s*([A-Za-z_]\\w*)\\s*\\[\\s*(\\d*)\\s*\\]\\s*=\\s*\\{([^}]*)\\}\\s*;"));
+    QStringList tableItems;
+    bool tableFound = false;
+    const QString plain = withoutComments(conversion.templatePart);
+    for (auto it = declaration.globalMatch(plain); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString name = match.captured(2);
+        const QStringList items = itemsOf(match.captured(4));
+        if (!match.captured(1).isEmpty()) {
+            if (name == conversion.tableName) {
+                tableItems = items;
+                tableFound = true;
+            }
+            continue;
+        }
+        std::vector<std::uint16_t> words;
+        for (const QString& item : items) {
+            std::uint16_t value = 0;
+            if (!parseValue(item, &value)) {
+                *error = QStringLiteral("the value %1 of %2 is not a number").arg(item, name);
+                return nullptr;
+            }
+            words.push_back(value);
+        }
+        const int size = match.captured(3).toInt();
+        if (size > 0 && static_cast<size_t>(size) > words.size())
+            words.resize(static_cast<size_t>(size), 0);
+        font->arrays_[name] = std::move(words);
+    }
+    if (!tableFound) {
+        *error = QStringLiteral("the template declares no table uint16* %1[]").arg(conversion.tableName);
+        return nullptr;
+    }
+    if (tableItems.size() > kFontTableEntries) {
+        *error = QStringLiteral("the table %1 has more than %2 entries").arg(conversion.tableName).arg(kFontTableEntries);
+        return nullptr;
+    }
+    static const QRegularExpression pointer(QStringLiteral("^(?:\\(\\s*uint16\\s*\\*\\s*\\))?\\s*([A-Za-z_]\\w*)$"));
+    for (int slot = 0; slot < tableItems.size(); ++slot) {
+        const QString& item = tableItems[slot];
+        if (item == QLatin1String("0") || item == QLatin1String("NULL"))
+            continue;
+        const QRegularExpressionMatch match = pointer.match(item);
+        auto found = match.hasMatch() ? font->arrays_.find(match.captured(1)) : font->arrays_.end();
+        if (found == font->arrays_.end() || found->second.empty()) {
+            *error = QStringLiteral("entry %1 of the table, %2, names no array of the font").arg(slot).arg(item);
+            return nullptr;
+        }
+        font->table_[static_cast<size_t>(slot)] = found->second.data();
+    }
+    return font;
+}
+
+}  // namespace glyphcast

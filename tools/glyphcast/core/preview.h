@@ -1,0 +1,42 @@
+// What a DS program would show with a converted font: libpane's own renderer
+// draws a line of sample text into the simulated main screen, and the display
+// model turns the screen into a picture.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+
+namespace glyphcast {
+
+// The sample text as the DS string it stands for: "[A]" "[B]" "[X]" "[Y]"
+// "[LEFT]" "[UP]" "[DOWN]" "[RIGHT]" "[SELECT]" "[START]" "[L]" "[R]" "[^]" "[v]"
+// become the codes of the button glyphs, the word between the first two "*" is
+// highlighted (the stars are not drawn), other characters become Windows-1252
+// codes ("?" where the code page has none).
+struct SampleText {
+    QByteArray bytes;
+    int highlightStart = -1;  // character indexes [start, end) of the highlight
+    int highlightEnd = -1;
+};
+
+SampleText parseSample(const QString& sample);
+
+// The window's starting sample.
+QString defaultSample();
+
+// Screen size of the preview: the DS upper screen, where the main screen shows.
+constexpr int kPreviewWidth = 256;
+constexpr int kPreviewHeight = 192;
+
+// Draws the sample with font table (260 slots) and returns the screen, 256 x 192,
+// as the display model composes it. Uses libpane's global state: resets the
+// simulated DS, and leaves its text settings at their defaults.
+QImage renderPreview(std::uint16_t** table, const QString& sample);
+
+// renderPreview() scaled by a whole factor, each DS pixel a square of pixels.
+QImage scaledPreview(const QImage& preview, int factor);
+
+}  // namespace glyphcast
