@@ -1,0 +1,153 @@
+// The blitter's pixel loops (see blit_kernels.h): one loop per ink for plain
+// records, and one per index width for compressed ones, with fast paths that
+// take whole stream bytes at 1, 2, 4 and 8 bits per index.
+#include "glyphcore/blit_kernels.h"
+
+namespace pane::blit {
+
+namespace {
+
+template <Ink kInk>
+PANE_ARM_CODE void plainRows(const uint16* src, uint32 srcStride, uint16* dst, int rows,
+                             int columns, uint32 transparent, uint32 mask) {
+  const uint32 ink = mask | kOpaque;
+  for (; rows > 0; --rows, src += srcStride, dst += kRowPixels) {
+    const uint16* s = src;
+    uint16* d = dst;
+    int n = columns;
+    for (; n >= 4; n -= 4, s += 4, d += 4) {
+#pragma GCC unroll 4
+      for (int k = 0; k < 4; ++k) {
+        const uint32 q = s[k] | kOpaque;
+        if (q == transparent) continue;
+        d[k] = static_cast<uint16>(kInk == Ink::Copy ? q
+                                   : kInk == Ink::Mask ? q & ink
+                                                       : (q ^ 0x7FFFu) & ink);
+      }
+    }
+    for (; n > 0; --n, ++s, ++d) {
+      const uint32 q = *s | kOpaque;
+      if (q == transparent) continue;
+      *d = static_cast<uint16>(kInk == Ink::Copy ? q
+                               : kInk == Ink::Mask ? q & ink
+                                                   : (q ^ 0x7FFFu) & ink);
+    }
+  }
+}
+
+inline void put(uint16* d, uint32 colour) {
+  if (colour != 0) *d = static_cast<uint16>(colour);
+}
+
+// 1, 2 or 4 bits per index: whole bytes of 8 / kBits pixels, with the row's
+// first and last bytes taken pixel by pixel.
+template <int kBits>
+PANE_ARM_CODE void packedRowsSmall(const uint8* stream, unsigned long long bitPos,
+                                   unsigned long long rowBits, uint16* dst, int rows,
+                                   int columns, const uint32* palette) {
+  constexpr int kPerByte = 8 / kBits;
+  constexpr uint32 kMask = (1u << kBits) - 1u;
+  for (; rows > 0; --rows, bitPos += rowBits, dst += kRowPixels) {
+    const uint8* s = stream + (bitPos >> 3);
+    uint16* d = dst;
+    int n = columns;
+    int k = static_cast<int>(bitPos & 7) / kBits;  // pixels of the first byte before ours
+    if (k != 0) {
+      const uint32 byte = *s++;
+      for (; k < kPerByte && n > 0; ++k, --n, ++d)
+        put(d, palette[(byte >> (8 - kBits * (k + 1))) & kMask]);
+    }
+    for (; n >= kPerByte; n -= kPerByte, d += kPerByte) {
+      const uint32 byte = *s++;
+#pragma GCC unroll 8
+      for (int p = 0; p < kPerByte; ++p) put(d + p, palette[(byte >> (8 - kBits * (p + 1))) & kMask]);
+    }
+    if (n > 0) {
+      const uint32 byte = *s;
+      for (int p = 0; p < n; ++p) put(d + p, palette[(byte >> (8 - kBits * (p + 1))) & kMask]);
+    }
+  }
+}
+
+PANE_ARM_CODE void packedRows8(const uint8* stream, unsigned long long firstPixel,
+                               unsigned long width, uint16* dst, int rows, int columns,
+                               const uint32* palette) {
+  const uint8* row = stream + firstPixel;
+  for (; rows > 0; --rows, row += width, dst += kRowPixels) {
+    const uint8* s = row;
+    uint16* d = dst;
+    int n = columns;
+    for (; n >= 4; n -= 4, s += 4, d += 4) {
+      put(d, palette[s[0]]);
+      put(d + 1, palette[s[1]]);
+      put(d + 2, palette[s[2]]);
+      put(d + 3, palette[s[3]]);
+    }
+    for (; n > 0; --n) put(d++, palette[*s++]);
+  }
+}
+
+// Any width: an index crossing a byte boundary takes the next byte as its low half.
+PANE_ARM_CODE void packedRowsAny(const uint8* stream, uint32 bits, unsigned long long bitPos,
+                                 unsigned long long rowBits, uint16* dst, int rows, int columns,
+                                 const uint32* palette) {
+  const uint32 indexMask = (1u << bits) - 1u;
+  for (; rows > 0; --rows, bitPos += rowBits, dst += kRowPixels) {
+    const uint8* s = stream + (bitPos >> 3);
+    uint32 offset = static_cast<uint32>(bitPos & 7);
+    uint16* d = dst;
+    for (int n = columns; n > 0; --n, ++d) {
+      const uint32 end = offset + bits;  // bit just past the index
+      const uint32 window = end > 8 ? (static_cast<uint32>(s[0]) << 8 | s[1]) : s[0];
+      put(d, palette[(window >> ((end > 8 ? 16 : 8) - end)) & indexMask]);
+      offset = end;
+      if (offset >= 8) {
+        offset -= 8;
+        ++s;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void plainBlock(Ink ink, const uint16* src, uint32 srcStride, const Block& block,
+                uint32 transparent, uint32 mask) {
+  switch (ink) {
+    case Ink::Copy:
+      plainRows<Ink::Copy>(src, srcStride, block.dst, block.rows, block.columns, transparent, mask);
+      break;
+    case Ink::Mask:
+      plainRows<Ink::Mask>(src, srcStride, block.dst, block.rows, block.columns, transparent, mask);
+      break;
+    case Ink::InvertMask:
+      plainRows<Ink::InvertMask>(src, srcStride, block.dst, block.rows, block.columns, transparent,
+                                 mask);
+      break;
+  }
+}
+
+void packedBlock(const uint8* stream, uint32 bits, unsigned long long firstPixel,
+                 unsigned long width, const Block& block, const uint32* palette) {
+  const unsigned long long bitPos = firstPixel * bits;
+  const unsigned long long rowBits = static_cast<unsigned long long>(width) * bits;
+  switch (bits) {
+    case 8:
+      packedRows8(stream, firstPixel, width, block.dst, block.rows, block.columns, palette);
+      break;
+    case 4:
+      packedRowsSmall<4>(stream, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
+      break;
+    case 2:
+      packedRowsSmall<2>(stream, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
+      break;
+    case 1:
+      packedRowsSmall<1>(stream, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
+      break;
+    default:
+      packedRowsAny(stream, bits, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
+      break;
+  }
+}
+
+}  // namespace pane::blit
