@@ -3,6 +3,8 @@
 // take whole stream bytes at 1, 2, 4 and 8 bits per index.
 #include "glyphcore/blit_kernels.h"
 
+#include <stdint.h>
+
 namespace pane::blit {
 
 namespace {
@@ -109,7 +111,35 @@ PANE_ARM_CODE void packedRowsAny(const uint8* stream, uint32 bits, unsigned long
   }
 }
 
+// Two pixels in one word; buffers are uint16 arrays, hence may_alias.
+typedef uint32 __attribute__((__may_alias__)) PixelPair;
+
+PANE_ARM_CODE void fillRows(uint16* dst, int rows, int columns, uint32 colour) {
+  const uint32 pair = colour | colour << 16;
+  for (; rows > 0; --rows, dst += kRowPixels) {
+    uint16* d = dst;
+    int n = columns;
+    if ((reinterpret_cast<uintptr_t>(d) & 2) != 0) {
+      *d++ = static_cast<uint16>(colour);
+      --n;
+    }
+    PixelPair* w = static_cast<PixelPair*>(static_cast<void*>(d));
+    for (; n >= 8; n -= 8, w += 4) {
+      w[0] = pair;
+      w[1] = pair;
+      w[2] = pair;
+      w[3] = pair;
+    }
+    for (; n >= 2; n -= 2) *w++ = pair;
+    if (n > 0) *static_cast<uint16*>(static_cast<void*>(w)) = static_cast<uint16>(colour);
+  }
+}
+
 }  // namespace
+
+void fillBlock(const Block& block, uint16 colour) {
+  fillRows(block.dst, block.rows, block.columns, colour);
+}
 
 void plainBlock(Ink ink, const uint16* src, uint32 srcStride, const Block& block,
                 uint32 transparent, uint32 mask) {

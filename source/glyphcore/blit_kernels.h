@@ -6,6 +6,8 @@
 #define PANE_GLYPHCORE_BLIT_KERNELS_H
 
 #include <libpane.h>
+#include <limits.h>
+#include <stdint.h>
 
 #if defined(__arm__) && defined(__thumb__)
 #define PANE_ARM_CODE __attribute__((target("arm"), noinline))
@@ -17,6 +19,10 @@ namespace pane::blit {
 
 constexpr int kRowPixels = 256;
 constexpr uint32 kOpaque = 0x8000;
+// Rows at or past this one have element indices beyond any address space (and
+// beyond an int); the blitter and drawRect never visit them.
+constexpr long long kRowLimit =
+    (PTRDIFF_MAX / kRowPixels < INT_MAX ? PTRDIFF_MAX / kRowPixels : INT_MAX);
 
 // How a plain pixel q (its colour with bit 15 set) becomes the written colour.
 enum class Ink {
@@ -43,6 +49,10 @@ void plainBlock(Ink ink, const uint16* src, uint32 srcStride, const Block& block
 // up a colour in palette, and 0 there means nothing is written.
 void packedBlock(const uint8* stream, uint32 bits, unsigned long long firstPixel,
                  unsigned long width, const Block& block, const uint32* palette);
+
+// Fills the block with one colour, two pixels per 32-bit store wherever a pair
+// of pixels starts on a word boundary.
+void fillBlock(const Block& block, uint16 colour);
 
 }  // namespace pane::blit
 

@@ -14,12 +14,11 @@ namespace pane {
 namespace {
 
 using blit::Block;
+using blit::kRowLimit;
 using blit::kRowPixels;
 constexpr int kLastColumn = kRowPixels - 1;
 constexpr uint16 kCompressedMarker = 0xFFFF;
 constexpr uint32 kFormatEntries = 256;
-// Rows at or past this one have element indices beyond any address space.
-constexpr long long kRowLimit = static_cast<long long>(PTRDIFF_MAX / kRowPixels);
 
 // Where a sprite lands: the rows to walk and the shear step, decided once per call.
 // All positions are computed in 64 bits here, so no int argument can overflow.
