@@ -43,9 +43,9 @@ inline void put(uint16* d, uint32 colour) {
 
 // 1, 2 or 4 bits per index: whole bytes of 8 / kBits pixels, with the row's
 // first and last bytes taken pixel by pixel.
-template <int kBits>
-PANE_ARM_CODE void packedRowsSmall(const uint8* stream, unsigned long long bitPos,
-                                   unsigned long long rowBits, uint16* dst, int rows,
+template <int kBits, typename Position>
+PANE_ARM_CODE void packedRowsSmall(const uint8* stream, Position bitPos, Position rowBits,
+                                   uint16* dst, int rows,
                                    int columns, const uint32* palette) {
   constexpr int kPerByte = 8 / kBits;
   constexpr uint32 kMask = (1u << kBits) - 1u;
@@ -89,24 +89,38 @@ PANE_ARM_CODE void packedRows8(const uint8* stream, unsigned long long firstPixe
   }
 }
 
-// Any width: an index crossing a byte boundary takes the next byte as its low half.
-PANE_ARM_CODE void packedRowsAny(const uint8* stream, uint32 bits, unsigned long long bitPos,
-                                 unsigned long long rowBits, uint16* dst, int rows, int columns,
+// Any width from 1 to 7: the stream's bits pass through a 32-bit window whose
+// top `avail` bits are the next ones, refilled a byte at a time when fewer
+// than one index is left, so no byte past the last index is read.
+template <typename Position>
+PANE_ARM_CODE void packedRowsAny(const uint8* stream, uint32 bits, Position bitPos,
+                                 Position rowBits, uint16* dst, int rows, int columns,
                                  const uint32* palette) {
   const uint32 indexMask = (1u << bits) - 1u;
+  if (columns == 1) {  // a column of pixels: one index per row
+    for (; rows > 0; --rows, bitPos += rowBits, dst += kRowPixels) {
+      const uint8* s = stream + (bitPos >> 3);
+      const uint32 end = static_cast<uint32>(bitPos & 7) + bits;
+      const uint32 window = end > 8 ? (static_cast<uint32>(s[0]) << 8 | s[1]) : s[0];
+      put(dst, palette[(window >> ((end > 8 ? 16 : 8) - end)) & indexMask]);
+    }
+    return;
+  }
+  const uint32 dropped = 32 - bits;
   for (; rows > 0; --rows, bitPos += rowBits, dst += kRowPixels) {
     const uint8* s = stream + (bitPos >> 3);
-    uint32 offset = static_cast<uint32>(bitPos & 7);
+    const uint32 offset = static_cast<uint32>(bitPos & 7);
+    uint32 window = static_cast<uint32>(*s++) << (24 + offset);
+    uint32 avail = 8 - offset;
     uint16* d = dst;
     for (int n = columns; n > 0; --n, ++d) {
-      const uint32 end = offset + bits;  // bit just past the index
-      const uint32 window = end > 8 ? (static_cast<uint32>(s[0]) << 8 | s[1]) : s[0];
-      put(d, palette[(window >> ((end > 8 ? 16 : 8) - end)) & indexMask]);
-      offset = end;
-      if (offset >= 8) {
-        offset -= 8;
-        ++s;
+      if (avail < bits) {
+        window |= static_cast<uint32>(*s++) << (24 - avail);
+        avail += 8;
       }
+      put(d, palette[window >> dropped]);
+      window <<= bits;
+      avail -= bits;
     }
   }
 }
@@ -157,14 +171,10 @@ void plainBlock(Ink ink, const uint16* src, uint32 srcStride, const Block& block
   }
 }
 
-void packedBlock(const uint8* stream, uint32 bits, unsigned long long firstPixel,
-                 unsigned long width, const Block& block, const uint32* palette) {
-  const unsigned long long bitPos = firstPixel * bits;
-  const unsigned long long rowBits = static_cast<unsigned long long>(width) * bits;
+template <typename Position>
+void packedBits(const uint8* stream, uint32 bits, Position bitPos, Position rowBits,
+                const Block& block, const uint32* palette) {
   switch (bits) {
-    case 8:
-      packedRows8(stream, firstPixel, width, block.dst, block.rows, block.columns, palette);
-      break;
     case 4:
       packedRowsSmall<4>(stream, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
       break;
@@ -178,6 +188,23 @@ void packedBlock(const uint8* stream, uint32 bits, unsigned long long firstPixel
       packedRowsAny(stream, bits, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
       break;
   }
+}
+
+void packedBlock(const uint8* stream, uint32 bits, unsigned long long recordBits,
+                 unsigned long long firstPixel, unsigned long width, const Block& block,
+                 const uint32* palette) {
+  if (bits == 8) {
+    packedRows8(stream, firstPixel, width, block.dst, block.rows, block.columns, palette);
+    return;
+  }
+  const unsigned long long bitPos = firstPixel * bits;
+  const unsigned long long rowBits = static_cast<unsigned long long>(width) * bits;
+  // Bit positions stay in 32 bits while every bit of the record has a 32-bit number.
+  if (recordBits <= 0xFFFFFFFFULL)
+    packedBits<uint32>(stream, bits, static_cast<uint32>(bitPos), static_cast<uint32>(rowBits),
+                       block, palette);
+  else
+    packedBits<unsigned long long>(stream, bits, bitPos, rowBits, block, palette);
 }
 
 }  // namespace pane::blit

@@ -44,11 +44,13 @@ struct Block {
 void plainBlock(Ink ink, const uint16* src, uint32 srcStride, const Block& block,
                 uint32 transparent, uint32 mask);
 
-// Indices of `bits` bits (1 to 8) from the stream, the block's first pixel at
-// stream pixel number firstPixel, rows `width` pixels apart; each index looks
-// up a colour in palette, and 0 there means nothing is written.
-void packedBlock(const uint8* stream, uint32 bits, unsigned long long firstPixel,
-                 unsigned long width, const Block& block, const uint32* palette);
+// Indices of `bits` bits (1 to 8) from a stream of recordBits bits, the
+// block's first pixel at stream pixel number firstPixel, rows `width` pixels
+// apart; each index looks up a colour in palette, and 0 there means nothing
+// is written.
+void packedBlock(const uint8* stream, uint32 bits, unsigned long long recordBits,
+                 unsigned long long firstPixel, unsigned long width, const Block& block,
+                 const uint32* palette);
 
 // Fills the block with one colour, two pixels per 32-bit store wherever a pair
 // of pixels starts on a word boundary.

@@ -34,9 +34,11 @@ struct Frame {
 // Rejects sprites that cannot touch the visible area and fixes the frame.
 // Sets italicJump to -1 for every non-italic sprite that is not rejected
 // outright, so that text drawn later without italics never shears.
-bool planFrame(int x, int y, uint16* sprite, uint max_X, uint max_Y, Frame& f) {
-  const long long width = getSpriteWidthInternal(sprite);
-  const long long height = getSpriteHeightInternal(sprite);
+// The record's size words, minus one, sit at `size` (word 0 of a plain record,
+// word 1 of a compressed one).
+bool planFrame(int x, int y, const uint16* size, uint max_X, uint max_Y, Frame& f) {
+  const long long width = size[0] + 1LL;
+  const long long height = size[1] + 1LL;
   const long long x0 = italics ? x + 2LL : x;
   // Limits compare as signed ints.
   const int maxX = static_cast<int>(max_X);
@@ -102,6 +104,13 @@ void forEachBlock(const Frame& f, uint16* buffer, DrawBlock drawBlock) {
   }
 }
 
+// Bits per index for a palette of `entries` entries, as bitsFromPal.
+inline uint32 indexBits(uint32 entries) {
+  uint32 bits = 1;
+  while (bits < 8 && (1u << bits) < entries) ++bits;
+  return bits;
+}
+
 // XOR with this before masking turns every 5-bit channel c into 31 - c.
 inline uint32 inversionBits() { return inverse != 0 ? 0xFFFFu : 0x0000u; }
 
@@ -130,10 +139,10 @@ void dispCustomSpriteCompressed(int x, int y, uint16* sprite, uint32 tc, uint32 
                                 uint16* bgFlag, uint max_X, uint max_Y) {
   if (bgFlag == nullptr || sprite == nullptr) return;
   Frame f;
-  if (!planFrame(x, y, sprite, max_X, max_Y, f)) return;
+  if (!planFrame(x, y, sprite + 1, max_X, max_Y, f)) return;
 
   const uint32 entries = sprite[3];
-  const uint32 bits = bitsFromPal(entries);
+  const uint32 bits = indexBits(entries);
   // Palettes longer than the format allows use only their first 256 entries.
   const uint32* palette =
       blit::workingPalette(sprite + 4, entries < kFormatEntries ? entries : kFormatEntries, bits,
@@ -143,10 +152,12 @@ void dispCustomSpriteCompressed(int x, int y, uint16* sprite, uint32 tc, uint32 
   // the little-endian DS, and words after an odd palette need no alignment.
   const uint8* stream = reinterpret_cast<const uint8*>(sprite + 4 + entries);
   const unsigned long width = static_cast<unsigned long>(f.width);
+  const unsigned long long recordBits =
+      static_cast<unsigned long long>(width) * (sprite[2] + 1ULL) * bits;
   forEachBlock(f, bgFlag, [=](int i, int j, const Block& block) {
     const unsigned long long firstPixel =
         static_cast<unsigned long long>(i) * width + static_cast<unsigned long long>(j);
-    blit::packedBlock(stream, bits, firstPixel, width, block, palette);
+    blit::packedBlock(stream, bits, recordBits, firstPixel, width, block, palette);
   });
 }
 
