@@ -68,13 +68,13 @@ __attribute__((target("arm"), noinline)) void copyBufferWords(uint16* to, const 
 }
 #else
 void fillBufferWords(uint16* buffer, uint32 word) {
-  PixelPair* to = reinterpret_cast<PixelPair*>(buffer);
+  PixelPair* to = static_cast<PixelPair*>(static_cast<void*>(buffer));
   for (unsigned i = 0; i < kBufferPairs; ++i) to[i] = word;
 }
 
 void copyBufferWords(uint16* to, const uint16* from) {
-  PixelPair* dst = reinterpret_cast<PixelPair*>(to);
-  const PixelPair* src = reinterpret_cast<const PixelPair*>(from);
+  PixelPair* dst = static_cast<PixelPair*>(static_cast<void*>(to));
+  const PixelPair* src = static_cast<const PixelPair*>(static_cast<const void*>(from));
   for (unsigned i = 0; i < kBufferPairs; ++i) dst[i] = src[i];
 }
 #endif

@@ -149,6 +149,24 @@ PANE_ARM_CODE void fillRows(uint16* dst, int rows, int columns, uint32 colour) {
   }
 }
 
+void packedBits(const uint8* stream, uint32 bits, uint32 bitPos, uint32 rowBits,
+                const Block& block, const uint32* palette) {
+  switch (bits) {
+    case 4:
+      packedRowsSmall<4>(stream, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
+      break;
+    case 2:
+      packedRowsSmall<2>(stream, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
+      break;
+    case 1:
+      packedRowsSmall<1>(stream, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
+      break;
+    default:
+      packedRowsAny(stream, bits, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
+      break;
+  }
+}
+
 }  // namespace
 
 void fillBlock(const Block& block, uint16 colour) {
@@ -171,25 +189,6 @@ void plainBlock(Ink ink, const uint16* src, uint32 srcStride, const Block& block
   }
 }
 
-template <typename Position>
-void packedBits(const uint8* stream, uint32 bits, Position bitPos, Position rowBits,
-                const Block& block, const uint32* palette) {
-  switch (bits) {
-    case 4:
-      packedRowsSmall<4>(stream, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
-      break;
-    case 2:
-      packedRowsSmall<2>(stream, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
-      break;
-    case 1:
-      packedRowsSmall<1>(stream, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
-      break;
-    default:
-      packedRowsAny(stream, bits, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
-      break;
-  }
-}
-
 void packedBlock(const uint8* stream, uint32 bits, unsigned long long recordBits,
                  unsigned long long firstPixel, unsigned long width, const Block& block,
                  const uint32* palette) {
@@ -200,11 +199,12 @@ void packedBlock(const uint8* stream, uint32 bits, unsigned long long recordBits
   const unsigned long long bitPos = firstPixel * bits;
   const unsigned long long rowBits = static_cast<unsigned long long>(width) * bits;
   // Bit positions stay in 32 bits while every bit of the record has a 32-bit number.
+  // Larger records (half a gigabyte and more) take the general loop in 64 bits.
   if (recordBits <= 0xFFFFFFFFULL)
-    packedBits<uint32>(stream, bits, static_cast<uint32>(bitPos), static_cast<uint32>(rowBits),
-                       block, palette);
+    packedBits(stream, bits, static_cast<uint32>(bitPos), static_cast<uint32>(rowBits), block,
+               palette);
   else
-    packedBits<unsigned long long>(stream, bits, bitPos, rowBits, block, palette);
+    packedRowsAny(stream, bits, bitPos, rowBits, block.dst, block.rows, block.columns, palette);
 }
 
 }  // namespace pane::blit
