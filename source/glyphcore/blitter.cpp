@@ -6,6 +6,7 @@
 #include <stdint.h>
 
 #include "glyphcore/blit_kernels.h"
+#include "glyphcore/glyph_ink.h"
 #include "glyphcore/glyphcore_internal.h"
 #include "glyphcore/working_palette.h"
 
@@ -67,21 +68,31 @@ uint16* pixelAt(uint16* buffer, int row, int column) {
   return buffer + static_cast<ptrdiff_t>(row) * kRowPixels + column;
 }
 
+int larger(int a, int b) { return a > b ? a : b; }
+int smaller(int a, int b) { return a < b ? a : b; }
+
 // Hands drawBlock(i, j, block) every visible part of the frame: sprite row i,
 // sprite column j and the block of buffer pixels they land on. An unsheared
-// sprite is one block, its visible columns computed once; a sheared one is a
-// block per row. Rows above the buffer are not drawn but still count for the
-// italic step.
+// sprite is one block, its visible columns computed once, and cut to the ink
+// box when one is given; a sheared one is a block per row. Rows above the
+// buffer are not drawn but still count for the italic step.
 template <typename DrawBlock>
-void forEachBlock(const Frame& f, uint16* buffer, DrawBlock drawBlock) {
+void forEachBlock(const Frame& f, uint16* buffer, const blit::InkBox* ink, DrawBlock drawBlock) {
   // With the step at -1, or never reached before the last row, no row moves.
   if (f.jump < 0 || f.jump >= f.rows - 1) {
-    const int i = f.y < 0 ? -f.y : 0;
-    const int j = f.startColumn < 0 ? -f.startColumn : 0;
+    int i = f.y < 0 ? -f.y : 0;
+    int j = f.startColumn < 0 ? -f.startColumn : 0;
     const int lastVisible = f.maxX - f.startColumn + 1;
-    const int jEnd = lastVisible < f.width ? lastVisible : f.width;
-    if (i >= f.rows || j >= jEnd) return;
-    drawBlock(i, j, Block{pixelAt(buffer, f.y + i, f.startColumn + j), f.rows - i, jEnd - j});
+    int iEnd = f.rows;
+    int jEnd = lastVisible < f.width ? lastVisible : f.width;
+    if (ink != nullptr) {
+      i = larger(i, ink->top);
+      iEnd = smaller(iEnd, ink->bottom + 1);
+      j = larger(j, ink->left);
+      jEnd = smaller(jEnd, ink->right + 1);
+    }
+    if (i >= iEnd || j >= jEnd) return;
+    drawBlock(i, j, Block{pixelAt(buffer, f.y + i, f.startColumn + j), iEnd - i, jEnd - j});
     return;
   }
   int rowStart = f.startColumn;
@@ -116,9 +127,10 @@ inline uint32 inversionBits() { return inverse != 0 ? 0xFFFFu : 0x0000u; }
 
 }  // namespace
 
-void dispCustomSpriteNormal(int x, int y, uint16* sprite, uint32 tc, uint32 colormask,
-                            uint16* bgFlag, uint max_X, uint max_Y) {
-  if (bgFlag == nullptr || sprite == nullptr) return;
+namespace {
+
+void drawPlain(int x, int y, uint16* sprite, uint32 tc, uint32 colormask, uint16* bgFlag,
+               uint max_X, uint max_Y, const blit::InkBox* inkBox) {
   Frame f;
   if (!planFrame(x, y, sprite, max_X, max_Y, f)) return;
 
@@ -129,10 +141,18 @@ void dispCustomSpriteNormal(int x, int y, uint16* sprite, uint32 tc, uint32 colo
                                                       : blit::Ink::Mask;
   const uint16* pixels = sprite + 2;
   const uint32 width = static_cast<uint32>(f.width);
-  forEachBlock(f, bgFlag, [=](int i, int j, const Block& block) {
+  forEachBlock(f, bgFlag, inkBox, [=](int i, int j, const Block& block) {
     const uint16* src = pixels + static_cast<size_t>(static_cast<uint32>(i)) * width + j;
     blit::plainBlock(ink, src, width, block, transparent, mask);
   });
+}
+
+}  // namespace
+
+void dispCustomSpriteNormal(int x, int y, uint16* sprite, uint32 tc, uint32 colormask,
+                            uint16* bgFlag, uint max_X, uint max_Y) {
+  if (bgFlag == nullptr || sprite == nullptr) return;
+  drawPlain(x, y, sprite, tc, colormask, bgFlag, max_X, max_Y, nullptr);
 }
 
 void dispCustomSpriteCompressed(int x, int y, uint16* sprite, uint32 tc, uint32 colormask,
@@ -154,12 +174,29 @@ void dispCustomSpriteCompressed(int x, int y, uint16* sprite, uint32 tc, uint32 
   const unsigned long width = static_cast<unsigned long>(f.width);
   const unsigned long long recordBits =
       static_cast<unsigned long long>(width) * (sprite[2] + 1ULL) * bits;
-  forEachBlock(f, bgFlag, [=](int i, int j, const Block& block) {
+  forEachBlock(f, bgFlag, nullptr, [=](int i, int j, const Block& block) {
     const unsigned long long firstPixel =
         static_cast<unsigned long long>(i) * width + static_cast<unsigned long long>(j);
     blit::packedBlock(stream, bits, recordBits, firstPixel, width, block, palette);
   });
 }
+
+namespace blit {
+
+void dispGlyph(u32 c, int x, int y, uint16* sprite, uint32 tc, uint32 colormask, uint16* buffer,
+               uint max_X, uint max_Y) {
+  if (sprite == nullptr || buffer == nullptr) return;
+  if (sprite[0] == kCompressedMarker) {
+    dispCustomSpriteCompressed(x, y, sprite, tc, colormask, buffer, max_X, max_Y);
+    return;
+  }
+  // Rows keep their italic step only when the whole record is walked.
+  InkBox box;
+  const bool boxed = !italics && glyphInk(c, sprite, tc, box);
+  drawPlain(x, y, sprite, tc, colormask, buffer, max_X, max_Y, boxed ? &box : nullptr);
+}
+
+}  // namespace blit
 
 }  // namespace pane
 

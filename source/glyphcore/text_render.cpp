@@ -2,6 +2,7 @@
 // drawing pass walks the characters once, moving the pen, breaking words that
 // do not fit, drawing glyphs and decorations and driving the cursor and the
 // callback; wrap marks left by the layout pass end lines like line feeds.
+#include "glyphcore/glyph_ink.h"
 #include "glyphcore/text_layout.h"
 #include "glyphcore/text_render.h"
 
@@ -184,8 +185,8 @@ void drawGlyph(uint16** font, int x, int y, u32 chr, uint16* buffer, uint maxX, 
   if (glyph == nullptr || chr == kSpace) return;
   // Glyphs below 32 are pictures in their own colours; the rest take the font colour.
   const uint32 mask = chr < kSpace ? 0xFFFFu : fontColor;
-  dispCustomSprite(x, y + verticalBias(font, chr), glyph, transparentValue(font), mask, buffer,
-                   maxX, maxY);
+  blit::dispGlyph(chr, x, y + verticalBias(font, chr), glyph, transparentValue(font), mask, buffer,
+                  maxX, maxY);
 }
 
 }  // namespace pane::text
