@@ -10,29 +10,39 @@ namespace pane::blit {
 namespace {
 
 template <Ink kInk>
+inline void plainPixel(const uint16* s, uint16* d, uint32 transparent, uint32 ink) {
+  const uint32 q = *s | kOpaque;
+  if (q == transparent) return;
+  *d = static_cast<uint16>(kInk == Ink::Copy ? q : kInk == Ink::Mask ? q & ink : (q ^ 0x7FFFu) & ink);
+}
+
+// Eight pixels per loop turn; the last 0 to 7 pixels of a row (all of a
+// glyph's row, mostly) through a jump into an unrolled run that ends at the
+// row's end.
+template <Ink kInk>
 PANE_ARM_CODE void plainRows(const uint16* src, uint32 srcStride, uint16* dst, int rows,
                              int columns, uint32 transparent, uint32 mask) {
   const uint32 ink = mask | kOpaque;
+  const int whole = columns & ~7;
+  const int rest = columns & 7;
   for (; rows > 0; --rows, src += srcStride, dst += kRowPixels) {
     const uint16* s = src;
     uint16* d = dst;
-    int n = columns;
-    for (; n >= 4; n -= 4, s += 4, d += 4) {
-#pragma GCC unroll 4
-      for (int k = 0; k < 4; ++k) {
-        const uint32 q = s[k] | kOpaque;
-        if (q == transparent) continue;
-        d[k] = static_cast<uint16>(kInk == Ink::Copy ? q
-                                   : kInk == Ink::Mask ? q & ink
-                                                       : (q ^ 0x7FFFu) & ink);
-      }
+    for (const uint16* end = src + whole; s != end; s += 8, d += 8) {
+#pragma GCC unroll 8
+      for (int k = 0; k < 8; ++k) plainPixel<kInk>(s + k, d + k, transparent, ink);
     }
-    for (; n > 0; --n, ++s, ++d) {
-      const uint32 q = *s | kOpaque;
-      if (q == transparent) continue;
-      *d = static_cast<uint16>(kInk == Ink::Copy ? q
-                               : kInk == Ink::Mask ? q & ink
-                                                   : (q ^ 0x7FFFu) & ink);
+    s += rest;
+    d += rest;
+    switch (rest) {
+      case 7: plainPixel<kInk>(s - 7, d - 7, transparent, ink); [[fallthrough]];
+      case 6: plainPixel<kInk>(s - 6, d - 6, transparent, ink); [[fallthrough]];
+      case 5: plainPixel<kInk>(s - 5, d - 5, transparent, ink); [[fallthrough]];
+      case 4: plainPixel<kInk>(s - 4, d - 4, transparent, ink); [[fallthrough]];
+      case 3: plainPixel<kInk>(s - 3, d - 3, transparent, ink); [[fallthrough]];
+      case 2: plainPixel<kInk>(s - 2, d - 2, transparent, ink); [[fallthrough]];
+      case 1: plainPixel<kInk>(s - 1, d - 1, transparent, ink); [[fallthrough]];
+      default: break;
     }
   }
 }

@@ -14,13 +14,33 @@ struct InkBox {
   int top, bottom, left, right;
 };
 
+// One kept box: the record and transparent colour it was found for, and the
+// box in bytes (top > bottom: no ink at all).
+struct InkEntry {
+  const uint16* record;  // null: nothing kept
+  uint16 transparent;
+  uint8 top, bottom, left, right;
+};
+
+extern InkEntry inkTable[256];
+
+// Finds the box of `glyph` and keeps it in `entry`.
+void measureInk(InkEntry& entry, const uint16* glyph, uint16 transparent);
+
 // The ink box of the plain record `glyph` (drawn for character code c) with
 // transparent colour tc. Boxes are kept per character code in a fixed table
 // and reused while the same record is drawn with the same transparent colour;
 // glyph records are constant data, so a record changed in place is seen
 // again only after the next setFont. False when the record is too large for
 // the table (more than 256 rows or columns): draw it whole.
-bool glyphInk(u32 c, const uint16* glyph, uint32 tc, InkBox& box);
+inline bool glyphInk(u32 c, const uint16* glyph, uint32 tc, InkBox& box) {
+  if (c > 255 || glyph[0] > 255 || glyph[1] > 255) return false;
+  const uint16 transparent = static_cast<uint16>(tc | 0x8000);
+  InkEntry& e = inkTable[c];
+  if (e.record != glyph || e.transparent != transparent) measureInk(e, glyph, transparent);
+  box = InkBox{e.top, e.bottom, e.left, e.right};
+  return true;
+}
 
 // Forgets every kept box (setFont calls this).
 void forgetGlyphInk();
