@@ -191,6 +191,58 @@ TEST(BlitterRandom, DrawsByteForByteAsTheReference) {
   drawNormal();
 }
 
+// Glyphs go through the text path's ink boxes: drawn with dispChar, they must
+// land exactly as the whole record would, also after a glyph is rewritten in
+// place and the font set again, or the font's transparent value changes.
+TEST(BlitterRandom, DrawsGlyphsByteForByteAsTheReference) {
+  RandomCases r(777u);
+  Buffers b;
+  // Static: the library keeps the font after the test.
+  static std::vector<std::vector<uint16>> records(256);
+  static std::vector<uint16*> table(260, nullptr);
+  static uint16 transparent = 0;
+  static uint16 tab = 16, underline = 8;
+  table[256] = &tab;
+  table[257] = &transparent;
+  table[258] = &underline;
+  auto makeGlyph = [&](int code) {
+    records[code].reserve(4 + 300 + 300 * 40);
+    r.record(records[code], transparent);
+    table[code] = records[code].data();
+  };
+  for (int code : {32, 63, 1, 65, 66, 200}) makeGlyph(code);
+  setFont(table.data());
+  setColor(static_cast<uint16>(r.between(0, 0xFFFF)));
+  for (int round = 0; round < 1500; ++round) {
+    if (r.chance(15)) {  // a glyph rewritten in place (or a new one), then the font set again
+      makeGlyph(r.chance(50) ? 65 : r.between(1, 255));
+      setFont(table.data());
+    }
+    if (r.chance(5)) transparent = static_cast<uint16>(r.between(0, 0xFFFF));
+    const int codes[] = {65, 66, 200, 1, 63, 32, 99};
+    const u32 c = static_cast<u32>(codes[r.between(0, 6)]);
+    const int x = r.coordinate(), y = r.coordinate();
+    const uint maxX = static_cast<uint>(r.between(-5, 300));
+    const uint maxY = static_cast<uint>(r.between(-5, 256 + kGuardRows - 40));
+    setItalics(r.chance(20));
+    if (r.chance(10)) drawInverse(); else drawNormal();
+    pane::italicJump = r.between(-1, 4);
+    const int jump = pane::italicJump;
+    b.fill(r);
+    const u32 shown = table[c] != nullptr ? c : 63;
+    if (shown != 32 && table[shown] != nullptr)
+      referenceSprite(x, y, table[shown], transparent, shown < 32 ? 0xFFFFu : pane::fontColor,
+                      b.expectedAt(), maxX, maxY);
+    const int expectedJump = pane::italicJump;
+    pane::italicJump = jump;
+    dispChar(x, y, c, b.actualAt(), maxX, maxY);
+    ASSERT_EQ(pane::italicJump, expectedJump) << "round " << round;
+    ASSERT_TRUE(b.same()) << "round " << round << " code " << c << " at " << x << "," << y;
+  }
+  setItalics(false);
+  drawNormal();
+}
+
 TEST(DrawRectRandom, FillsByteForByteAsTheReference) {
   RandomCases r(515u);
   Buffers b;
