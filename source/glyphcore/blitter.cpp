@@ -125,10 +125,7 @@ inline uint32 indexBits(uint32 entries) {
 // XOR with this before masking turns every 5-bit channel c into 31 - c.
 inline uint32 inversionBits() { return inverse != 0 ? 0xFFFFu : 0x0000u; }
 
-}  // namespace
-
-namespace {
-
+// The plain path, cut to `inkBox` when one is given.
 void drawPlain(int x, int y, uint16* sprite, uint32 tc, uint32 colormask, uint16* bgFlag,
                uint max_X, uint max_Y, const blit::InkBox* inkBox) {
   Frame f;
@@ -136,9 +133,11 @@ void drawPlain(int x, int y, uint16* sprite, uint32 tc, uint32 colormask, uint16
 
   const uint32 transparent = (tc | blit::kOpaque) & 0xFFFFu;
   const uint32 mask = colormask & 0xFFFFu;
-  const blit::Ink ink = inverse != 0          ? blit::Ink::InvertMask
-                        : (mask | 0x8000u) == 0xFFFFu ? blit::Ink::Copy
-                                                      : blit::Ink::Mask;
+  blit::Ink ink = blit::Ink::Mask;
+  if (inverse != 0)
+    ink = blit::Ink::InvertMask;
+  else if ((mask | blit::kOpaque) == 0xFFFFu)
+    ink = blit::Ink::Copy;
   const uint16* pixels = sprite + 2;
   const uint32 width = static_cast<uint32>(f.width);
   forEachBlock(f, bgFlag, inkBox, [=](int i, int j, const Block& block) {
