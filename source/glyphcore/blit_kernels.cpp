@@ -9,11 +9,35 @@ namespace pane::blit {
 
 namespace {
 
+inline void put(uint16* d, uint32 colour) {
+  if (colour != 0) *d = static_cast<uint16>(colour);
+}
+
 template <Ink kInk>
 inline void plainPixel(const uint16* s, uint16* d, uint32 transparent, uint32 ink) {
   const uint32 q = *s | kOpaque;
   if (q == transparent) return;
   *d = static_cast<uint16>(kInk == Ink::Copy ? q : kInk == Ink::Mask ? q & ink : (q ^ 0x7FFFu) & ink);
+}
+
+PANE_ARM_CODE void colourRows(const uint16* src, uint32 srcStride, uint16* dst, int rows,
+                              int columns) {
+  if (columns == 1) {
+    for (; rows > 0; --rows, src += srcStride, dst += kRowPixels) put(dst, *src);
+    return;
+  }
+  for (; rows > 0; --rows, src += srcStride, dst += kRowPixels) {
+    const uint16* s = src;
+    uint16* d = dst;
+    int n = columns;
+    for (; n >= 4; n -= 4, s += 4, d += 4) {
+      put(d, s[0]);
+      put(d + 1, s[1]);
+      put(d + 2, s[2]);
+      put(d + 3, s[3]);
+    }
+    for (; n > 0; --n) put(d++, *s++);
+  }
 }
 
 // Eight pixels per loop turn; the last 0 to 7 pixels of a row (all of a
@@ -47,9 +71,6 @@ PANE_ARM_CODE void plainRows(const uint16* src, uint32 srcStride, uint16* dst, i
   }
 }
 
-inline void put(uint16* d, uint32 colour) {
-  if (colour != 0) *d = static_cast<uint16>(colour);
-}
 
 // 1, 2 or 4 bits per index: whole bytes of 8 / kBits pixels, with the row's
 // first and last bytes taken pixel by pixel.
@@ -178,6 +199,10 @@ void packedBits(const uint8* stream, uint32 bits, uint32 bitPos, uint32 rowBits,
 }
 
 }  // namespace
+
+void colourBlock(const uint16* src, uint32 srcStride, const Block& block) {
+  colourRows(src, srcStride, block.dst, block.rows, block.columns);
+}
 
 void fillBlock(const Block& block, uint16 colour) {
   fillRows(block.dst, block.rows, block.columns, colour);

@@ -52,6 +52,10 @@ void packedBlock(const uint8* stream, uint32 bits, unsigned long long recordBits
                  unsigned long long firstPixel, unsigned long width, const Block& block,
                  const uint32* palette);
 
+// Working colours from src (srcStride pixels per row): 0 is skipped, every
+// other colour written as it is.
+void colourBlock(const uint16* src, uint32 srcStride, const Block& block);
+
 // Fills the block with one colour, two pixels per 32-bit store wherever a pair
 // of pixels starts on a word boundary.
 void fillBlock(const Block& block, uint16 colour);

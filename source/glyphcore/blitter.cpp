@@ -146,6 +146,18 @@ void drawPlain(int x, int y, uint16* sprite, uint32 tc, uint32 colormask, uint16
   });
 }
 
+// The common case decided without 64-bit arithmetic: no italics, and the whole
+// sprite inside the limits and the buffer's columns. planFrame would give the
+// same frame (and sets italicJump to -1 in the same way).
+bool wholeInside(int x, int y, uint32 width, uint32 height, uint max_X, uint max_Y) {
+  const int maxX = static_cast<int>(max_X), maxY = static_cast<int>(max_Y);
+  if (italics || x < 0 || y < 0 || maxX < 0 || maxY < 0) return false;
+  const uint32 lastColumn = maxX < kLastColumn ? static_cast<uint32>(maxX) : kLastColumn;
+  const uint32 end = static_cast<uint32>(y) + height;  // no wrap: y <= INT_MAX, height <= 65536
+  return static_cast<uint32>(x) + width - 1 <= lastColumn && end <= static_cast<uint32>(maxY) &&
+         end <= static_cast<uint32>(kRowLimit);
+}
+
 }  // namespace
 
 void dispCustomSpriteNormal(int x, int y, uint16* sprite, uint32 tc, uint32 colormask,
@@ -157,10 +169,28 @@ void dispCustomSpriteNormal(int x, int y, uint16* sprite, uint32 tc, uint32 colo
 void dispCustomSpriteCompressed(int x, int y, uint16* sprite, uint32 tc, uint32 colormask,
                                 uint16* bgFlag, uint max_X, uint max_Y) {
   if (bgFlag == nullptr || sprite == nullptr) return;
+  const uint32 entries = sprite[3];
+  const uint32 width32 = sprite[1] + 1u;
+  const uint32 height32 = sprite[2] + 1u;
+  const bool tile = entries <= 16 && width32 <= blit::kTilePixels &&
+                    height32 <= blit::kTilePixels && width32 * height32 <= blit::kTilePixels;
+  if (tile && wholeInside(x, y, width32, height32, max_X, max_Y)) {
+    italicJump = -1;
+    const Block block{pixelAt(bgFlag, y, x), static_cast<int>(height32), static_cast<int>(width32)};
+    blit::colourBlock(blit::expandedTile(sprite, tc, colormask, inversionBits()), width32, block);
+    return;
+  }
   Frame f;
   if (!planFrame(x, y, sprite + 1, max_X, max_Y, f)) return;
-
-  const uint32 entries = sprite[3];
+  if (tile) {
+    // Tiles are drawn from their expanded pixels.
+    const uint16* pixels = blit::expandedTile(sprite, tc, colormask, inversionBits());
+    forEachBlock(f, bgFlag, nullptr, [=](int i, int j, const Block& block) {
+      blit::colourBlock(pixels + static_cast<uint32>(i) * width32 + static_cast<uint32>(j),
+                        width32, block);
+    });
+    return;
+  }
   const uint32 bits = indexBits(entries);
   // Palettes longer than the format allows use only their first 256 entries.
   const uint32* palette =

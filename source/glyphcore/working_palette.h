@@ -21,6 +21,17 @@ namespace pane::blit {
 const uint32* workingPalette(const uint16* entries, uint32 count, uint32 bits, uint32 tc,
                              uint32 mask, uint32 invert);
 
+// Small compressed records (tiles) are kept expanded as well: at most
+// kTilePixels pixels and 16 palette entries.
+constexpr uint32 kTilePixels = 64;
+
+// The pixels of the compressed record `sprite` (within the tile limits) as
+// working colours, row after row: the colour its working palette gives each
+// index, 0 where nothing is drawn. Kept like palettes: matched by the
+// record's size, palette and index stream words and the same tc, mask and
+// invert, whatever its address; valid until the next call.
+const uint16* expandedTile(const uint16* sprite, uint32 tc, uint32 mask, uint32 invert);
+
 }  // namespace pane::blit
 
 #endif

@@ -115,9 +115,9 @@ class RandomCases {
   // A plain or compressed record written into `storage` (the same address every
   // time, so cached palettes must notice changed contents).
   void record(std::vector<uint16>& storage, uint16 tc) {
-    const bool wide = chance(10);
-    const int w = wide ? between(250, 300) : between(1, 40);
-    const int h = wide ? between(1, 3) : between(1, 40);
+    const bool wide = chance(10), tile = chance(30);
+    const int w = wide ? between(250, 300) : between(1, tile ? 10 : 40);
+    const int h = wide ? between(1, 3) : between(1, tile ? 10 : 40);
     storage.assign(storage.capacity(), 0);
     if (chance(50)) {
       storage[0] = static_cast<uint16>(w - 1);
@@ -167,9 +167,16 @@ TEST(BlitterRandom, DrawsByteForByteAsTheReference) {
     const uint32 mask = r.chance(40)   ? 0xFFFFu
                         : r.chance(50) ? 0x83E0u
                                        : static_cast<uint32>(r.between(0, 0xFFFF));
-    const int x = r.coordinate(), y = r.coordinate();
     const uint maxX = r.chance(5) ? 0xFFFFFFFFu : static_cast<uint>(r.between(-5, 300));
     const uint maxY = r.chance(5) ? 0xFFFFFFFFu : static_cast<uint>(r.between(-5, 256 + kGuardRows - 40));
+    int x = r.coordinate(), y = r.coordinate();
+    if (r.chance(30)) {  // the sprite's right or bottom edge a pixel or two from a limit
+      const bool packed = storage[0] == 0xFFFF;
+      const int w = storage[packed ? 1 : 0] + 1, h = storage[packed ? 2 : 1] + 1;
+      const int lastX = static_cast<int>(maxX) < 255 ? static_cast<int>(maxX) : 255;
+      x = lastX - w + r.between(-2, 2);
+      y = static_cast<int>(maxY) - h + r.between(-2, 2);
+    }
     setItalics(r.chance(25));
     if (r.chance(10)) drawInverse(); else drawNormal();
     const int jump = r.chance(20) ? -1 : r.between(0, 6);
