@@ -64,8 +64,8 @@ typedef uint32 __attribute__((__may_alias__)) Pair;
 // An expanded tile: the record's header, palette and stream words as they
 // were, and its pixels in working colours.
 struct Tile {
-  uint32 colours;    // transparent << 16 | mask
-  uint16 header[4];  // words 1 to 3 of the record and inversion; header[0] 0: empty
+  uint32 colours;    // transparent << 16 | mask; 0 (never a real value): empty slot
+  uint16 header[4];  // words 1 to 3 of the record, then inversion
   uint32 words;      // palette and stream words kept
   alignas(4) uint16 stored[kSmallEntries + kTilePixels * 4 / 16];
   uint16 pixels[kTilePixels];
