@@ -34,16 +34,50 @@ void releaseBackground(Screen& screen) {
 
 }  // namespace
 
+#if defined(__arm__)
+// On the ARM9 both run as ARM code storing eight registers at a time, sixteen
+// pixels per instruction; VRAM takes the 32-bit stores like any other memory.
+__attribute__((target("arm"), noinline)) void fillBufferWords(uint16* buffer, uint32 word) {
+  uint32 bytes = kBufferBytes;
+  __asm__ volatile(
+      "mov r3, %[word]\n\tmov r4, %[word]\n\tmov r5, %[word]\n\tmov r6, %[word]\n\t"
+      "mov r7, %[word]\n\tmov r8, %[word]\n\tmov r9, %[word]\n\tmov r10, %[word]\n"
+      "1:\n\t"
+      "stmia %[to]!, {r3-r10}\n\t"
+      "stmia %[to]!, {r3-r10}\n\t"
+      "subs %[bytes], %[bytes], #64\n\t"
+      "bne 1b"
+      : [to] "+r"(buffer), [bytes] "+r"(bytes)
+      : [word] "r"(word)
+      : "r3", "r4", "r5", "r6", "r7", "r8", "r9", "r10", "cc", "memory");
+}
+
+__attribute__((target("arm"), noinline)) void copyBufferWords(uint16* to, const uint16* from) {
+  uint32 bytes = kBufferBytes;
+  __asm__ volatile(
+      "1:\n\t"
+      "ldmia %[from]!, {r3-r10}\n\t"
+      "stmia %[to]!, {r3-r10}\n\t"
+      "ldmia %[from]!, {r3-r10}\n\t"
+      "stmia %[to]!, {r3-r10}\n\t"
+      "subs %[bytes], %[bytes], #64\n\t"
+      "bne 1b"
+      : [to] "+r"(to), [from] "+r"(from), [bytes] "+r"(bytes)
+      :
+      : "r3", "r4", "r5", "r6", "r7", "r8", "r9", "r10", "cc", "memory");
+}
+#else
 void fillBufferWords(uint16* buffer, uint32 word) {
-  PixelPair* to = reinterpret_cast<PixelPair*>(buffer);
+  PixelPair* to = static_cast<PixelPair*>(static_cast<void*>(buffer));
   for (unsigned i = 0; i < kBufferPairs; ++i) to[i] = word;
 }
 
 void copyBufferWords(uint16* to, const uint16* from) {
-  PixelPair* dst = reinterpret_cast<PixelPair*>(to);
-  const PixelPair* src = reinterpret_cast<const PixelPair*>(from);
+  PixelPair* dst = static_cast<PixelPair*>(static_cast<void*>(to));
+  const PixelPair* src = static_cast<const PixelPair*>(static_cast<const void*>(from));
   for (unsigned i = 0; i < kBufferPairs; ++i) dst[i] = src[i];
 }
+#endif
 
 void refillBackBuffer(Screen& screen) {
   if (screen.bgEnabled != 0 && screen.bgFrameBuffer != nullptr) {

@@ -1,19 +1,28 @@
 // The sprite blitter: draws a plain or palette-compressed sprite record into a
 // 256-pixel-wide RGB15 buffer with transparency, colour mask, inversion,
-// italic shear and clipping.
+// italic shear and clipping. This file decides which rows and columns are
+// visible; the pixel loops (blit_kernels.cpp) only move pixels.
+#include <stddef.h>
+#include <stdint.h>
+
+#include "glyphcore/blit_kernels.h"
+#include "glyphcore/glyph_ink.h"
 #include "glyphcore/glyphcore_internal.h"
+#include "glyphcore/working_palette.h"
 
 namespace pane {
 
 namespace {
 
-constexpr int kRowPixels = 256;
+using blit::Block;
+using blit::kRowLimit;
+using blit::kRowPixels;
 constexpr int kLastColumn = kRowPixels - 1;
-constexpr uint16 kOpaque = 0x8000;
 constexpr uint16 kCompressedMarker = 0xFFFF;
-constexpr int kWorkingPaletteSize = 256;
+constexpr uint32 kFormatEntries = 256;
 
 // Where a sprite lands: the rows to walk and the shear step, decided once per call.
+// All positions are computed in 64 bits here, so no int argument can overflow.
 struct Frame {
   int width;
   int y;
@@ -26,9 +35,11 @@ struct Frame {
 // Rejects sprites that cannot touch the visible area and fixes the frame.
 // Sets italicJump to -1 for every non-italic sprite that is not rejected
 // outright, so that text drawn later without italics never shears.
-bool planFrame(int x, int y, uint16* sprite, uint max_X, uint max_Y, Frame& f) {
-  const long long width = getSpriteWidthInternal(sprite);
-  const long long height = getSpriteHeightInternal(sprite);
+// The record's size words, minus one, sit at `size` (word 0 of a plain record,
+// word 1 of a compressed one).
+bool planFrame(int x, int y, const uint16* size, uint max_X, uint max_Y, Frame& f) {
+  const long long width = size[0] + 1LL;
+  const long long height = size[1] + 1LL;
   const long long x0 = italics ? x + 2LL : x;
   // Limits compare as signed ints.
   const int maxX = static_cast<int>(max_X);
@@ -39,6 +50,8 @@ bool planFrame(int x, int y, uint16* sprite, uint max_X, uint max_Y, Frame& f) {
   long long rows = height;
   if (y + height > maxY) rows = static_cast<long long>(maxY) - y;
   if (!italics) italicJump = -1;
+  // Rows no buffer can reach are never visited.
+  if (y + rows > kRowLimit) rows = kRowLimit - y;
   if (rows <= 0) return false;
 
   f.width = static_cast<int>(width);
@@ -51,22 +64,47 @@ bool planFrame(int x, int y, uint16* sprite, uint max_X, uint max_Y, Frame& f) {
   return true;
 }
 
-// Walks the frame's rows. For each visible row it hands drawRow the sprite row
-// i, the visible column range [jBegin, jEnd) of the sprite and the buffer
-// address of sprite column jBegin, so the pixel loops need no clipping tests.
-// Rows above the buffer are not drawn but still count for the italic step.
-template <typename DrawRow>
-void walkRows(const Frame& f, uint16* buffer, DrawRow drawRow) {
+uint16* pixelAt(uint16* buffer, int row, int column) {
+  return buffer + static_cast<ptrdiff_t>(row) * kRowPixels + column;
+}
+
+int larger(int a, int b) { return a > b ? a : b; }
+int smaller(int a, int b) { return a < b ? a : b; }
+
+// Hands drawBlock(i, j, block) every visible part of the frame: sprite row i,
+// sprite column j and the block of buffer pixels they land on. An unsheared
+// sprite is one block, its visible columns computed once, and cut to the ink
+// box when one is given; a sheared one is a block per row. Rows above the
+// buffer are not drawn but still count for the italic step.
+template <typename DrawBlock>
+void forEachBlock(const Frame& f, uint16* buffer, const blit::InkBox* ink, DrawBlock drawBlock) {
+  // With the step at -1, or never reached before the last row, no row moves.
+  if (f.jump < 0 || f.jump >= f.rows - 1) {
+    int i = f.y < 0 ? -f.y : 0;
+    int j = f.startColumn < 0 ? -f.startColumn : 0;
+    const int lastVisible = f.maxX - f.startColumn + 1;
+    int iEnd = f.rows;
+    int jEnd = lastVisible < f.width ? lastVisible : f.width;
+    if (ink != nullptr) {
+      i = larger(i, ink->top);
+      iEnd = smaller(iEnd, ink->bottom + 1);
+      j = larger(j, ink->left);
+      jEnd = smaller(jEnd, ink->right + 1);
+    }
+    if (i >= iEnd || j >= jEnd) return;
+    drawBlock(i, j, Block{pixelAt(buffer, f.y + i, f.startColumn + j), iEnd - i, jEnd - j});
+    return;
+  }
   int rowStart = f.startColumn;
   int italicsCounter = 0;
-  long rowOffset = static_cast<long>(f.y) * kRowPixels;  // element of column 0 in row y + i
-  for (int i = 0; i < f.rows; ++i, rowOffset += kRowPixels) {
+  for (int i = 0; i < f.rows; ++i) {
     if (rowStart + f.width <= 0) return;  // row starts only move left
     if (f.y + i >= 0) {
       const int jBegin = rowStart < 0 ? -rowStart : 0;
       const int lastVisible = f.maxX - rowStart + 1;
       const int jEnd = lastVisible < f.width ? lastVisible : f.width;
-      if (jBegin < jEnd) drawRow(i, jBegin, jEnd, buffer + rowOffset + rowStart + jBegin);
+      if (jBegin < jEnd)
+        drawBlock(i, jBegin, Block{pixelAt(buffer, f.y + i, rowStart + jBegin), 1, jEnd - jBegin});
     }
     if (italicsCounter == f.jump) {
       --rowStart;
@@ -77,112 +115,124 @@ void walkRows(const Frame& f, uint16* buffer, DrawRow drawRow) {
   }
 }
 
+// Bits per index for a palette of `entries` entries, as bitsFromPal.
+inline uint32 indexBits(uint32 entries) {
+  uint32 bits = 1;
+  while (bits < 8 && (1u << bits) < entries) ++bits;
+  return bits;
+}
+
 // XOR with this before masking turns every 5-bit channel c into 31 - c.
-inline uint16 inversionBits() { return inverse != 0 ? 0xFFFF : 0x0000; }
+inline uint32 inversionBits() { return inverse != 0 ? 0xFFFFu : 0x0000u; }
+
+// The plain path, cut to `inkBox` when one is given.
+void drawPlain(int x, int y, uint16* sprite, uint32 tc, uint32 colormask, uint16* bgFlag,
+               uint max_X, uint max_Y, const blit::InkBox* inkBox) {
+  Frame f;
+  if (!planFrame(x, y, sprite, max_X, max_Y, f)) return;
+
+  const uint32 transparent = (tc | blit::kOpaque) & 0xFFFFu;
+  const uint32 mask = colormask & 0xFFFFu;
+  blit::Ink ink = blit::Ink::Mask;
+  if (inverse != 0)
+    ink = blit::Ink::InvertMask;
+  else if ((mask | blit::kOpaque) == 0xFFFFu)
+    ink = blit::Ink::Copy;
+  const uint16* pixels = sprite + 2;
+  const uint32 width = static_cast<uint32>(f.width);
+  forEachBlock(f, bgFlag, inkBox, [=](int i, int j, const Block& block) {
+    const uint16* src = pixels + static_cast<size_t>(static_cast<uint32>(i)) * width + j;
+    blit::plainBlock(ink, src, width, block, transparent, mask);
+  });
+}
+
+// The common case decided without 64-bit arithmetic: no italics, and the whole
+// sprite inside the limits and the buffer's columns. planFrame would give the
+// same frame (and sets italicJump to -1 in the same way).
+bool wholeInside(int x, int y, uint32 width, uint32 height, uint max_X, uint max_Y) {
+  const int maxX = static_cast<int>(max_X), maxY = static_cast<int>(max_Y);
+  if (italics || x < 0 || y < 0 || maxX < 0 || maxY < 0) return false;
+  const uint32 lastColumn = maxX < kLastColumn ? static_cast<uint32>(maxX) : kLastColumn;
+  const uint32 end = static_cast<uint32>(y) + height;  // no wrap: y <= INT_MAX, height <= 65536
+  return static_cast<uint32>(x) + width - 1 <= lastColumn && end <= static_cast<uint32>(maxY) &&
+         end <= static_cast<uint32>(kRowLimit);
+}
 
 }  // namespace
 
 void dispCustomSpriteNormal(int x, int y, uint16* sprite, uint32 tc, uint32 colormask,
                             uint16* bgFlag, uint max_X, uint max_Y) {
   if (bgFlag == nullptr || sprite == nullptr) return;
-  Frame f;
-  if (!planFrame(x, y, sprite, max_X, max_Y, f)) return;
-
-  const uint16 transparent = static_cast<uint16>(tc | kOpaque);
-  const uint16 mask = static_cast<uint16>(colormask);
-  const uint16 invert = inversionBits();
-  const uint16* pixels = sprite + 2;
-  const int width = f.width;
-
-  walkRows(f, bgFlag, [=](int i, int jBegin, int jEnd, uint16* dst) {
-    const uint16* src = pixels + static_cast<long>(i) * width;
-    for (int j = jBegin; j < jEnd; ++j, ++dst) {
-      const uint16 p = src[j];
-      if ((p | kOpaque) != transparent) *dst = static_cast<uint16>(((p ^ invert) & mask) | kOpaque);
-    }
-  });
+  drawPlain(x, y, sprite, tc, colormask, bgFlag, max_X, max_Y, nullptr);
 }
-
-namespace {
-
-// The working palette: masked, opaque colours for every index the stream can
-// hold. 0x0000 is never a drawn colour (bit 15 is always set), so it marks the
-// transparent index and indices with no palette entry; both are skipped.
-struct WorkingPalette {
-  uint16 colour[kWorkingPaletteSize];
-};
-
-void buildWorkingPalette(const uint16* entries, uint32 count, uint32 tc, uint32 colormask,
-                         WorkingPalette& out) {
-  const uint16 transparent = static_cast<uint16>(tc | kOpaque);
-  const uint16 mask = static_cast<uint16>(colormask);
-  const uint16 invert = inversionBits();
-  int transparentIndex = -1;
-  for (uint32 k = 0; k < kWorkingPaletteSize; ++k) {
-    if (k >= count) {
-      out.colour[k] = 0;
-      continue;
-    }
-    const uint16 e = entries[k];
-    out.colour[k] = static_cast<uint16>(((e ^ invert) & mask) | kOpaque);
-    if ((e | kOpaque) == transparent) transparentIndex = static_cast<int>(k);
-  }
-  if (transparentIndex >= 0) out.colour[transparentIndex] = 0;
-}
-
-}  // namespace
 
 void dispCustomSpriteCompressed(int x, int y, uint16* sprite, uint32 tc, uint32 colormask,
                                 uint16* bgFlag, uint max_X, uint max_Y) {
   if (bgFlag == nullptr || sprite == nullptr) return;
-  Frame f;
-  if (!planFrame(x, y, sprite, max_X, max_Y, f)) return;
-
   const uint32 entries = sprite[3];
-  WorkingPalette palette;
+  const uint32 width32 = sprite[1] + 1u;
+  const uint32 height32 = sprite[2] + 1u;
+  const bool tile = entries <= 16 && width32 <= blit::kTilePixels &&
+                    height32 <= blit::kTilePixels && width32 * height32 <= blit::kTilePixels;
+  if (tile && wholeInside(x, y, width32, height32, max_X, max_Y)) {
+    italicJump = -1;
+    const Block block{pixelAt(bgFlag, y, x), static_cast<int>(height32), static_cast<int>(width32)};
+    blit::colourBlock(blit::expandedTile(sprite, tc, colormask, inversionBits()), width32, block);
+    return;
+  }
+  Frame f;
+  if (!planFrame(x, y, sprite + 1, max_X, max_Y, f)) return;
+  if (tile) {
+    // Tiles are drawn from their expanded pixels.
+    const uint16* pixels = blit::expandedTile(sprite, tc, colormask, inversionBits());
+    forEachBlock(f, bgFlag, nullptr, [=](int i, int j, const Block& block) {
+      blit::colourBlock(pixels + static_cast<uint32>(i) * width32 + static_cast<uint32>(j),
+                        width32, block);
+    });
+    return;
+  }
+  const uint32 bits = indexBits(entries);
   // Palettes longer than the format allows use only their first 256 entries.
-  buildWorkingPalette(sprite + 4, entries < kWorkingPaletteSize ? entries : kWorkingPaletteSize,
-                      tc, colormask, palette);
-  const uint16* colours = palette.colour;
+  const uint32* palette =
+      blit::workingPalette(sprite + 4, entries < kFormatEntries ? entries : kFormatEntries, bits,
+                           tc, colormask, inversionBits());
 
   // The stream is read byte by byte: the low byte of each word comes first on
   // the little-endian DS, and words after an odd palette need no alignment.
   const uint8* stream = reinterpret_cast<const uint8*>(sprite + 4 + entries);
-  const uint32 bits = bitsFromPal(entries);
-  const uint32 indexMask = bitMaskCalc(entries);
   const unsigned long width = static_cast<unsigned long>(f.width);
-
-  if (bits == 8) {
-    walkRows(f, bgFlag, [=](int i, int jBegin, int jEnd, uint16* dst) {
-      const uint8* src = stream + i * width;
-      for (int j = jBegin; j < jEnd; ++j, ++dst) {
-        const uint16 c = colours[src[j]];
-        if (c != 0) *dst = c;
-      }
-    });
-    return;
-  }
-
-  walkRows(f, bgFlag, [=](int i, int jBegin, int jEnd, uint16* dst) {
-    unsigned long bitPos = (i * width + static_cast<unsigned long>(jBegin)) * bits;
-    for (int j = jBegin; j < jEnd; ++j, ++dst, bitPos += bits) {
-      const uint8* at = stream + (bitPos >> 3);
-      const uint32 end = static_cast<uint32>(bitPos & 7) + bits;  // bit just past the index
-      // An index crossing a byte boundary takes the next byte as its low half.
-      const uint32 window = end > 8 ? (static_cast<uint32>(at[0]) << 8 | at[1]) : at[0];
-      const uint32 spare = (end > 8 ? 16 : 8) - end;
-      const uint16 c = colours[(window >> spare) & indexMask];
-      if (c != 0) *dst = c;
-    }
+  const unsigned long long recordBits =
+      static_cast<unsigned long long>(width) * (sprite[2] + 1ULL) * bits;
+  forEachBlock(f, bgFlag, nullptr, [=](int i, int j, const Block& block) {
+    const unsigned long long firstPixel =
+        static_cast<unsigned long long>(i) * width + static_cast<unsigned long long>(j);
+    blit::packedBlock(stream, bits, recordBits, firstPixel, width, block, palette);
   });
 }
+
+namespace blit {
+
+void dispGlyph(u32 c, int x, int y, uint16* sprite, uint32 tc, uint32 colormask, uint16* buffer,
+               uint max_X, uint max_Y) {
+  if (sprite == nullptr || buffer == nullptr) return;
+  if (sprite[0] == kCompressedMarker) {
+    dispCustomSpriteCompressed(x, y, sprite, tc, colormask, buffer, max_X, max_Y);
+    return;
+  }
+  // Rows keep their italic step only when the whole record is walked.
+  InkBox box;
+  const bool boxed = !italics && glyphInk(c, sprite, tc, box);
+  drawPlain(x, y, sprite, tc, colormask, buffer, max_X, max_Y, boxed ? &box : nullptr);
+}
+
+}  // namespace blit
 
 }  // namespace pane
 
 extern "C" void dispCustomSprite(int x, int y, uint16* sprite, uint32 tc, uint32 colormask,
                                  uint16* bgFlag, uint max_X, uint max_Y) {
   if (sprite == nullptr || bgFlag == nullptr) return;
-  if (sprite[0] == 0xFFFF)
+  if (sprite[0] == pane::kCompressedMarker)
     pane::dispCustomSpriteCompressed(x, y, sprite, tc, colormask, bgFlag, max_X, max_Y);
   else
     pane::dispCustomSpriteNormal(x, y, sprite, tc, colormask, bgFlag, max_X, max_Y);

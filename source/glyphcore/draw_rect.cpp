@@ -1,4 +1,7 @@
 // Solid rectangle fill and the two small integer helpers exported beside it.
+#include <stddef.h>
+
+#include "glyphcore/blit_kernels.h"
 #include "glyphcore/glyphcore_internal.h"
 
 namespace {
@@ -22,12 +25,12 @@ void drawRect(int x, int y, int bx, int by, uint16 c, uint16* buf, int max_y) {
   if (bx > kLastColumn) bx = kLastColumn;
   if (x > bx) return;
 
-  const uint16 colour = static_cast<uint16>(c | 0x8000);
-  const int count = bx - x + 1;
-  uint16* row = buf + static_cast<long>(y) * kRowPixels + x;
-  for (int cy = y; cy <= by; ++cy, row += kRowPixels) {
-    for (int i = 0; i < count; ++i) row[i] = colour;
-  }
+  // 0 <= x <= bx <= 255 and 0 <= y <= by; rows no buffer can reach are never visited.
+  const long long lastRow = by < pane::blit::kRowLimit ? by : pane::blit::kRowLimit - 1;
+  if (y > lastRow) return;
+  const pane::blit::Block block{buf + static_cast<ptrdiff_t>(y) * kRowPixels + x,
+                                static_cast<int>(lastRow - y + 1), bx - x + 1};
+  pane::blit::fillBlock(block, static_cast<uint16>(c | 0x8000));
 }
 
 int MAXFB(int a, int b) { return a > b ? a : b; }

@@ -41,12 +41,16 @@ inline bool isControl(uint8 c) {
 // Codes outside 0..255 have no glyph, so they can never reach the settings slots.
 inline uint16* glyphSlot(uint16** font, u32 c) { return c < 256 ? font[c] : nullptr; }
 
-inline int spriteWidth(uint16* sprite) {
-  return sprite != nullptr ? static_cast<int>(getSpriteWidthInternal(sprite)) : 0;
+// Record sizes read in place (as getSpriteWidthInternal and
+// getSpriteHeightInternal do): the text passes ask for them several times per character.
+inline int spriteWidth(const uint16* sprite) {
+  if (sprite == nullptr) return 0;
+  return (sprite[0] != 0xFFFF ? sprite[0] : sprite[1]) + 1;
 }
 
-inline int spriteHeight(uint16* sprite) {
-  return sprite != nullptr ? static_cast<int>(getSpriteHeightInternal(sprite)) : 0;
+inline int spriteHeight(const uint16* sprite) {
+  if (sprite == nullptr) return 0;
+  return (sprite[0] != 0xFFFF ? sprite[1] : sprite[2]) + 1;
 }
 
 // The glyph a printable code is drawn with: its own, or the replacement glyph.

@@ -2,6 +2,7 @@
 // drawing pass walks the characters once, moving the pen, breaking words that
 // do not fit, drawing glyphs and decorations and driving the cursor and the
 // callback; wrap marks left by the layout pass end lines like line feeds.
+#include "glyphcore/glyph_ink.h"
 #include "glyphcore/text_layout.h"
 #include "glyphcore/text_render.h"
 
@@ -14,6 +15,10 @@ constexpr uint kLastColumn = 255;
 
 int larger(int a, int b) { return a > b ? a : b; }
 int smaller(int a, int b) { return a < b ? a : b; }
+
+// A glyph height (0 to 65536) divided by 3, rounded down, by a multiplication:
+// the ARM9 has no divide instruction, and this runs for every character.
+int thirdOf(int height) { return static_cast<int>((static_cast<uint32>(height) * 0xAAABu) >> 17); }
 
 // The pen after one character, and whether the text stops there because the
 // next line would start at or below the bottom limit.
@@ -109,7 +114,7 @@ DrawOutcome runDrawingPass(const TextFrame& f, Pen& pen, CursorSearch& search) {
     if (drawingCallbackStops(f, i, c, pen)) return {i, true};
     const int charHeight = glyphHeight(f.font, c);
     pen.h = larger(pen.h, charHeight);
-    italicJump = charHeight / 3;
+    italicJump = thirdOf(charHeight);
 
     const Move m = drawCharacter(f, i, c, pen, search);
     if (m.stop) {
@@ -180,8 +185,8 @@ void drawGlyph(uint16** font, int x, int y, u32 chr, uint16* buffer, uint maxX, 
   if (glyph == nullptr || chr == kSpace) return;
   // Glyphs below 32 are pictures in their own colours; the rest take the font colour.
   const uint32 mask = chr < kSpace ? 0xFFFFu : fontColor;
-  dispCustomSprite(x, y + verticalBias(font, chr), glyph, transparentValue(font), mask, buffer,
-                   maxX, maxY);
+  blit::dispGlyph(chr, x, y + verticalBias(font, chr), glyph, transparentValue(font), mask, buffer,
+                  maxX, maxY);
 }
 
 }  // namespace pane::text

@@ -1,5 +1,6 @@
 // Text settings of glyphcore: the module variables with their start values and
 // the small setters and getters through which applications change and read them.
+#include "glyphcore/glyph_ink.h"
 #include "glyphcore/glyphcore_internal.h"
 
 // Exported one-shot requests that the framebuffer module reads and clears at
@@ -56,8 +57,11 @@ using namespace pane;
 
 extern "C" {
 
+// Glyph ink boxes are found again for the new (or the same, refreshed) font.
 void setFont(uint16** FP) {
-  if (FP != nullptr) currentFont = FP;
+  if (FP == nullptr) return;
+  currentFont = FP;
+  blit::forgetGlyphInk();
 }
 
 void setColor(uint16 color) { fontColor = static_cast<uint16>(color | kOpaque); }

@@ -1,0 +1,55 @@
+// Ink boxes of glyphs: the rows and columns of a glyph record that hold any
+// pixel other than the font's transparent value, found the first time the
+// glyph is drawn, so that the blitter skips the empty rest of the record.
+#ifndef PANE_GLYPHCORE_GLYPH_INK_H
+#define PANE_GLYPHCORE_GLYPH_INK_H
+
+#include <libpane.h>
+
+namespace pane::blit {
+
+// Sprite rows top..bottom and columns left..right, inclusive; empty when
+// top > bottom.
+struct InkBox {
+  int top, bottom, left, right;
+};
+
+// One kept box: the record and transparent colour it was found for, and the
+// box in bytes (top > bottom: no ink at all).
+struct InkEntry {
+  const uint16* record;  // null: nothing kept
+  uint16 transparent;
+  uint8 top, bottom, left, right;
+};
+
+extern InkEntry inkTable[256];
+
+// Finds the box of `glyph` and keeps it in `entry`.
+void measureInk(InkEntry& entry, const uint16* glyph, uint16 transparent);
+
+// The ink box of the plain record `glyph` (drawn for character code c) with
+// transparent colour tc. Boxes are kept per character code in a fixed table
+// and reused while the same record is drawn with the same transparent colour;
+// glyph records are constant data, so a record changed in place is seen
+// again only after the next setFont. False when the record is too large for
+// the table (more than 256 rows or columns): draw it whole.
+inline bool glyphInk(u32 c, const uint16* glyph, uint32 tc, InkBox& box) {
+  if (c > 255 || glyph[0] > 255 || glyph[1] > 255) return false;
+  const uint16 transparent = static_cast<uint16>(tc | 0x8000);
+  InkEntry& e = inkTable[c];
+  if (e.record != glyph || e.transparent != transparent) measureInk(e, glyph, transparent);
+  box = InkBox{e.top, e.bottom, e.left, e.right};
+  return true;
+}
+
+// Forgets every kept box (setFont calls this).
+void forgetGlyphInk();
+
+// Draws glyph record `sprite` of character code c exactly as dispCustomSprite
+// would, visiting only its ink box when it is plain and drawn without italics.
+void dispGlyph(u32 c, int x, int y, uint16* sprite, uint32 tc, uint32 colormask, uint16* buffer,
+               uint max_X, uint max_Y);
+
+}  // namespace pane::blit
+
+#endif

@@ -1,0 +1,158 @@
+// A small fixed cache of working palettes (see working_palette.h): four slots
+// for palettes of up to 16 entries, replaced in turn, and one slot for larger
+// palettes.
+#include "glyphcore/working_palette.h"
+
+#include <stdint.h>
+
+namespace pane::blit {
+
+namespace {
+
+constexpr uint32 kOpaque = 0x8000;
+
+// What a working palette depends on besides its stored entries, in two words:
+// the transparent colour and the mask, then the count, the width and inversion.
+struct Key {
+  uint32 colours;
+  uint32 shape;
+  bool operator==(const Key& other) const { return colours == other.colours && shape == other.shape; }
+};
+
+template <uint32 kEntries>
+struct Slot {
+  Key key;  // shape 0 marks an empty slot: every real key has bits >= 1
+  uint16 stored[kEntries];
+  uint32 colour[kEntries];
+
+  bool matches(const Key& k, const uint16* entries, uint32 count) const {
+    if (!(key == k)) return false;
+    for (uint32 i = 0; i < count; ++i)
+      if (stored[i] != entries[i]) return false;
+    return true;
+  }
+
+  const uint32* build(const Key& k, const uint16* entries, uint32 count, uint32 bits,
+                      uint32 transparent, uint32 mask, uint32 invert) {
+    key = k;
+    int transparentIndex = -1;
+    for (uint32 i = 0; i < count; ++i) {
+      const uint16 e = entries[i];
+      stored[i] = e;
+      colour[i] = ((e ^ invert) & mask) | kOpaque;
+      if ((e | kOpaque) == transparent) transparentIndex = static_cast<int>(i);
+    }
+    for (uint32 i = count; i < (1u << bits); ++i) colour[i] = 0;
+    if (transparentIndex >= 0) colour[transparentIndex] = 0;
+    return colour;
+  }
+};
+
+constexpr uint32 kSmallEntries = 16;
+constexpr uint32 kSmallSlots = 4;
+constexpr uint32 kHints = 8;
+Slot<kSmallEntries> smallSlots[kSmallSlots];
+// The slot a palette at a given address was found in last, asked first:
+// a palette's address names its slot cheaply, its contents decide.
+uint8 hints[kHints];
+uint32 nextVictim = 0;  // slots are replaced in turn
+Slot<256> largeSlot;
+
+// Two record words at once; records are uint16 arrays, hence may_alias.
+typedef uint32 __attribute__((__may_alias__)) Pair;
+
+// An expanded tile: the record's header, palette and stream words as they
+// were, and its pixels in working colours.
+struct Tile {
+  uint32 colours;    // transparent << 16 | mask; 0 (never a real value): empty slot
+  uint16 header[4];  // words 1 to 3 of the record, then inversion
+  uint32 words;      // palette and stream words kept
+  alignas(4) uint16 stored[kSmallEntries + kTilePixels * 4 / 16];
+  uint16 pixels[kTilePixels];
+
+  bool matches(uint32 c, const uint16* sprite, uint16 invert) const {
+    if (colours != c || header[0] != sprite[1] || header[1] != sprite[2] ||
+        header[2] != sprite[3] || header[3] != invert)
+      return false;
+    const uint16* from = sprite + 4;
+    uint32 i = 0;
+    if ((reinterpret_cast<uintptr_t>(from) & 3) == 0) {  // two words at a time where aligned
+      const Pair* a = static_cast<const Pair*>(static_cast<const void*>(stored));
+      const Pair* b = static_cast<const Pair*>(static_cast<const void*>(from));
+      for (; i + 2 <= words; i += 2)
+        if (*a++ != *b++) return false;
+    }
+    for (; i < words; ++i)
+      if (stored[i] != from[i]) return false;
+    return true;
+  }
+};
+
+constexpr uint32 kTiles = 4;
+Tile tiles[kTiles];
+uint8 tileHints[kHints];
+uint32 nextTile = 0;
+
+}  // namespace
+
+const uint16* expandedTile(const uint16* sprite, uint32 tc, uint32 mask, uint32 invert) {
+  const uint32 colours = ((tc | kOpaque) & 0xFFFFu) << 16 | (mask & 0xFFFFu);
+  const uint16 inverted = static_cast<uint16>(invert & 1u);
+  uint8& hint = tileHints[(reinterpret_cast<uintptr_t>(sprite) >> 1) % kHints];
+  if (tiles[hint].matches(colours, sprite, inverted)) return tiles[hint].pixels;
+  for (uint32 k = 0; k < kTiles; ++k) {
+    if (tiles[k].matches(colours, sprite, inverted)) {
+      hint = static_cast<uint8>(k);
+      return tiles[k].pixels;
+    }
+  }
+  hint = static_cast<uint8>(nextTile);
+  nextTile = (nextTile + 1) % kTiles;
+  Tile& tile = tiles[hint];
+  const uint32 width = sprite[1] + 1u, height = sprite[2] + 1u, count = sprite[3];
+  uint32 bits = 1;
+  while ((1u << bits) < count) ++bits;
+  const uint16* entries = sprite + 4;
+  const uint32* working = workingPalette(entries, count, bits, tc, mask, invert);
+  tile.colours = colours;
+  tile.header[0] = sprite[1];
+  tile.header[1] = sprite[2];
+  tile.header[2] = sprite[3];
+  tile.header[3] = inverted;
+  tile.words = count + (width * height * bits + 15) / 16;
+  for (uint32 i = 0; i < tile.words; ++i) tile.stored[i] = entries[i];
+  const uint8* stream = reinterpret_cast<const uint8*>(entries + count);
+  for (uint32 p = 0; p < width * height; ++p) {
+    uint32 index = 0;
+    for (uint32 b = 0; b < bits; ++b) {  // most significant bit first
+      const uint32 at = p * bits + b;
+      index = index << 1 | ((stream[at / 8] >> (7 - at % 8)) & 1u);
+    }
+    tile.pixels[p] = static_cast<uint16>(working[index]);
+  }
+  return tile.pixels;
+}
+
+const uint32* workingPalette(const uint16* entries, uint32 count, uint32 bits, uint32 tc,
+                             uint32 mask, uint32 invert) {
+  const uint32 transparent = (tc | kOpaque) & 0xFFFFu;
+  mask &= 0xFFFFu;
+  const Key key{transparent << 16 | mask, count << 8 | bits << 1 | (invert & 1u)};
+  if ((1u << bits) > kSmallEntries) {
+    if (largeSlot.matches(key, entries, count)) return largeSlot.colour;
+    return largeSlot.build(key, entries, count, bits, transparent, mask, invert);
+  }
+  uint8& hint = hints[(reinterpret_cast<uintptr_t>(entries) >> 1) % kHints];
+  if (smallSlots[hint].matches(key, entries, count)) return smallSlots[hint].colour;
+  for (uint32 k = 0; k < kSmallSlots; ++k) {
+    if (smallSlots[k].matches(key, entries, count)) {
+      hint = static_cast<uint8>(k);
+      return smallSlots[k].colour;
+    }
+  }
+  hint = static_cast<uint8>(nextVictim);
+  nextVictim = (nextVictim + 1) % kSmallSlots;
+  return smallSlots[hint].build(key, entries, count, bits, transparent, mask, invert);
+}
+
+}  // namespace pane::blit
