@@ -6,7 +6,8 @@
 #include <string.h>
 
 u32 hostIoMemory[HOST_IO_SIZE / 4];
-u16 hostVramMemory[4 * HOST_VRAM_BANK_HALFWORDS];
+// Word-aligned as on the DS: whole pages are filled and copied in 32-bit words.
+alignas(4) u16 hostVramMemory[4 * HOST_VRAM_BANK_HALFWORDS];
 u16 hostPaletteMemory[0x400];
 
 namespace {
