@@ -27,7 +27,9 @@ Arm9Head arm9Head(const std::vector<uint8_t>& rom) {
   const uint32_t entry = little32(&rom[0x24]);
   const uint32_t load = little32(&rom[0x28]);
   const uint32_t size = little32(&rom[0x2C]);
-  if (load != kMainRamStart || size == 0 || offset > rom.size() || size > rom.size() - offset) {
+  // The binary must fit in main RAM, so its head is always inside the RAM being searched.
+  if (load != kMainRamStart || size == 0 || size > kMainRamBytes || offset > rom.size() ||
+      size > rom.size() - offset) {
     return {};
   }
   Arm9Head head;

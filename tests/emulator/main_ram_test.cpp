@@ -53,6 +53,7 @@ TEST(Arm9Head, IsEmptyForHeadersItCannotUse) {
   auto truncated = romWithArm9(100);
   put32(truncated, 0x2C, 0x1000);
   EXPECT_TRUE(arm9Head(truncated).bytes.empty());
+  EXPECT_TRUE(arm9Head(romWithArm9(kMainRamBytes + 4, kMainRamStart, kMainRamBytes)).bytes.empty());
 }
 
 TEST(MainRam, ReadsWordsAndStringsThroughMirrors) {
