@@ -1,7 +1,7 @@
 // The window, headless: controls and start states, option rules, loading,
 // conversions with the progress label, dialogs and clipboard behind hooks.
 #include "app_fixture.h"
-#include "gui/form1.h"
+#include "gui/picture_window.h"
 #include "gui/window_hooks.h"
 #include "test_pictures.h"
 
@@ -46,7 +46,7 @@ struct Desktop {
     }
 };
 
-class PixportForm1 : public ::testing::Test {
+class PixportPictureWindow : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { test::ensureApplication(); }
 
@@ -70,12 +70,12 @@ protected:
 
     QTemporaryDir dir;
     Desktop desktop;
-    Form1 form{desktop.hooks()};
+    PictureWindow form{desktop.hooks()};
 };
 
 } // namespace
 
-TEST_F(PixportForm1, ControlsStartWithCaptionsAndStates)
+TEST_F(PixportPictureWindow, ControlsStartWithCaptionsAndStates)
 {
     const struct { const char* name; const char* kind; const char* caption; int checked; } controls[] = {
         {"Picture1", "QLabel", "", -1},         {"Picture2", "QLabel", "", -1},
@@ -104,7 +104,7 @@ TEST_F(PixportForm1, ControlsStartWithCaptionsAndStates)
     EXPECT_EQ(control("Option8")->parent(), control("Frame2"));
 }
 
-TEST_F(PixportForm1, CustomSelectsRowsAndArrayUntilAFixedSizeIsClicked)
+TEST_F(PixportPictureWindow, CustomSelectsRowsAndArrayUntilAFixedSizeIsClicked)
 {
     click("Option8");
     EXPECT_TRUE(control<QRadioButton>("Option5")->isChecked());
@@ -120,7 +120,7 @@ TEST_F(PixportForm1, CustomSelectsRowsAndArrayUntilAFixedSizeIsClicked)
     EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
 }
 
-TEST_F(PixportForm1, LoadShowsThePictureAndItsSize)
+TEST_F(PixportPictureWindow, LoadShowsThePictureAndItsSize)
 {
     type("Text1", "7");
     load(test::codedPicture(30, 20));
@@ -135,7 +135,7 @@ TEST_F(PixportForm1, LoadShowsThePictureAndItsSize)
     EXPECT_TRUE(desktop.messages.isEmpty());
 }
 
-TEST_F(PixportForm1, FailedLoadKeepsThePreviousPicture)
+TEST_F(PixportPictureWindow, FailedLoadKeepsThePreviousPicture)
 {
     load(test::codedPicture(30, 20));
     const QImage shown = form.picture().image();
@@ -155,7 +155,7 @@ TEST_F(PixportForm1, FailedLoadKeepsThePreviousPicture)
     EXPECT_EQ(form.picture().image(), shown);
 }
 
-TEST_F(PixportForm1, ConvertsALoadedBmpToTheClipboard)
+TEST_F(PixportPictureWindow, ConvertsALoadedBmpToTheClipboard)
 {
     load(test::codedPicture(12, 10));
     click("Command2");
@@ -165,7 +165,7 @@ TEST_F(PixportForm1, ConvertsALoadedBmpToTheClipboard)
     EXPECT_TRUE(desktop.saveRequests.isEmpty());
 }
 
-TEST_F(PixportForm1, ProgressLabelUpdatesWhileTheEventPumpRuns)
+TEST_F(PixportPictureWindow, ProgressLabelUpdatesWhileTheEventPumpRuns)
 {
     load(test::codedPicture(12, 10));
     click("Option9");
@@ -187,7 +187,7 @@ TEST_F(PixportForm1, ProgressLabelUpdatesWhileTheEventPumpRuns)
     EXPECT_TRUE(desktop.clipboard.front().startsWith("{ 4, 2, //width, height\r\n\t0, 1, 2, 3, 4, \r\n"));
 }
 
-TEST_F(PixportForm1, BinConversionWritesTheFileAndEmptiesTheClipboard)
+TEST_F(PixportPictureWindow, BinConversionWritesTheFileAndEmptiesTheClipboard)
 {
     load(test::codedPicture(12, 10));
     click("Option9");
@@ -204,7 +204,7 @@ TEST_F(PixportForm1, BinConversionWritesTheFileAndEmptiesTheClipboard)
     EXPECT_EQ(label1(), "DONE!");
 }
 
-TEST_F(PixportForm1, CancelledSaveDialogStopsBeforeTheWalk)
+TEST_F(PixportPictureWindow, CancelledSaveDialogStopsBeforeTheWalk)
 {
     click("Option8");
     desktop.saveAnswer.clear();
@@ -214,7 +214,7 @@ TEST_F(PixportForm1, CancelledSaveDialogStopsBeforeTheWalk)
     EXPECT_EQ(label1(), "");
 }
 
-TEST_F(PixportForm1, RefusedCustomSizesLeaveClipboardAndFilesAlone)
+TEST_F(PixportPictureWindow, RefusedCustomSizesLeaveClipboardAndFilesAlone)
 {
     click("Option9");
     type("Text2", "4");
@@ -230,9 +230,16 @@ TEST_F(PixportForm1, RefusedCustomSizesLeaveClipboardAndFilesAlone)
             EXPECT_EQ(label1(), "");
         }
     }
+    click("Option7");
+    type("Text1", "32768");
+    type("Text2", "512"); // text of at most 32768 x 512 x 7 bytes: more than the clipboard takes
+    click("Command2");
+    EXPECT_TRUE(desktop.clipboard.isEmpty());
+    ASSERT_FALSE(desktop.messages.isEmpty());
+    EXPECT_TRUE(desktop.messages.last().contains("too much for the clipboard")) << qPrintable(desktop.messages.last());
 }
 
-TEST_F(PixportForm1, FailedOrAbandonedBinLeavesClipboardAndFileAlone)
+TEST_F(PixportPictureWindow, FailedOrAbandonedBinLeavesClipboardAndFileAlone)
 {
     load(test::codedPicture(12, 10));
     click("Option8");
@@ -254,7 +261,7 @@ TEST_F(PixportForm1, FailedOrAbandonedBinLeavesClipboardAndFileAlone)
     EXPECT_NE(label1(), "DONE!");
 }
 
-TEST_F(PixportForm1, UnreadableSizeFieldsGiveOnePixel)
+TEST_F(PixportPictureWindow, UnreadableSizeFieldsGiveOnePixel)
 {
     click("Option9");
     click("Check2"); // no header

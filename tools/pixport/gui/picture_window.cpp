@@ -1,8 +1,9 @@
-// Form1: the controls, their start states and option rules, loading, and the
+// The picture window (Form1): the controls, their start states and option rules, loading, and the
 // conversion run with a progress label and the clipboard hand-over.
-#include "gui/form1.h"
+#include "gui/picture_window.h"
 
 #include "core/conversion.h"
+#include "common/files.h"
 #include "core/output_writer.h"
 
 #include <QButtonGroup>
@@ -29,6 +30,8 @@ const QString kLoadFilters = QStringLiteral(
     "All Formats (*.bmp, *.jpg)|*.bmp;*.jpg|All Files|*.*");
 const QString kSaveTitle = QStringLiteral("Save Bin . . .");
 const QString kSaveFilters = QStringLiteral("Bin Files (*.bin)|*.bin");
+// The most array text the clipboard is given: as much as palsqueeze reads.
+constexpr std::size_t kClipboardLimit = panetools::kInputLimit;
 
 template <typename T>
 T* named(T* widget, const char* name)
@@ -47,7 +50,7 @@ QButtonGroup* exclusiveGroup(QObject* owner, std::initializer_list<QRadioButton*
 
 } // namespace
 
-Form1::Form1(WindowHooks hooks, QWidget* parent)
+PictureWindow::PictureWindow(WindowHooks hooks, QWidget* parent)
     : QWidget(parent), m_hooks(std::move(hooks))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -57,7 +60,7 @@ Form1::Form1(WindowHooks hooks, QWidget* parent)
     connectControls();
 }
 
-void Form1::buildControls()
+void PictureWindow::buildControls()
 {
     // Picture1 shows the picture from its top-left corner on white, the colour
     // that positions beyond the picture convert to.
@@ -104,7 +107,7 @@ void Form1::buildControls()
     m_label1->setMinimumWidth(60);
 }
 
-void Form1::layOutControls()
+void PictureWindow::layOutControls()
 {
     auto* custom = new QHBoxLayout;
     custom->addWidget(m_option9);
@@ -142,7 +145,7 @@ void Form1::layOutControls()
     resize(560, 340);
 }
 
-void Form1::connectControls()
+void PictureWindow::connectControls()
 {
     connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(m_command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -152,24 +155,24 @@ void Form1::connectControls()
     connect(m_option9, &QRadioButton::clicked, this, [this] { Option9_Click(); });
 }
 
-void Form1::Option1_Click()
+void PictureWindow::Option1_Click()
 {
     m_option5->setEnabled(true);
 }
 
-void Form1::Option2_Click()
+void PictureWindow::Option2_Click()
 {
     m_option5->setEnabled(true);
 }
 
-void Form1::Option3_Click()
+void PictureWindow::Option3_Click()
 {
     m_option5->setEnabled(true);
 }
 
 // The custom size may not be a multiple of 8, so it converts straight across,
 // by default as a whole sprite record (size header included) in array text.
-void Form1::Option9_Click()
+void PictureWindow::Option9_Click()
 {
     m_option4->setChecked(true);
     m_option7->setChecked(true);
@@ -177,7 +180,7 @@ void Form1::Option9_Click()
     m_option5->setEnabled(false);
 }
 
-void Form1::Command1_Click()
+void PictureWindow::Command1_Click()
 {
     const QString path = m_hooks.openFile(this, kLoadTitle, kLoadFilters);
     if (path.isEmpty())
@@ -194,7 +197,7 @@ void Form1::Command1_Click()
     m_hooks.message(this, error);
 }
 
-void Form1::showPicture(const Picture& picture)
+void PictureWindow::showPicture(const Picture& picture)
 {
     m_picture = picture;
     const QPixmap pixmap = QPixmap::fromImage(picture.image());
@@ -205,7 +208,7 @@ void Form1::showPicture(const Picture& picture)
     setProgress(QString());
 }
 
-void Form1::refreshSizeFields()
+void PictureWindow::refreshSizeFields()
 {
     if (m_picture.isNull())
         return;
@@ -213,7 +216,7 @@ void Form1::refreshSizeFields()
     m_text2->setText(QString::number(m_picture.height()));
 }
 
-Choices Form1::readChoices() const
+Choices PictureWindow::readChoices() const
 {
     Choices choices;
     if (m_option1->isChecked())
@@ -234,13 +237,24 @@ Choices Form1::readChoices() const
 
 // Settings are read once, before the save dialog; a refused size stops here
 // with nothing written and the clipboard as it was.
-void Form1::Command2_Click()
+void PictureWindow::Command2_Click()
 {
     Settings settings;
     QString error;
     if (!resolveSettings(readChoices(), &settings, &error)) {
         setProgress(QString());
         m_hooks.message(this, error);
+        return;
+    }
+    const qint64 width = qint64(settings.w1) + 1;
+    const qint64 height = qint64(settings.h1) + 1;
+    if (!settings.binFile && arrayTextBound(width, height) > qint64(kClipboardLimit)) {
+        setProgress(QString());
+        m_hooks.message(this, QStringLiteral("The array text of %1 x %2 pixels would take more than %3, "
+                                             "too much for the clipboard: choose BIN File or a smaller size.")
+                                  .arg(width)
+                                  .arg(height)
+                                  .arg(QString::fromStdString(panetools::sizeText(kClipboardLimit))));
         return;
     }
     OutputWriter out = OutputWriter::arrayText();
@@ -274,7 +288,7 @@ void Form1::Command2_Click()
     m_hooks.setClipboard(QString::fromLatin1(out.text()));
 }
 
-void Form1::setProgress(const QString& text)
+void PictureWindow::setProgress(const QString& text)
 {
     if (m_label1->text() != text)
         m_label1->setText(text);
@@ -282,13 +296,13 @@ void Form1::setProgress(const QString& text)
 
 // Load and Convert wait while a conversion runs; the options may change freely,
 // since the running conversion has read them already.
-void Form1::setBusy(bool busy)
+void PictureWindow::setBusy(bool busy)
 {
     m_command1->setEnabled(!busy);
     m_command2->setEnabled(!busy);
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void PictureWindow::closeEvent(QCloseEvent* event)
 {
     m_closing = true; // a running conversion stops at its next row or band
     event->accept();
