@@ -124,15 +124,45 @@ TEST_F(PixportPictureWindow, LoadShowsThePictureAndItsSize)
 {
     type("Text1", "7");
     load(test::codedPicture(30, 20));
-    EXPECT_EQ(desktop.openRequests, QStringList{
-        "Load Graphic . . .|Bitmap Files (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg|"
-        "All Formats (*.bmp, *.jpg)|*.bmp;*.jpg|All Files|*.*"});
+    ASSERT_EQ(desktop.openRequests.size(), 1);
+    const QString request = desktop.openRequests.front();
+    EXPECT_TRUE(request.startsWith("Load Graphic . . .|All Pictures|*.")) << qPrintable(request);
+    for (const char* type : {"*.png", "*.gif", "*.jpeg", "*.bmp"})
+        EXPECT_TRUE(request.section('|', 2, 2).split(';').contains(type)) << type;
+    EXPECT_TRUE(request.endsWith("|Bitmap Files (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg|"
+                                 "All Formats (*.bmp, *.jpg)|*.bmp;*.jpg|All Files|*.*"));
     EXPECT_EQ(control<QLineEdit>("Text1")->text(), "30");
     EXPECT_EQ(control<QLineEdit>("Text2")->text(), "20");
     EXPECT_EQ(control<QLabel>("Picture2")->size(), QSize(30, 20));
     EXPECT_FALSE(control<QLabel>("Picture1")->pixmap().isNull());
     EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked()) << "loading selects no option";
     EXPECT_TRUE(desktop.messages.isEmpty());
+}
+
+TEST_F(PixportPictureWindow, PreviewOutlinesTheAreaToConvert)
+{
+    load(test::codedPicture(30, 20));
+    const QRgb outline = qRgb(255, 0, 255);
+    const auto shown = [this](int x, int y) {
+        return control<QLabel>("Picture1")->pixmap().toImage().pixel(x, y);
+    };
+    const struct { const char* option; int width; int height; } cases[] = {
+        {"Option2", 16, 16}, {"Option3", 8, 8}, {"Option1", 32, 32}};
+    for (const auto& c : cases) {
+        click(c.option);
+        EXPECT_EQ(shown(c.width, 0), outline) << c.option;
+        EXPECT_EQ(shown(0, c.height), outline) << c.option;
+        const int x = qMin(c.width, 30) - 1; // the area's last pixel inside the picture
+        const int y = qMin(c.height, 20) - 1;
+        EXPECT_EQ(shown(x, y), form.picture().image().pixel(x, y)) << c.option;
+    }
+    click("Option9");
+    type("Text1", "5");
+    type("Text2", "3");
+    EXPECT_EQ(shown(5, 2), outline);
+    EXPECT_EQ(shown(4, 3), outline);
+    EXPECT_EQ(shown(4, 2), form.picture().image().pixel(4, 2));
+    EXPECT_EQ(control<QLabel>("Picture2")->pixmap().toImage().pixel(5, 2), form.picture().image().pixel(5, 2));
 }
 
 TEST_F(PixportPictureWindow, FailedLoadKeepsThePreviousPicture)
@@ -142,13 +172,17 @@ TEST_F(PixportPictureWindow, FailedLoadKeepsThePreviousPicture)
     type("Text1", "5");
     const QString broken = dir.filePath("broken.bmp");
     test::writeFile(broken, "not a picture");
-    for (const QString& path : {broken, dir.filePath("missing.jpg")}) {
+    const QString cutShort = dir.filePath("short.bmp");
+    const QByteArray whole = test::readFile(test::savePicture(test::codedPicture(30, 20), dir.path(), "whole.bmp"));
+    test::writeFile(cutShort, whole.first(whole.size() / 2));
+    for (const QString& path : {broken, dir.filePath("missing.jpg"), cutShort}) {
         desktop.openAnswer = path;
         click("Command1");
         EXPECT_EQ(form.picture().image(), shown);
         EXPECT_EQ(control<QLineEdit>("Text1")->text(), "30");
         ASSERT_FALSE(desktop.messages.isEmpty());
         EXPECT_TRUE(desktop.messages.last().contains(path));
+        EXPECT_EQ(control<QLabel>("Label3")->text(), "Not loaded: the previous picture stays.");
     }
     desktop.openAnswer.clear(); // a cancelled dialog changes nothing
     click("Command1");
@@ -162,6 +196,7 @@ TEST_F(PixportPictureWindow, ConvertsALoadedBmpToTheClipboard)
     ASSERT_EQ(desktop.clipboard.size(), 1);
     EXPECT_EQ(test::valuesByLine(desktop.clipboard.front().toLatin1()), test::tilesOf(16, 16, 12, 10));
     EXPECT_EQ(label1(), "DONE!");
+    EXPECT_EQ(control<QLabel>("Label3")->text(), "Array is on the clipboard!");
     EXPECT_TRUE(desktop.saveRequests.isEmpty());
 }
 
@@ -202,6 +237,7 @@ TEST_F(PixportPictureWindow, BinConversionWritesTheFileAndEmptiesTheClipboard)
     EXPECT_EQ(bytes.left(4), QByteArray::fromHex("02000100"));
     EXPECT_EQ(desktop.clipboard, QStringList{QString()});
     EXPECT_EQ(label1(), "DONE!");
+    EXPECT_EQ(control<QLabel>("Label3")->text(), "Written to out.bin.");
 }
 
 TEST_F(PixportPictureWindow, CancelledSaveDialogStopsBeforeTheWalk)

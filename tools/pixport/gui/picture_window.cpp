@@ -10,6 +10,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,6 +31,9 @@ const QString kLoadTitle = QStringLiteral("Load Graphic . . .");
 const QString kLoadFilters = QStringLiteral(
     "Bitmap Files (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg|"
     "All Formats (*.bmp, *.jpg)|*.bmp;*.jpg|All Files|*.*");
+// The outline of the area a conversion reads, drawn over the preview.
+const QColor kOutline(255, 0, 255);
+constexpr int kLargestOutline = 4096; // the preview shows no more of a larger area
 const QString kSaveTitle = QStringLiteral("Save Bin . . .");
 const QString kSaveFilters = QStringLiteral("Bin Files (*.bin)|*.bin");
 // The most array text the clipboard is given: as much as palsqueeze reads.
@@ -94,6 +100,8 @@ void PictureWindow::buildControls()
     m_option8 = named(new QRadioButton(QStringLiteral("BIN File")), "Option8");
     m_check2 = named(new QCheckBox(QStringLiteral("Include Initial Size Bytes")), "Check2");
     m_label1 = named(new QLabel, "Label1");
+    m_label3 = named(new QLabel, "Label3"); // where the last output went
+    m_label3->setWordWrap(true);
 
     exclusiveGroup(this, {m_option1, m_option2, m_option3, m_option9});
     exclusiveGroup(this, {m_option4, m_option5});
@@ -138,6 +146,7 @@ void PictureWindow::layOutControls()
     controls->addWidget(m_check2);
     controls->addStretch();
     controls->addLayout(convertRow);
+    controls->addWidget(m_label3);
 
     auto* window = new QHBoxLayout(this);
     window->addWidget(m_picture1, 1);
@@ -153,6 +162,10 @@ void PictureWindow::connectControls()
     connect(m_option2, &QRadioButton::clicked, this, [this] { Option2_Click(); });
     connect(m_option3, &QRadioButton::clicked, this, [this] { Option3_Click(); });
     connect(m_option9, &QRadioButton::clicked, this, [this] { Option9_Click(); });
+    for (QRadioButton* size : {m_option1, m_option2, m_option3, m_option9})
+        connect(size, &QRadioButton::toggled, this, [this] { updatePreview(); });
+    for (QLineEdit* field : {m_text1, m_text2})
+        connect(field, &QLineEdit::textChanged, this, [this] { updatePreview(); });
 }
 
 void PictureWindow::Option1_Click()
@@ -182,7 +195,7 @@ void PictureWindow::Option9_Click()
 
 void PictureWindow::Command1_Click()
 {
-    const QString path = m_hooks.openFile(this, kLoadTitle, kLoadFilters);
+    const QString path = m_hooks.openFile(this, kLoadTitle, loadFilters());
     if (path.isEmpty())
         return; // cancelled: the current picture stays
     Picture loaded;
@@ -194,6 +207,7 @@ void PictureWindow::Command1_Click()
     // The previous picture stays; the fields show its size again.
     refreshSizeFields();
     setProgress(QString());
+    setStatus(QStringLiteral("Not loaded: the previous picture stays."));
     m_hooks.message(this, error);
 }
 
@@ -201,11 +215,37 @@ void PictureWindow::showPicture(const Picture& picture)
 {
     m_picture = picture;
     const QPixmap pixmap = QPixmap::fromImage(picture.image());
-    m_picture1->setPixmap(pixmap);
     m_picture2->setPixmap(pixmap);
     m_picture2->adjustSize();
     refreshSizeFields();
     setProgress(QString());
+    setStatus(QString());
+    updatePreview();
+}
+
+// Picture1: the picture on white with the right and bottom edges of the area a
+// conversion reads drawn just outside it; no outline while the size is refused.
+void PictureWindow::updatePreview()
+{
+    if (m_picture.isNull())
+        return;
+    Settings settings;
+    QString error;
+    const bool sized = resolveSettings(readChoices(), &settings, &error);
+    const int width = qMin(settings.w1 + 1, kLargestOutline);
+    const int height = qMin(settings.h1 + 1, kLargestOutline);
+    QPixmap canvas(qMax(m_picture.width(), sized ? width + 1 : 0),
+                   qMax(m_picture.height(), sized ? height + 1 : 0));
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.drawImage(0, 0, m_picture.image());
+    if (sized) {
+        painter.setPen(kOutline);
+        painter.drawLine(width, 0, width, height);
+        painter.drawLine(0, height, width, height);
+    }
+    painter.end();
+    m_picture1->setPixmap(canvas);
 }
 
 void PictureWindow::refreshSizeFields()
@@ -243,6 +283,7 @@ void PictureWindow::Command2_Click()
     QString error;
     if (!resolveSettings(readChoices(), &settings, &error)) {
         setProgress(QString());
+        setStatus(QStringLiteral("Refused: nothing converted."));
         m_hooks.message(this, error);
         return;
     }
@@ -250,6 +291,7 @@ void PictureWindow::Command2_Click()
     const qint64 height = qint64(settings.h1) + 1;
     if (!settings.binFile && arrayTextBound(width, height) > qint64(kClipboardLimit)) {
         setProgress(QString());
+        setStatus(QStringLiteral("Refused: nothing converted."));
         m_hooks.message(this, QStringLiteral("The array text of %1 x %2 pixels would take more than %3, "
                                              "too much for the clipboard: choose BIN File or a smaller size.")
                                   .arg(width)
@@ -258,11 +300,12 @@ void PictureWindow::Command2_Click()
         return;
     }
     OutputWriter out = OutputWriter::arrayText();
+    QString binPath;
     if (settings.binFile) {
-        const QString path = m_hooks.saveFile(this, kSaveTitle, kSaveFilters);
-        if (path.isEmpty())
+        binPath = m_hooks.saveFile(this, kSaveTitle, kSaveFilters);
+        if (binPath.isEmpty())
             return; // cancelled: nothing is converted
-        out = OutputWriter::binFile(path);
+        out = OutputWriter::binFile(binPath);
     }
 
     ConversionHooks hooks;
@@ -281,11 +324,28 @@ void PictureWindow::Command2_Click()
         return;
     if (outcome == Outcome::Failed) {
         setProgress(QString());
+        setStatus(QStringLiteral("Not written."));
         m_hooks.message(this, error);
         return;
     }
     setProgress(QStringLiteral("DONE!"));
     m_hooks.setClipboard(QString::fromLatin1(out.text()));
+    setStatus(settings.binFile ? QStringLiteral("Written to %1.").arg(QFileInfo(binPath).fileName())
+                               : QStringLiteral("Array is on the clipboard!"));
+}
+
+void PictureWindow::setStatus(const QString& text)
+{
+    m_label3->setText(text);
+}
+
+// Every picture type the loader reads first, then the usual filters.
+QString PictureWindow::loadFilters()
+{
+    QStringList patterns;
+    for (const QByteArray& suffix : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(suffix);
+    return QStringLiteral("All Pictures|%1|").arg(patterns.join(QLatin1Char(';'))) + kLoadFilters;
 }
 
 void PictureWindow::setProgress(const QString& text)

@@ -43,6 +43,9 @@ private:
     void refreshSizeFields();
     void setProgress(const QString& text);
     void setBusy(bool busy);
+    void setStatus(const QString& text);
+    void updatePreview();
+    static QString loadFilters();
 
     WindowHooks m_hooks;
     Picture m_picture;
@@ -67,6 +70,7 @@ private:
     QRadioButton* m_option8 = nullptr;
     QCheckBox* m_check2 = nullptr;
     QLabel* m_label1 = nullptr;
+    QLabel* m_label3 = nullptr;
 };
 
 } // namespace pixport
