@@ -161,6 +161,21 @@ TEST_F(PalsqueezeCommandLine, NameMakesASourceAndHeader) {
             "extern uint16 packed_spr[];\r\n\r\n#endif\r\n");
 }
 
+TEST_F(PalsqueezeCommandLine, WithoutArgumentsOrDisplaySaysTheWindowNeedsOne) {
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    environment.remove(variable);
+  process.setProcessEnvironment(environment);
+  process.start(PALSQUEEZE_EXE, QStringList());
+  ASSERT_TRUE(process.waitForFinished(30000));
+  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(process.exitCode(), 2);
+  const std::string err = process.readAllStandardError().toStdString();
+  EXPECT_EQ(err.rfind("palsqueeze: the window needs a display", 0), 0u) << err;
+  EXPECT_NE(err.find("\n\nUsage: palsqueeze"), std::string::npos) << err;
+}
+
 TEST_F(PalsqueezeCommandLine, HelpDescribesTheUse) {
   const ToolRun run = runTool({"--help"});
   EXPECT_EQ(run.status, 0);

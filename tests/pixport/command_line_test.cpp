@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -141,6 +142,22 @@ TEST_F(PixportCommandLine, HelpExplainsTheOptions)
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(QRegularExpression("^pixport \\d+\\.\\d+\\.\\d+\n$").match(version.out).hasMatch())
         << version.out.constData();
+}
+
+TEST_F(PixportCommandLine, WithoutArgumentsOrDisplaySaysTheWindowNeedsOne)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(variable);
+    process.setProcessEnvironment(environment);
+    process.start(PIXPORT_EXECUTABLE, QStringList());
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 2);
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_TRUE(err.startsWith("pixport: the window needs a display")) << err.constData();
+    EXPECT_TRUE(err.contains("\n\nUsage: pixport IMAGE")) << err.constData();
 }
 
 TEST_F(PixportCommandLine, RefusalsExitTwoAndWriteNothing)
