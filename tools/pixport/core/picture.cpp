@@ -91,6 +91,54 @@ qint64 bmpBytesNeeded(const QByteArray& bytes)
     return start + imageSize; // run-length or embedded data: the size the header gives
 }
 
+RunLength walkBmpRunLength(const QByteArray& bytes)
+{
+    constexpr int kFileHeader = 14;
+    if (!bytes.startsWith("BM") || bytes.size() < kFileHeader + 40 || leU32(bytes, kFileHeader) < 40)
+        return RunLength::NotRunLength;
+    const qint64 compression = leU32(bytes, 30);
+    const int bitsPerPixel = le16(bytes, 28);
+    const bool rle8 = compression == 1 && bitsPerPixel == 8;
+    const bool rle4 = compression == 2 && bitsPerPixel == 4;
+    if (!rle8 && !rle4)
+        return RunLength::NotRunLength;
+    const qint64 width = qAbs(le32(bytes, 18));
+    const qint64 height = qAbs(le32(bytes, 22));
+    const auto byteAt = [&bytes](qint64 at) { return static_cast<uchar>(bytes[static_cast<qsizetype>(at)]); };
+    qint64 at = qMax<qint64>(leU32(bytes, 10), kFileHeader + leU32(bytes, kFileHeader));
+    qint64 x = 0;
+    qint64 y = 0;
+    while (y < height) {
+        if (at + 2 > bytes.size())
+            return RunLength::CutShort;
+        const int count = byteAt(at);
+        const int code = byteAt(at + 1);
+        at += 2;
+        if (count > 0) { // a run of one value
+            x = qMin(width, x + count);
+        } else if (code == 0) { // end of line
+            if (x < width)
+                return RunLength::SkipsPixels;
+            x = 0;
+            ++y;
+        } else if (code == 1) { // end of bitmap
+            return y == height - 1 && x >= width ? RunLength::Complete : RunLength::SkipsPixels;
+        } else if (code == 2) { // move right and up
+            return RunLength::SkipsPixels;
+        } else { // code pixels given one by one, padded to a whole word
+            qint64 size = rle8 ? code : (code + 1) / 2;
+            size += size & 1;
+            if (at + size > bytes.size())
+                return RunLength::CutShort;
+            at += size;
+            x = qMin(width, x + code);
+        }
+        if (x >= width && y == height - 1)
+            return RunLength::Complete; // the last row is full: nothing more is read
+    }
+    return RunLength::Complete;
+}
+
 bool decodePicture(const QByteArray& bytes, const QString& name, const QByteArray& formatHint,
                    Picture* picture, QString* error)
 {
@@ -102,6 +150,19 @@ bool decodePicture(const QByteArray& bytes, const QString& name, const QByteArra
                      .arg(needed)
                      .arg(bytes.size());
         return false;
+    }
+    switch (walkBmpRunLength(bytes)) {
+    case RunLength::CutShort:
+        *error = QStringLiteral("%1: the picture is cut short (its run-length data ends before "
+                                "its last row)").arg(name);
+        return false;
+    case RunLength::SkipsPixels:
+        *error = QStringLiteral("%1: the picture's run-length data skips pixels, which the "
+                                "loader leaves undefined").arg(name);
+        return false;
+    case RunLength::NotRunLength:
+    case RunLength::Complete:
+        break;
     }
     QBuffer buffer;
     buffer.setData(bytes);

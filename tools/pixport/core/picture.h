@@ -45,4 +45,10 @@ bool decodePicture(const QByteArray& bytes, const QString& name, const QByteArra
 // memory held, so such a file is refused before it is decoded.
 qint64 bmpBytesNeeded(const QByteArray& bytes);
 
+// What the run-length data of an RLE8 or RLE4 BMP covers. The loader leaves the
+// pixels that such data skips (a move, a line or the bitmap ended early) or
+// never reaches (the file ends first) undefined, so only Complete data is read.
+enum class RunLength { NotRunLength, Complete, SkipsPixels, CutShort };
+RunLength walkBmpRunLength(const QByteArray& bytes);
+
 } // namespace pixport
