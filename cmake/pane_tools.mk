@@ -21,7 +21,9 @@
 # OPTIONS are the tool's own (pixport --help); a custom size (--size WxH or picture)
 # keeps the size header that makes the output a sprite record.
 
-PANE_TOOLS_BIN ?= $(abspath $(dir $(lastword $(MAKEFILE_LIST)))/../../bin)
+# Taken now: MAKEFILE_LIST grows with every later include.
+_pane_tools_mk := $(lastword $(MAKEFILE_LIST))
+PANE_TOOLS_BIN ?= $(abspath $(dir $(_pane_tools_mk))/../../bin)
 GLYPHCAST ?= $(PANE_TOOLS_BIN)/glyphcast
 PIXPORT ?= $(PANE_TOOLS_BIN)/pixport
 PALSQUEEZE ?= $(PANE_TOOLS_BIN)/palsqueeze

@@ -277,6 +277,12 @@ TEST_F(PixportCommandLine, FailedWritesGiveTheSystemsReason)
         EXPECT_EQ(run.status, 2) << c.message;
         EXPECT_TRUE(run.err.contains(c.message)) << c.message << " / " << run.err.constData();
     }
+    QProcess full; // standard output on a full disk
+    full.setStandardOutputFile(QStringLiteral("/dev/full"));
+    full.start(PIXPORT_EXECUTABLE, {image});
+    ASSERT_TRUE(full.waitForFinished(30000));
+    EXPECT_EQ(full.exitCode(), 2);
+    EXPECT_TRUE(full.readAllStandardError().contains("Cannot write standard output: No space left on device"));
 }
 
 TEST_F(PixportCommandLine, UnwritableTargetsExitTwo)
