@@ -158,7 +158,8 @@ TEST_F(PalsqueezeCommandLine, NameMakesASourceAndHeader) {
                                   record.substr(record.find('{')) + "\r\n");
   EXPECT_EQ(readFile(header),
             "#ifndef PACKED_SPR_H\r\n#define PACKED_SPR_H\r\n\r\n#include <libpane.h>\r\n\r\n"
-            "extern uint16 packed_spr[];\r\n\r\n#endif\r\n");
+            "#ifdef __cplusplus\r\nextern \"C\" {\r\n#endif\r\n\r\n"
+            "extern uint16 packed_spr[];\r\n\r\n#ifdef __cplusplus\r\n}\r\n#endif\r\n\r\n#endif\r\n");
 }
 
 TEST_F(PalsqueezeCommandLine, WithoutArgumentsOrDisplaySaysTheWindowNeedsOne) {

@@ -234,7 +234,9 @@ TEST_F(PixportCommandLine, NameWrapsTheTextIntoASourceAndHeader)
     EXPECT_EQ(named.status, 0) << named.err.constData();
     EXPECT_EQ(test::readFile(source), "#include <libpane.h>\r\n\r\nuint16 rocket[] = " + bare + "\r\n");
     EXPECT_EQ(test::readFile(header), "#ifndef ROCKET_H\r\n#define ROCKET_H\r\n\r\n#include <libpane.h>\r\n\r\n"
-                                      "extern uint16 rocket[];\r\n\r\n#endif\r\n");
+                                      "#ifdef __cplusplus\r\nextern \"C\" {\r\n#endif\r\n\r\n"
+                                      "extern uint16 rocket[];\r\n\r\n#ifdef __cplusplus\r\n}\r\n#endif\r\n\r\n"
+                                      "#endif\r\n");
     const test::RunResult whole = test::runPixport({image, "--size", "picture"});
     EXPECT_EQ(whole.out, test::runPixport({image, "--size", "20x12"}).out);
 }

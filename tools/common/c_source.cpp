@@ -37,8 +37,9 @@ std::string headerText(std::string_view name, std::string_view type) {
   std::string guard(name);
   for (char& c : guard) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   guard += "_H";
-  return "#ifndef " + guard + "\r\n#define " + guard + "\r\n\r\n#include <libpane.h>\r\n\r\nextern " +
-         std::string(type) + " " + std::string(name) + "[];\r\n\r\n#endif\r\n";
+  return "#ifndef " + guard + "\r\n#define " + guard + "\r\n\r\n#include <libpane.h>\r\n\r\n" +
+         "#ifdef __cplusplus\r\nextern \"C\" {\r\n#endif\r\n\r\nextern " + std::string(type) + " " +
+         std::string(name) + "[];\r\n\r\n#ifdef __cplusplus\r\n}\r\n#endif\r\n\r\n#endif\r\n";
 }
 
 }  // namespace panetools

@@ -19,8 +19,8 @@ std::string sourcePrefix(std::string_view name);
 inline constexpr char kSourceSuffix[] = "\r\n";
 
 // The header that declares the array: an include guard, <libpane.h> and
-// "extern <type> name[];" (type "uint16" for sprites and pictures, "uint16*" for
-// a font table).
+// "extern <type> name[];" with C linkage in C++ (type "uint16" for sprites and
+// pictures, "uint16*" for a font table).
 std::string headerText(std::string_view name, std::string_view type = "uint16");
 
 }  // namespace panetools
