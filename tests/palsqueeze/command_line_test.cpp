@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -147,6 +148,15 @@ TEST_F(PalsqueezeCommandLine, RefusesEndlessInputAndReportsFailedWrites) {
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << c.message << " -> " << run.err;
   }
+}
+
+TEST_F(PalsqueezeCommandLine, OutputThroughALinkReplacesTheFileItNames) {
+  const QString link = dir.filePath("link.c");
+  writeFile(output, "old");
+  ASSERT_TRUE(QFile::link(output, link));
+  EXPECT_EQ(runTool({input, "-o", link}).status, 0);
+  EXPECT_EQ(QFileInfo(link).symLinkTarget(), output);
+  EXPECT_EQ(readFile(output), palsqueeze::compress(kExample).output);
 }
 
 TEST_F(PalsqueezeCommandLine, NameMakesASourceAndHeader) {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -96,6 +97,14 @@ bool OutputFile::open() {
   discard();
   failed_ = false;
   reason_.clear();
+  // Through a symbolic link, the file it names is replaced, not the link.
+  struct stat link {};
+  if (::lstat(path_.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+    if (char* named = ::realpath(path_.c_str(), nullptr)) {
+      path_ = named;
+      std::free(named);
+    }
+  }
   struct stat info {};
   const bool exists = ::stat(path_.c_str(), &info) == 0;
   if (exists && S_ISDIR(info.st_mode)) {

@@ -25,7 +25,8 @@ std::string sizeText(std::size_t bytes);
 
 // An output file written whole: the bytes go to a temporary file beside the target,
 // which replaces it at commit(). A target that exists and is not a regular file (a
-// device such as /dev/null, a pipe) is written directly; a directory is refused.
+// device such as /dev/null, a pipe) is written directly; a directory is refused;
+// through a symbolic link the file it names is replaced.
 // After the first failure every call returns false and reason() says why.
 class OutputFile {
  public:
