@@ -17,3 +17,10 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/libpaneConfigVersio
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/libpaneConfig.cmake
   ${CMAKE_CURRENT_BINARY_DIR}/libpaneConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/libpane)
+
+# The tools as build steps: CMake functions beside the package, a Makefile fragment
+# for projects built with make.
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/PaneTools.cmake
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/libpane)
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/pane_tools.mk
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/libpane)

@@ -1,7 +1,8 @@
 # Script run by ctest: cmake --install into WORK_DIR/prefix, then configure,
 # build and run the consumer project against that prefix only.
 # Optional: -DCONSUMER_PROGRAM=name (default consumer), the program to run, and
-# -DINSTALLED_PROGRAMS=a,b,c, executables that must be installed in prefix/bin.
+# -DINSTALLED_PROGRAMS=a,b,c, executables that must be installed in prefix/bin, and
+# -DMAKE_CONSUMER=dir, a project built with make against the installed Makefile fragment.
 foreach(var BUILD_DIR CONSUMER_SOURCE WORK_DIR GENERATOR C_COMPILER CXX_COMPILER)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "install_check.cmake needs -D${var}=...")
@@ -40,3 +41,10 @@ run("configure consumer" ${CMAKE_COMMAND} -S ${CONSUMER_SOURCE} -B ${consumer_bu
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
 run("build consumer" ${CMAKE_COMMAND} --build ${consumer_build} -j2)
 run("run consumer" ${consumer_build}/${CONSUMER_PROGRAM})
+
+if(MAKE_CONSUMER)
+  find_program(MAKE_PROGRAM make REQUIRED)
+  run("make consumer" ${MAKE_PROGRAM} -C ${MAKE_CONSUMER} PANE_PREFIX=${prefix}
+      BUILD=${WORK_DIR}/make-build CC=${C_COMPILER})
+  run("run make consumer" ${WORK_DIR}/make-build/consumer_make)
+endif()

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -21,12 +22,19 @@ struct ToolRun {
   std::string err;
 };
 
-ToolRun runTool(const QStringList& arguments, const std::string& input = {}) {
+// Runs palsqueeze with input on its standard input, or with standard input and
+// output redirected to the files given.
+ToolRun runTool(const QStringList& arguments, const std::string& input = {},
+                const QString& inputFile = {}, const QString& outputFile = {}) {
   QProcess process;
+  if (!inputFile.isEmpty()) process.setStandardInputFile(inputFile);
+  if (!outputFile.isEmpty()) process.setStandardOutputFile(outputFile);
   process.start(PALSQUEEZE_EXE, arguments);
   EXPECT_TRUE(process.waitForStarted());
-  process.write(input.data(), static_cast<qint64>(input.size()));
-  process.closeWriteChannel();
+  if (inputFile.isEmpty()) {
+    process.write(input.data(), static_cast<qint64>(input.size()));
+    process.closeWriteChannel();
+  }
   EXPECT_TRUE(process.waitForFinished(30000));
   return {process.exitCode(), process.readAllStandardOutput().toStdString(),
           process.readAllStandardError().toStdString()};
@@ -101,7 +109,12 @@ TEST_F(PalsqueezeCommandLine, FailsWithStatusTwoAndNoOutput) {
       {{"-"}, "{ w, 1, 5, 6, 7, 8 }", "width - 1"},
       {{"-"}, "{ 1, 1, 5, 6, 7 }", "takes 4 pixel values"},
       {{dir.filePath("missing.c")}, "", "cannot read"},
-      {{dir.path()}, "", "cannot read"},
+      {{dir.path()}, "", "it is a directory"},
+      {{"/dev/zero"}, "", "/dev/zero: it is a device, not a file"},
+      {{input, "--name", "9lives"}, "", "--name takes a C identifier"},
+      {{input, "--name", "for"}, "", "--name takes a C identifier"},
+      {{input, "--header", output}, "", "--header needs --name"},
+      {{input, "--name"}, "", "--name needs a name"},
       {{"-o", output}, "", "no input"},
       {{input, "-o"}, "", "-o needs a file name"},
       {{input, input}, "", "only one input"},
@@ -117,12 +130,73 @@ TEST_F(PalsqueezeCommandLine, FailsWithStatusTwoAndNoOutput) {
   }
 }
 
+TEST_F(PalsqueezeCommandLine, RefusesEndlessInputAndReportsFailedWrites) {
+  struct Case {
+    QStringList arguments;
+    QString inputFile;
+    QString outputFile;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {{"-"}, "/dev/zero", {}, "cannot read standard input: it is larger than 64 MB"},
+      {{input}, {}, "/dev/full", "cannot write standard output: No space left on device"},
+      {{input, "-o", "/dev/full"}, {}, {}, "cannot write /dev/full: No space left on device"},
+      {{input, "--name", "s", "--header", "/dev/full"}, {}, {}, "cannot write /dev/full: No space left"},
+      {{input, "-o", dir.path()}, {}, {}, "cannot write " + dir.path().toStdString() + ": it is a directory"}};
+  for (const Case& c : cases) {
+    const ToolRun run = runTool(c.arguments, {}, c.inputFile, c.outputFile);
+    EXPECT_EQ(run.status, 2) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.message << " -> " << run.err;
+  }
+}
+
+TEST_F(PalsqueezeCommandLine, OutputThroughALinkReplacesTheFileItNames) {
+  const QString link = dir.filePath("link.c");
+  writeFile(output, "old");
+  ASSERT_TRUE(QFile::link(output, link));
+  EXPECT_EQ(runTool({input, "-o", link}).status, 0);
+  EXPECT_EQ(QFileInfo(link).symLinkTarget(), output);
+  EXPECT_EQ(readFile(output), palsqueeze::compress(kExample).output);
+}
+
+TEST_F(PalsqueezeCommandLine, NameMakesASourceAndHeader) {
+  const QString header = dir.filePath("spr.h");
+  const ToolRun run = runTool({input, "--name", "packed_spr", "--header", header, "-o", output});
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::string record = palsqueeze::compress(kExample).output;
+  EXPECT_EQ(readFile(output), "#include <libpane.h>\r\n\r\nuint16 packed_spr[] = " +
+                                  record.substr(record.find('{')) + "\r\n");
+  EXPECT_EQ(readFile(header),
+            "#ifndef PACKED_SPR_H\r\n#define PACKED_SPR_H\r\n\r\n#include <libpane.h>\r\n\r\n"
+            "#ifdef __cplusplus\r\nextern \"C\" {\r\n#endif\r\n\r\n"
+            "extern uint16 packed_spr[];\r\n\r\n#ifdef __cplusplus\r\n}\r\n#endif\r\n\r\n#endif\r\n");
+}
+
+TEST_F(PalsqueezeCommandLine, WithoutArgumentsOrDisplaySaysTheWindowNeedsOne) {
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    environment.remove(variable);
+  process.setProcessEnvironment(environment);
+  process.start(PALSQUEEZE_EXE, QStringList());
+  ASSERT_TRUE(process.waitForFinished(30000));
+  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(process.exitCode(), 2);
+  const std::string err = process.readAllStandardError().toStdString();
+  EXPECT_EQ(err.rfind("palsqueeze: the window needs a display", 0), 0u) << err;
+  EXPECT_NE(err.find("\n\nUsage: palsqueeze"), std::string::npos) << err;
+}
+
 TEST_F(PalsqueezeCommandLine, HelpDescribesTheUse) {
   const ToolRun run = runTool({"--help"});
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("Usage: palsqueeze"), std::string::npos);
   EXPECT_NE(run.out.find("-o OUTPUT"), std::string::npos);
+  EXPECT_NE(run.out.find("--name NAME"), std::string::npos);
   EXPECT_EQ(run.err, "");
+  const ToolRun version = runTool({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("palsqueeze ", 0), 0u) << version.out;
 }
 
 }  // namespace

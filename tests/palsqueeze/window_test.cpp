@@ -92,6 +92,7 @@ TEST_F(PalsqueezeWindow, GoPutsTheRecordOnTheClipboardAndEmptiesTheField) {
             "uint16 spr[] = { 0xFFFF, 1, 1, 2, 31, 32767, // width, height, # of pallate "
             "entries, pallate entries\r\n0x0060 };");
   EXPECT_EQ(text1(), "");
+  EXPECT_EQ(label("Label3"), "Sprite is on the clipboard!");
   EXPECT_TRUE(warnings.isEmpty());
 }
 
@@ -108,9 +109,13 @@ TEST_F(PalsqueezeWindow, RefusesTooManyEntriesLeavingTextAndResultAlone) {
             "Sprite can have at most 256 entries.");
   EXPECT_EQ(clipboard.size(), 1) << "clipboard untouched";
   EXPECT_EQ(text1(), pasted);
-  EXPECT_EQ(label("Label2"), "Sprite takes up 1 bits per pixel.");
+  EXPECT_EQ(label("Label2"), "") << "no report of the earlier run stays";
   EXPECT_EQ(label("Label1"), "Sprite is 20 x 20.");
+  EXPECT_EQ(label("Label3"), "Refused: the clipboard is unchanged.");
   EXPECT_EQ(listItems().size(), 257);
+  pasteAndGo("{ 1, x, 5, 6, 7, 8 }");
+  EXPECT_EQ(label("Label1"), "");
+  EXPECT_EQ(label("Label2"), "");
 }
 
 TEST_F(PalsqueezeWindow, SaysWhyItCannotReadTheText) {

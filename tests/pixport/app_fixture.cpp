@@ -5,10 +5,12 @@
 
 namespace pixport::test {
 
-RunResult runPixport(const QStringList& arguments)
+RunResult runPixport(const QStringList& arguments, const QByteArray& input)
 {
     QProcess process;
     process.start(QStringLiteral(PIXPORT_EXECUTABLE), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     RunResult result;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return result;

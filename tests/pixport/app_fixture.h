@@ -27,7 +27,7 @@ struct RunResult {
     QByteArray err;
 };
 
-// Runs the built pixport with arguments and waits for it.
-RunResult runPixport(const QStringList& arguments);
+// Runs the built pixport with arguments and input on its standard input, and waits for it.
+RunResult runPixport(const QStringList& arguments, const QByteArray& input = QByteArray());
 
 } // namespace pixport::test

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "common/startup.h"
 #include "gui/compressor_window.h"
 
 int main(int argc, char** argv) {
@@ -12,6 +13,10 @@ int main(int argc, char** argv) {
     palsqueeze::CommandLine commandLine(std::cin, std::cout, std::cerr);
     commandLine.setArguments(std::vector<std::string>(argv + 1, argv + argc));
     return commandLine.run();
+  }
+  if (!panetools::hasDisplay()) {
+    std::cerr << panetools::noDisplayLine("palsqueeze") << "\n\n" << palsqueeze::CommandLine::usage();
+    return palsqueeze::kExitFailure;
   }
   QApplication app(argc, argv);
   palsqueeze::CompressorWindow window;

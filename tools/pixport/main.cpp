@@ -1,9 +1,12 @@
 // pixport: with no arguments opens the window, otherwise runs the command line.
 #include "cli/command_line.h"
-#include "gui/form1.h"
+#include "common/startup.h"
+#include "gui/picture_window.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -13,9 +16,14 @@ int main(int argc, char* argv[])
         QCoreApplication::setApplicationName(QStringLiteral("pixport"));
         return pixport::runCommandLine(QCoreApplication::arguments().mid(1));
     }
+    if (!panetools::hasDisplay()) {
+        std::fprintf(stderr, "%s\n\n%s", panetools::noDisplayLine("pixport").c_str(),
+                     qPrintable(pixport::usageText()));
+        return 2;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pixport"));
-    pixport::Form1 window;
+    pixport::PictureWindow window;
     window.show();
     return app.exec();
 }

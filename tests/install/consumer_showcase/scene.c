@@ -3,6 +3,8 @@
 #include <nds.h>
 #include <libpane.h>
 
+#include "badge_packed.h"
+#include "badge_plain.h"
 #include "scene.h"
 
 /* Text is laid out in place, so strings live in writable arrays. */

@@ -4,10 +4,9 @@
 
 #include <libpane.h>
 
-/* glyphcast's DejaVu Sans 9, and pixport's badge with palsqueeze's compression. */
+/* glyphcast's DejaVu Sans 9 (pixport's badge and palsqueeze's compression of it
+ * come with their generated headers). */
 extern uint16* font_dejavu_sans_9[];
-extern uint16 badge_plain[];
-extern uint16 badge_packed[];
 
 #define SCENE_BADGE_TRANSPARENT 31775 /* the badge picture's magenta */
 #define SCENE_BADGE_Y 48

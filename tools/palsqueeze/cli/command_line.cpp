@@ -1,21 +1,17 @@
 // Command-line mode of palsqueeze over the same compression core as the window.
 #include "cli/command_line.h"
 
-#include <QFile>
-#include <QSaveFile>
-#include <QString>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
-#include <iterator>
+#include <vector>
 
+#include "common/c_source.h"
+#include "common/files.h"
+#include "common/startup.h"
 #include "core/compressor.h"
 
 namespace palsqueeze {
-
-namespace {
-
-QString fromLocal(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
-
-}  // namespace
 
 CommandLine::CommandLine(std::istream& in, std::ostream& out, std::ostream& err)
     : in_(in), out_(out), err_(err) {}
@@ -26,6 +22,15 @@ void CommandLine::setArguments(const std::vector<std::string>& arguments) {
     const std::string& arg = arguments[i];
     if (!optionsEnded && (arg == "--help" || arg == "-h")) {
       showHelp_ = true;
+    } else if (!optionsEnded && arg == "--version") {
+      showVersion_ = true;
+    } else if (!optionsEnded && (arg == "--name" || arg == "--header")) {
+      if (i + 1 == arguments.size())
+        usageError_ = arg + (arg == "--name" ? " needs a name" : " needs a file name");
+      else if (arg == "--name")
+        name_ = arguments[++i];
+      else
+        headerPath_ = arguments[++i];
     } else if (!optionsEnded && (arg == "-o" || arg == "--output")) {
       if (i + 1 == arguments.size())
         usageError_ = arg + " needs a file name";
@@ -44,14 +49,22 @@ void CommandLine::setArguments(const std::vector<std::string>& arguments) {
     }
   }
   if (outputPath_ == "-") outputPath_.clear();
+  if (!usageError_.empty()) return;
+  if (!name_.empty() && !panetools::isCIdentifier(name_))
+    usageError_ = "--name takes a C identifier (a letter or _, then letters, digits or _), not \"" +
+                  name_ + "\"";
+  else if (!headerPath_.empty() && name_.empty())
+    usageError_ = "--header needs --name: the header declares the named array";
 }
 
 void CommandLine::setInputPath(const std::string& path) { inputPath_ = path; }
 void CommandLine::setOutputPath(const std::string& path) { outputPath_ = path; }
 void CommandLine::setShowHelp(bool showHelp) { showHelp_ = showHelp; }
+void CommandLine::setName(const std::string& name) { name_ = name; }
+void CommandLine::setHeaderPath(const std::string& path) { headerPath_ = path; }
 
 const char* CommandLine::usage() {
-  return "Usage: palsqueeze [FILE | -] [-o OUTPUT]\n"
+  return "Usage: palsqueeze [FILE | -] [-o OUTPUT] [--name NAME [--header HEADER]]\n"
          "\n"
          "Palette-compresses the C array text of a plain sprite record, such as\n"
          "  const uint16 arrow[] = { 3, 2, //width, height\n"
@@ -62,6 +75,10 @@ const char* CommandLine::usage() {
          "  FILE                 the array text to read; - reads standard input\n"
          "  -o, --output OUTPUT  write the compressed text to OUTPUT (only on success)\n"
          "                      instead of standard output\n"
+         "  --name NAME          write a C source that defines uint16 NAME[] (with\n"
+         "                      #include <libpane.h>) in place of the pasted declaration\n"
+         "  --header HEADER      with --name, also write HEADER declaring extern uint16 NAME[]\n"
+         "  --version            show the version\n"
          "  -h, --help           show this text\n"
          "\n"
          "The size and bits-per-pixel reports go to standard error.\n"
@@ -76,50 +93,57 @@ int CommandLine::fail(const std::string& message, int status) {
   return status;
 }
 
+// Standard input is read through in_, up to the same limit as a file.
 bool CommandLine::readInput(std::string& text) {
+  std::string reason;
   if (inputPath_ == "-") {
-    text.assign(std::istreambuf_iterator<char>(in_), std::istreambuf_iterator<char>());
+    text.clear();
+    std::vector<char> chunk(1 << 16);
+    while (in_.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in_.gcount() > 0) {
+      text.append(chunk.data(), static_cast<std::size_t>(in_.gcount()));
+      if (text.size() > panetools::kInputLimit) {
+        report("cannot read standard input: it is larger than " +
+               panetools::sizeText(panetools::kInputLimit));
+        return false;
+      }
+    }
     if (in_.bad()) {
       report("cannot read standard input");
       return false;
     }
     return true;
   }
-  QFile file(fromLocal(inputPath_));
-  if (!file.open(QIODevice::ReadOnly)) {
-    report("cannot read " + inputPath_ + ": " + file.errorString().toStdString());
+  if (!panetools::readWhole(inputPath_, &text, &reason)) {
+    report("cannot read " + inputPath_ + ": " + reason);
     return false;
   }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    report("cannot read " + inputPath_ + ": " + file.errorString().toStdString());
-    return false;
-  }
-  text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   return true;
 }
 
-// The file is written beside its target and renamed over it only when complete.
+// A file is written beside its target and renamed over it only when complete.
 bool CommandLine::writeOutput(const std::string& text) {
+  std::string reason;
   if (outputPath_.empty()) {
+    errno = 0;
     out_.write(text.data(), static_cast<std::streamsize>(text.size()));
     out_.flush();
-    return static_cast<bool>(out_);
+    if (out_) return true;
+    report(std::string("cannot write standard output: ") +
+           (errno != 0 ? std::strerror(errno) : "the write failed"));
+    return false;
   }
-  QSaveFile file(fromLocal(outputPath_));
-  const bool written = file.open(QIODevice::WriteOnly) &&
-                       file.write(text.data(), static_cast<qint64>(text.size())) ==
-                           static_cast<qint64>(text.size()) &&
-                       file.commit();
-  if (!written) {
-    report("cannot write " + outputPath_ + ": " + file.errorString().toStdString());
-  }
-  return written;
+  if (panetools::writeWholeFile(outputPath_, text, &reason)) return true;
+  report("cannot write " + outputPath_ + ": " + reason);
+  return false;
 }
 
 int CommandLine::run() {
   if (showHelp_ && usageError_.empty()) {
     out_ << usage();
+    return kExitSuccess;
+  }
+  if (showVersion_ && usageError_.empty()) {
+    out_ << panetools::versionLine("palsqueeze") << '\n';
     return kExitSuccess;
   }
   if (usageError_.empty() && inputPath_.empty()) usageError_ = "no input file given";
@@ -140,7 +164,18 @@ int CommandLine::run() {
     case Status::Compressed:
       break;
   }
-  if (!writeOutput(result.output)) return kExitFailure;
+  std::string output = result.output;
+  if (!name_.empty()) {
+    // The pasted declaration gives way to the named one; it holds no "{".
+    output = panetools::sourcePrefix(name_) + output.substr(output.find('{')) +
+             panetools::kSourceSuffix;
+  }
+  if (!writeOutput(output)) return kExitFailure;
+  std::string reason;
+  if (!headerPath_.empty() &&
+      !panetools::writeWholeFile(headerPath_, panetools::headerText(name_), &reason)) {
+    return fail("cannot write " + headerPath_ + ": " + reason, kExitFailure);
+  }
   err_ << result.sizeReport << '\n' << result.bitsReport << '\n';
   return kExitSuccess;
 }

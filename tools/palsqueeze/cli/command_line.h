@@ -24,6 +24,8 @@ class CommandLine {
   void setInputPath(const std::string& path);   // "-" reads standard input
   void setOutputPath(const std::string& path);  // empty writes standard output
   void setShowHelp(bool showHelp);
+  void setName(const std::string& name);         // a C source of uint16 name[]
+  void setHeaderPath(const std::string& path);  // with a name: its header
 
   // Runs one compression and returns the exit status. Nothing reaches standard
   // output or the output file unless the compression succeeds.
@@ -43,7 +45,10 @@ class CommandLine {
   std::string inputPath_;
   std::string outputPath_;
   std::string usageError_;
+  std::string name_;
+  std::string headerPath_;
   bool showHelp_ = false;
+  bool showVersion_ = false;
 };
 
 }  // namespace palsqueeze

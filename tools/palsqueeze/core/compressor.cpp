@@ -20,7 +20,7 @@ constexpr char kPaletteComment[] = "// width, height, # of pallate entries, pall
 
 // A size word as C reads it: decimal digits without a leading zero (which would make
 // C read the number as octal), at most `limit`.
-bool readSizeValue(const std::string& text, std::uint32_t limit, std::uint32_t& value) {
+bool readSizeValue(std::string_view text, std::uint32_t limit, std::uint32_t& value) {
   if (text.empty() || text.size() > 5 || (text.size() > 1 && text[0] == '0')) return false;
   value = 0;
   for (char c : text) {
@@ -30,17 +30,17 @@ bool readSizeValue(const std::string& text, std::uint32_t limit, std::uint32_t& 
   return value <= limit;
 }
 
-bool isCompressedMarker(const std::string& text) {
+bool isCompressedMarker(std::string_view text) {
   return text == "0xFFFF" || text == "0xffff" || text == std::to_string(kCompressedMarker);
 }
 
-std::string sizeProblem(const char* which, std::uint32_t limit, const std::string& text) {
+std::string sizeProblem(const char* which, std::uint32_t limit, std::string_view text) {
   return std::string("The ") + which + " must be a decimal number from 0 to " +
-         std::to_string(limit) + " without leading zeros; found \"" + text + "\".";
+         std::to_string(limit) + " without leading zeros; found \"" + std::string(text) + "\".";
 }
 
 // Reads width - 1 and height - 1 and checks the pixel values against them.
-bool checkShape(const std::vector<std::string>& values, Result& result) {
+bool checkShape(const std::vector<std::string_view>& values, Result& result) {
   if (values.size() < kFirstPixel) {
     result.problem =
         "The array needs at least two values: width - 1 and height - 1, then the pixels.";
@@ -81,7 +81,7 @@ bool checkShape(const std::vector<std::string>& values, Result& result) {
 }
 
 // Palette in order of first appearance and the palette index of every pixel.
-std::vector<std::uint32_t> buildPalette(const std::vector<std::string>& values,
+std::vector<std::uint32_t> buildPalette(const std::vector<std::string_view>& values,
                                         std::vector<std::string>& palette) {
   std::unordered_map<std::string_view, std::uint32_t> positions;
   std::vector<std::uint32_t> indices;
@@ -89,7 +89,7 @@ std::vector<std::uint32_t> buildPalette(const std::vector<std::string>& values,
   for (std::size_t i = kFirstPixel; i < values.size(); ++i) {
     const auto [it, added] =
         positions.try_emplace(values[i], static_cast<std::uint32_t>(palette.size()));
-    if (added) palette.push_back(values[i]);
+    if (added) palette.emplace_back(values[i]);
     indices.push_back(it->second);
   }
   return indices;
@@ -134,8 +134,11 @@ std::string recordText(const SpriteText& sprite, const std::vector<std::string>&
   std::string out;
   out.reserve(sprite.declaration.size() + palette.size() * 8 + stream.size() * 4 + 96);
   out += sprite.declaration;
-  out += "{ 0xFFFF, " + sprite.values[0] + ", " + sprite.values[1] + ", " +
-         std::to_string(palette.size());
+  out += "{ 0xFFFF, ";
+  out += sprite.values[0];
+  out += ", ";
+  out += sprite.values[1];
+  out += ", " + std::to_string(palette.size());
   for (const std::string& entry : palette) out += ", " + entry;
   out += ", ";
   out += kPaletteComment;

@@ -15,13 +15,17 @@ std::string_view trimSpaces(std::string_view text) {
 // Tabs, line ends and ";" only lay the array out; a value never contains them.
 bool isLayoutCharacter(char c) { return c == '\t' || c == '\r' || c == '\n' || c == ';'; }
 
-std::vector<std::string> splitValues(std::string_view body) {
+std::string cleanBody(std::string_view body) {
   std::string cleaned;
   cleaned.reserve(body.size());
   for (char c : body) {
     if (!isLayoutCharacter(c)) cleaned.push_back(c);
   }
-  std::vector<std::string> values;
+  return cleaned;
+}
+
+std::vector<std::string_view> splitValues(std::string_view cleaned) {
+  std::vector<std::string_view> values;
   std::string_view rest = cleaned;
   while (true) {
     const auto comma = rest.find(',');
@@ -77,7 +81,8 @@ std::optional<SpriteText> readSpriteText(std::string_view text) {
   sprite.declaration = withCrLfLineEnds(text.substr(0, brace));
   const std::string rest = withoutComments(text.substr(brace + 1));
   const std::string_view body = std::string_view(rest).substr(0, rest.find_first_of("{}"));
-  sprite.values = splitValues(body);
+  sprite.body = std::make_shared<const std::string>(cleanBody(body));
+  sprite.values = splitValues(*sprite.body);
   return sprite;
 }
 

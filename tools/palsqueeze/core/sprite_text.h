@@ -2,6 +2,7 @@
 // first "{" and the values between that brace and the closing one.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,8 +11,11 @@
 namespace palsqueeze {
 
 struct SpriteText {
-  std::string declaration;          // text before the first "{", line ends as CR LF
-  std::vector<std::string> values;  // width - 1, height - 1, then the pixels, spaces trimmed
+  std::string declaration;  // text before the first "{", line ends as CR LF
+  // width - 1, height - 1, then the pixels, spaces trimmed: views into body, so that
+  // a large sprite costs a few bytes per value
+  std::vector<std::string_view> values;
+  std::shared_ptr<const std::string> body;  // the cleaned text the values lie in
 };
 
 // Splits pasted array text into declaration and values. Comments are dropped, the

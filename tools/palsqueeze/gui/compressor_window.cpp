@@ -66,7 +66,9 @@ void CompressorWindow::buildControls() {
   label1_->setObjectName("Label1");
   label2_ = new QLabel(frame1_);
   label2_->setObjectName("Label2");
-  for (QLabel* label : {label1_, label2_}) label->setWordWrap(true);
+  label3_ = new QLabel(this);  // where the last output went
+  label3_->setObjectName("Label3");
+  for (QLabel* label : {label1_, label2_, label3_}) label->setWordWrap(true);
 
   auto* frameLayout = new QVBoxLayout(frame1_);
   frameLayout->addWidget(list1_, 1);
@@ -76,6 +78,7 @@ void CompressorWindow::buildControls() {
   auto* side = new QVBoxLayout;
   side->addWidget(command1_);
   side->addWidget(frame1_, 1);
+  side->addWidget(label3_);
 
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(text1_, 2);
@@ -106,18 +109,22 @@ void CompressorWindow::compressText() {
   entries.reserve(static_cast<qsizetype>(result.palette.size()));
   for (const std::string& entry : result.palette) entries.append(fromCore(entry));
   list1_->addItems(entries);
-  if (!result.sizeReport.empty()) label1_->setText(fromCore(result.sizeReport));
+  // Each run shows its own reports only: a refusal leaves no label of an earlier run.
+  label1_->setText(fromCore(result.sizeReport));
+  label2_->setText(fromCore(result.bitsReport));
 
   switch (result.status) {
     case Status::Compressed:
       hooks_.putOnClipboard(fromCore(result.output));
-      label2_->setText(fromCore(result.bitsReport));
+      label3_->setText("Sprite is on the clipboard!");
       text1_->clear();
       break;
     case Status::TooManyEntries:
+      label3_->setText("Refused: the clipboard is unchanged.");
       hooks_.showWarning(kTooManyEntriesTitle, kTooManyEntriesMessage);
       break;
     case Status::Unreadable:
+      label3_->setText("Refused: the clipboard is unchanged.");
       hooks_.showWarning(kUnreadableTitle, fromCore(result.problem));
       break;
   }

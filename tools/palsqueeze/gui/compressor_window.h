@@ -39,6 +39,7 @@ class CompressorWindow : public QWidget {
   QListWidget* list1_ = nullptr;
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
+  QLabel* label3_ = nullptr;
   WindowHooks hooks_;
 };
 

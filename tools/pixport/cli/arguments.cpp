@@ -1,6 +1,9 @@
 // Parsing pixport's command-line options into a CommandLine.
 #include "cli/command_line.h"
 
+#include "common/c_source.h"
+#include "common/startup.h"
+
 namespace pixport {
 
 namespace {
@@ -31,6 +34,10 @@ bool isOption(const QString& arg, const QString& name)
 
 bool applySize(const QString& value, CommandLine* cl, QString* error)
 {
+    if (value == QLatin1String("picture")) {
+        cl->setWholePicture();
+        return true;
+    }
     if (value == QLatin1String("32")) {
         cl->setFixedSize(SizeOption::Size32);
         return true;
@@ -45,7 +52,7 @@ bool applySize(const QString& value, CommandLine* cl, QString* error)
     }
     const QStringList sides = value.split(QLatin1Char('x'), Qt::KeepEmptyParts, Qt::CaseInsensitive);
     if (sides.size() != 2 || !isSizeNumber(sides[0]) || !isSizeNumber(sides[1])) {
-        *error = QStringLiteral("--size takes 32, 16, 8 or WxH (such as 48x20), not \"%1\"").arg(value);
+        *error = QStringLiteral("--size takes 32, 16, 8, WxH (such as 48x20) or picture, not \"%1\"").arg(value);
         return false;
     }
     cl->setCustomSize(sides[0], sides[1]);
@@ -69,11 +76,15 @@ ParseResult parseArguments(const QStringList& args, CommandLine* cl, QString* er
     QStringList images;
     bool bin = false;
     bool output = false;
+    bool named = false;
+    bool header = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         QString value;
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
             return ParseResult::Help;
+        if (arg == QLatin1String("--version"))
+            return ParseResult::Version;
         if (arg == QLatin1String("--no-header")) {
             cl->setSizeHeader(false);
         } else if (isOption(arg, QStringLiteral("--size"))) {
@@ -92,6 +103,31 @@ ParseResult parseArguments(const QStringList& args, CommandLine* cl, QString* er
                 return ParseResult::Error;
             cl->setOutputPath(value);
             output = true;
+        } else if (isOption(arg, QStringLiteral("--name"))) {
+            if (!takeValue(args, &i, QStringLiteral("--name"), &value, error))
+                return ParseResult::Error;
+            if (!panetools::isCIdentifier(value.toStdString())) {
+                *error = QStringLiteral("--name takes a C identifier (a letter or _, then letters, "
+                                        "digits or _), not \"%1\"").arg(value);
+                return ParseResult::Error;
+            }
+            cl->setName(value);
+            named = true;
+        } else if (isOption(arg, QStringLiteral("--header"))) {
+            if (!takeValue(args, &i, QStringLiteral("--header"), &value, error))
+                return ParseResult::Error;
+            cl->setHeaderPath(value);
+            header = true;
+        } else if (isOption(arg, QStringLiteral("--transparent"))) {
+            if (!takeValue(args, &i, QStringLiteral("--transparent"), &value, error))
+                return ParseResult::Error;
+            const qint32 transparent = readTransparent(value);
+            if (transparent < 0) {
+                *error = QStringLiteral("--transparent takes an RGB15 value (0 to 32767) or #RRGGBB, "
+                                        "not \"%1\"").arg(value);
+                return ParseResult::Error;
+            }
+            cl->setTransparent(transparent);
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             *error = QStringLiteral("unknown option %1").arg(arg);
             return ParseResult::Error;
@@ -108,6 +144,14 @@ ParseResult parseArguments(const QStringList& args, CommandLine* cl, QString* er
         *error = QStringLiteral("--bin and -o cannot be combined: a run writes one output");
         return ParseResult::Error;
     }
+    if (header && !named) {
+        *error = QStringLiteral("--header needs --name: the header declares the named array");
+        return ParseResult::Error;
+    }
+    if (bin && named) {
+        *error = QStringLiteral("--name and --header make C source; --bin writes a BIN file");
+        return ParseResult::Error;
+    }
     cl->setImagePath(images.front());
     return ParseResult::Run;
 }
@@ -120,6 +164,9 @@ int runCommandLine(const QStringList& arguments, FILE* out, FILE* err)
     switch (parseArguments(arguments, &cl, &error)) {
     case ParseResult::Help:
         std::fputs(qPrintable(usageText()), out);
+        return 0;
+    case ParseResult::Version:
+        std::fprintf(out, "%s\n", panetools::versionLine("pixport").c_str());
         return 0;
     case ParseResult::Error:
         std::fprintf(err, "pixport: %s\nTry 'pixport --help'.\n", qPrintable(error));

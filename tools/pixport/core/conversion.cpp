@@ -47,10 +47,10 @@ bool walkStraightAcross(const Picture& picture, const Settings& s, OutputWriter&
     for (qint32 y = 0; y <= s.h1; ++y) {
         for (qint32 x = 0; x <= s.w1; ++x) {
             progress.at(x, y);
-            out.value(toRgb15(picture.desktopColourAt(x, y)));
+            out.value(pixelValue(picture, x, y, s.transparent));
         }
         out.lineEnd();
-        if (!pump(hooks))
+        if (out.failed() || !pump(hooks))
             return false;
     }
     return true;
@@ -63,10 +63,10 @@ bool walkTiles(const Picture& picture, const Settings& s, OutputWriter& out,
     for (qint32 y = 0; y <= s.h1; y += kTileSide) {
         for (qint32 x = 0; x <= s.w1; x += kTileSide) {
             progress.at(x, y);
-            out.appendText(ConvertBlock(x, y, picture, kTileSide, kTileSide, out));
+            out.appendText(ConvertBlock(x, y, picture, kTileSide, kTileSide, out, s.transparent));
             out.lineEnd();
         }
-        if (!pump(hooks))
+        if (out.failed() || !pump(hooks))
             return false;
     }
     return true;
@@ -79,13 +79,20 @@ int progressPercent(qint64 x, qint64 y, qint64 width, qint64 height)
     return static_cast<int>(100 * (y * width + x) / (width * height));
 }
 
+quint16 pixelValue(const Picture& picture, qint32 x, qint32 y, qint32 transparent)
+{
+    if (transparent >= 0 && picture.alphaAt(x, y) < 128)
+        return static_cast<quint16>(transparent);
+    return toRgb15(picture.desktopColourAt(x, y));
+}
+
 QByteArray ConvertBlock(qint32 x, qint32 y, const Picture& picture, qint32 rowCount,
-                        qint32 columnCount, OutputWriter& out)
+                        qint32 columnCount, OutputWriter& out, qint32 transparent)
 {
     QByteArray piece;
     for (qint32 row = y; row < y + rowCount; ++row) {
         for (qint32 column = x; column < x + columnCount; ++column) {
-            const quint16 v = toRgb15(picture.desktopColourAt(column, row));
+            const quint16 v = pixelValue(picture, column, row, transparent);
             if (out.isArrayText())
                 appendValueText(&piece, v);
             else
@@ -105,8 +112,11 @@ Outcome convert(const Picture& picture, const Settings& settings, OutputWriter& 
     const bool walked = settings.tileOrder ? walkTiles(picture, settings, out, hooks)
                                            : walkStraightAcross(picture, settings, out, hooks);
     if (!walked) {
+        const bool failed = out.failed();
+        if (failed)
+            *error = out.failure();
         out.cancel();
-        return Outcome::Abandoned;
+        return failed ? Outcome::Failed : Outcome::Abandoned;
     }
     return out.finish(error) ? Outcome::Done : Outcome::Failed;
 }

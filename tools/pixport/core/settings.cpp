@@ -54,6 +54,7 @@ bool resolveSettings(const Choices& choices, Settings* settings, QString* error)
     Settings s;
     s.tileOrder = choices.tileOrder;
     s.binFile = choices.binFile;
+    s.transparent = choices.transparent;
     switch (choices.size) {
     case SizeOption::Size32: s.w1 = s.h1 = 31; break;
     case SizeOption::Size16: s.w1 = s.h1 = 15; break;

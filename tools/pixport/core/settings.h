@@ -16,6 +16,7 @@ struct Choices {
     bool tileOrder = true;  // "8x8 Sprites" rather than "Straight Across"
     bool binFile = false;   // "BIN File" rather than "Include Array"
     bool sizeBytes = false; // "Include Initial Size Bytes"
+    qint32 transparent = -1; // RGB15 value for pixels under half opacity; -1: shown over white
 };
 
 struct Settings {
@@ -24,6 +25,7 @@ struct Settings {
     bool tileOrder = true;
     bool binFile = false;
     bool sizeHeader = false; // only with the custom size
+    qint32 transparent = -1; // RGB15 value of pixels with alpha below half; -1: none
 };
 
 // Largest side of a custom size: the BIN header holds width - 1 as a signed 16-bit word.

@@ -1,14 +1,18 @@
-// Form1: the controls, their start states and option rules, loading, and the
+// The picture window (Form1): the controls, their start states and option rules, loading, and the
 // conversion run with a progress label and the clipboard hand-over.
-#include "gui/form1.h"
+#include "gui/picture_window.h"
 
 #include "core/conversion.h"
+#include "common/files.h"
 #include "core/output_writer.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,8 +31,13 @@ const QString kLoadTitle = QStringLiteral("Load Graphic . . .");
 const QString kLoadFilters = QStringLiteral(
     "Bitmap Files (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg|"
     "All Formats (*.bmp, *.jpg)|*.bmp;*.jpg|All Files|*.*");
+// The outline of the area a conversion reads, drawn over the preview.
+const QColor kOutline(255, 0, 255);
+constexpr int kLargestOutline = 4096; // the preview shows no more of a larger area
 const QString kSaveTitle = QStringLiteral("Save Bin . . .");
 const QString kSaveFilters = QStringLiteral("Bin Files (*.bin)|*.bin");
+// The most array text the clipboard is given: as much as palsqueeze reads.
+constexpr std::size_t kClipboardLimit = panetools::kInputLimit;
 
 template <typename T>
 T* named(T* widget, const char* name)
@@ -47,7 +56,7 @@ QButtonGroup* exclusiveGroup(QObject* owner, std::initializer_list<QRadioButton*
 
 } // namespace
 
-Form1::Form1(WindowHooks hooks, QWidget* parent)
+PictureWindow::PictureWindow(WindowHooks hooks, QWidget* parent)
     : QWidget(parent), m_hooks(std::move(hooks))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -57,7 +66,7 @@ Form1::Form1(WindowHooks hooks, QWidget* parent)
     connectControls();
 }
 
-void Form1::buildControls()
+void PictureWindow::buildControls()
 {
     // Picture1 shows the picture from its top-left corner on white, the colour
     // that positions beyond the picture convert to.
@@ -91,6 +100,8 @@ void Form1::buildControls()
     m_option8 = named(new QRadioButton(QStringLiteral("BIN File")), "Option8");
     m_check2 = named(new QCheckBox(QStringLiteral("Include Initial Size Bytes")), "Check2");
     m_label1 = named(new QLabel, "Label1");
+    m_label3 = named(new QLabel, "Label3"); // where the last output went
+    m_label3->setWordWrap(true);
 
     exclusiveGroup(this, {m_option1, m_option2, m_option3, m_option9});
     exclusiveGroup(this, {m_option4, m_option5});
@@ -104,7 +115,7 @@ void Form1::buildControls()
     m_label1->setMinimumWidth(60);
 }
 
-void Form1::layOutControls()
+void PictureWindow::layOutControls()
 {
     auto* custom = new QHBoxLayout;
     custom->addWidget(m_option9);
@@ -135,6 +146,7 @@ void Form1::layOutControls()
     controls->addWidget(m_check2);
     controls->addStretch();
     controls->addLayout(convertRow);
+    controls->addWidget(m_label3);
 
     auto* window = new QHBoxLayout(this);
     window->addWidget(m_picture1, 1);
@@ -142,7 +154,7 @@ void Form1::layOutControls()
     resize(560, 340);
 }
 
-void Form1::connectControls()
+void PictureWindow::connectControls()
 {
     connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(m_command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -150,26 +162,30 @@ void Form1::connectControls()
     connect(m_option2, &QRadioButton::clicked, this, [this] { Option2_Click(); });
     connect(m_option3, &QRadioButton::clicked, this, [this] { Option3_Click(); });
     connect(m_option9, &QRadioButton::clicked, this, [this] { Option9_Click(); });
+    for (QRadioButton* size : {m_option1, m_option2, m_option3, m_option9})
+        connect(size, &QRadioButton::toggled, this, [this] { updatePreview(); });
+    for (QLineEdit* field : {m_text1, m_text2})
+        connect(field, &QLineEdit::textChanged, this, [this] { updatePreview(); });
 }
 
-void Form1::Option1_Click()
+void PictureWindow::Option1_Click()
 {
     m_option5->setEnabled(true);
 }
 
-void Form1::Option2_Click()
+void PictureWindow::Option2_Click()
 {
     m_option5->setEnabled(true);
 }
 
-void Form1::Option3_Click()
+void PictureWindow::Option3_Click()
 {
     m_option5->setEnabled(true);
 }
 
 // The custom size may not be a multiple of 8, so it converts straight across,
 // by default as a whole sprite record (size header included) in array text.
-void Form1::Option9_Click()
+void PictureWindow::Option9_Click()
 {
     m_option4->setChecked(true);
     m_option7->setChecked(true);
@@ -177,9 +193,9 @@ void Form1::Option9_Click()
     m_option5->setEnabled(false);
 }
 
-void Form1::Command1_Click()
+void PictureWindow::Command1_Click()
 {
-    const QString path = m_hooks.openFile(this, kLoadTitle, kLoadFilters);
+    const QString path = m_hooks.openFile(this, kLoadTitle, loadFilters());
     if (path.isEmpty())
         return; // cancelled: the current picture stays
     Picture loaded;
@@ -191,21 +207,48 @@ void Form1::Command1_Click()
     // The previous picture stays; the fields show its size again.
     refreshSizeFields();
     setProgress(QString());
+    setStatus(QStringLiteral("Not loaded: the previous picture stays."));
     m_hooks.message(this, error);
 }
 
-void Form1::showPicture(const Picture& picture)
+void PictureWindow::showPicture(const Picture& picture)
 {
     m_picture = picture;
     const QPixmap pixmap = QPixmap::fromImage(picture.image());
-    m_picture1->setPixmap(pixmap);
     m_picture2->setPixmap(pixmap);
     m_picture2->adjustSize();
     refreshSizeFields();
     setProgress(QString());
+    setStatus(QString());
+    updatePreview();
 }
 
-void Form1::refreshSizeFields()
+// Picture1: the picture on white with the right and bottom edges of the area a
+// conversion reads drawn just outside it; no outline while the size is refused.
+void PictureWindow::updatePreview()
+{
+    if (m_picture.isNull())
+        return;
+    Settings settings;
+    QString error;
+    const bool sized = resolveSettings(readChoices(), &settings, &error);
+    const int width = qMin(settings.w1 + 1, kLargestOutline);
+    const int height = qMin(settings.h1 + 1, kLargestOutline);
+    QPixmap canvas(qMax(m_picture.width(), sized ? width + 1 : 0),
+                   qMax(m_picture.height(), sized ? height + 1 : 0));
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.drawImage(0, 0, m_picture.image());
+    if (sized) {
+        painter.setPen(kOutline);
+        painter.drawLine(width, 0, width, height);
+        painter.drawLine(0, height, width, height);
+    }
+    painter.end();
+    m_picture1->setPixmap(canvas);
+}
+
+void PictureWindow::refreshSizeFields()
 {
     if (m_picture.isNull())
         return;
@@ -213,7 +256,7 @@ void Form1::refreshSizeFields()
     m_text2->setText(QString::number(m_picture.height()));
 }
 
-Choices Form1::readChoices() const
+Choices PictureWindow::readChoices() const
 {
     Choices choices;
     if (m_option1->isChecked())
@@ -234,21 +277,35 @@ Choices Form1::readChoices() const
 
 // Settings are read once, before the save dialog; a refused size stops here
 // with nothing written and the clipboard as it was.
-void Form1::Command2_Click()
+void PictureWindow::Command2_Click()
 {
     Settings settings;
     QString error;
     if (!resolveSettings(readChoices(), &settings, &error)) {
         setProgress(QString());
+        setStatus(QStringLiteral("Refused: nothing converted."));
         m_hooks.message(this, error);
         return;
     }
+    const qint64 width = qint64(settings.w1) + 1;
+    const qint64 height = qint64(settings.h1) + 1;
+    if (!settings.binFile && arrayTextBound(width, height) > qint64(kClipboardLimit)) {
+        setProgress(QString());
+        setStatus(QStringLiteral("Refused: nothing converted."));
+        m_hooks.message(this, QStringLiteral("The array text of %1 x %2 pixels would take more than %3, "
+                                             "too much for the clipboard: choose BIN File or a smaller size.")
+                                  .arg(width)
+                                  .arg(height)
+                                  .arg(QString::fromStdString(panetools::sizeText(kClipboardLimit))));
+        return;
+    }
     OutputWriter out = OutputWriter::arrayText();
+    QString binPath;
     if (settings.binFile) {
-        const QString path = m_hooks.saveFile(this, kSaveTitle, kSaveFilters);
-        if (path.isEmpty())
+        binPath = m_hooks.saveFile(this, kSaveTitle, kSaveFilters);
+        if (binPath.isEmpty())
             return; // cancelled: nothing is converted
-        out = OutputWriter::binFile(path);
+        out = OutputWriter::binFile(binPath);
     }
 
     ConversionHooks hooks;
@@ -267,14 +324,31 @@ void Form1::Command2_Click()
         return;
     if (outcome == Outcome::Failed) {
         setProgress(QString());
+        setStatus(QStringLiteral("Not written."));
         m_hooks.message(this, error);
         return;
     }
     setProgress(QStringLiteral("DONE!"));
     m_hooks.setClipboard(QString::fromLatin1(out.text()));
+    setStatus(settings.binFile ? QStringLiteral("Written to %1.").arg(QFileInfo(binPath).fileName())
+                               : QStringLiteral("Array is on the clipboard!"));
 }
 
-void Form1::setProgress(const QString& text)
+void PictureWindow::setStatus(const QString& text)
+{
+    m_label3->setText(text);
+}
+
+// Every picture type the loader reads first, then the usual filters.
+QString PictureWindow::loadFilters()
+{
+    QStringList patterns;
+    for (const QByteArray& suffix : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(suffix);
+    return QStringLiteral("All Pictures|%1|").arg(patterns.join(QLatin1Char(';'))) + kLoadFilters;
+}
+
+void PictureWindow::setProgress(const QString& text)
 {
     if (m_label1->text() != text)
         m_label1->setText(text);
@@ -282,13 +356,13 @@ void Form1::setProgress(const QString& text)
 
 // Load and Convert wait while a conversion runs; the options may change freely,
 // since the running conversion has read them already.
-void Form1::setBusy(bool busy)
+void PictureWindow::setBusy(bool busy)
 {
     m_command1->setEnabled(!busy);
     m_command2->setEnabled(!busy);
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void PictureWindow::closeEvent(QCloseEvent* event)
 {
     m_closing = true; // a running conversion stops at its next row or band
     event->accept();

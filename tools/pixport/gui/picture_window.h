@@ -1,4 +1,4 @@
-// Form1, pixport's window: loads a picture and converts its top-left corner to
+// PictureWindow (Form1), pixport's window: loads a picture and converts its top-left corner to
 // RGB15 array text on the clipboard or to a BIN file.
 #pragma once
 
@@ -17,9 +17,9 @@ class QRadioButton;
 
 namespace pixport {
 
-class Form1 : public QWidget {
+class PictureWindow : public QWidget {
 public:
-    explicit Form1(WindowHooks hooks = desktopHooks(), QWidget* parent = nullptr);
+    explicit PictureWindow(WindowHooks hooks = desktopHooks(), QWidget* parent = nullptr);
 
     // The event handlers, also reachable by clicking the controls.
     void Command1_Click(); // "Load"
@@ -43,6 +43,9 @@ private:
     void refreshSizeFields();
     void setProgress(const QString& text);
     void setBusy(bool busy);
+    void setStatus(const QString& text);
+    void updatePreview();
+    static QString loadFilters();
 
     WindowHooks m_hooks;
     Picture m_picture;
@@ -67,6 +70,7 @@ private:
     QRadioButton* m_option8 = nullptr;
     QCheckBox* m_check2 = nullptr;
     QLabel* m_label1 = nullptr;
+    QLabel* m_label3 = nullptr;
 };
 
 } // namespace pixport

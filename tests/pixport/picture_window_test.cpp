@@ -1,7 +1,7 @@
 // The window, headless: controls and start states, option rules, loading,
 // conversions with the progress label, dialogs and clipboard behind hooks.
 #include "app_fixture.h"
-#include "gui/form1.h"
+#include "gui/picture_window.h"
 #include "gui/window_hooks.h"
 #include "test_pictures.h"
 
@@ -46,7 +46,7 @@ struct Desktop {
     }
 };
 
-class PixportForm1 : public ::testing::Test {
+class PixportPictureWindow : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { test::ensureApplication(); }
 
@@ -70,12 +70,12 @@ protected:
 
     QTemporaryDir dir;
     Desktop desktop;
-    Form1 form{desktop.hooks()};
+    PictureWindow form{desktop.hooks()};
 };
 
 } // namespace
 
-TEST_F(PixportForm1, ControlsStartWithCaptionsAndStates)
+TEST_F(PixportPictureWindow, ControlsStartWithCaptionsAndStates)
 {
     const struct { const char* name; const char* kind; const char* caption; int checked; } controls[] = {
         {"Picture1", "QLabel", "", -1},         {"Picture2", "QLabel", "", -1},
@@ -104,7 +104,7 @@ TEST_F(PixportForm1, ControlsStartWithCaptionsAndStates)
     EXPECT_EQ(control("Option8")->parent(), control("Frame2"));
 }
 
-TEST_F(PixportForm1, CustomSelectsRowsAndArrayUntilAFixedSizeIsClicked)
+TEST_F(PixportPictureWindow, CustomSelectsRowsAndArrayUntilAFixedSizeIsClicked)
 {
     click("Option8");
     EXPECT_TRUE(control<QRadioButton>("Option5")->isChecked());
@@ -120,13 +120,17 @@ TEST_F(PixportForm1, CustomSelectsRowsAndArrayUntilAFixedSizeIsClicked)
     EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
 }
 
-TEST_F(PixportForm1, LoadShowsThePictureAndItsSize)
+TEST_F(PixportPictureWindow, LoadShowsThePictureAndItsSize)
 {
     type("Text1", "7");
     load(test::codedPicture(30, 20));
-    EXPECT_EQ(desktop.openRequests, QStringList{
-        "Load Graphic . . .|Bitmap Files (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg|"
-        "All Formats (*.bmp, *.jpg)|*.bmp;*.jpg|All Files|*.*"});
+    ASSERT_EQ(desktop.openRequests.size(), 1);
+    const QString request = desktop.openRequests.front();
+    EXPECT_TRUE(request.startsWith("Load Graphic . . .|All Pictures|*.")) << qPrintable(request);
+    for (const char* type : {"*.png", "*.gif", "*.jpeg", "*.bmp"})
+        EXPECT_TRUE(request.section('|', 2, 2).split(';').contains(type)) << type;
+    EXPECT_TRUE(request.endsWith("|Bitmap Files (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg|"
+                                 "All Formats (*.bmp, *.jpg)|*.bmp;*.jpg|All Files|*.*"));
     EXPECT_EQ(control<QLineEdit>("Text1")->text(), "30");
     EXPECT_EQ(control<QLineEdit>("Text2")->text(), "20");
     EXPECT_EQ(control<QLabel>("Picture2")->size(), QSize(30, 20));
@@ -135,37 +139,68 @@ TEST_F(PixportForm1, LoadShowsThePictureAndItsSize)
     EXPECT_TRUE(desktop.messages.isEmpty());
 }
 
-TEST_F(PixportForm1, FailedLoadKeepsThePreviousPicture)
+TEST_F(PixportPictureWindow, PreviewOutlinesTheAreaToConvert)
+{
+    load(test::codedPicture(30, 20));
+    const QRgb outline = qRgb(255, 0, 255);
+    const auto shown = [this](int x, int y) {
+        return control<QLabel>("Picture1")->pixmap().toImage().pixel(x, y);
+    };
+    const struct { const char* option; int width; int height; } cases[] = {
+        {"Option2", 16, 16}, {"Option3", 8, 8}, {"Option1", 32, 32}};
+    for (const auto& c : cases) {
+        click(c.option);
+        EXPECT_EQ(shown(c.width, 0), outline) << c.option;
+        EXPECT_EQ(shown(0, c.height), outline) << c.option;
+        const int x = qMin(c.width, 30) - 1; // the area's last pixel inside the picture
+        const int y = qMin(c.height, 20) - 1;
+        EXPECT_EQ(shown(x, y), form.picture().image().pixel(x, y)) << c.option;
+    }
+    click("Option9");
+    type("Text1", "5");
+    type("Text2", "3");
+    EXPECT_EQ(shown(5, 2), outline);
+    EXPECT_EQ(shown(4, 3), outline);
+    EXPECT_EQ(shown(4, 2), form.picture().image().pixel(4, 2));
+    EXPECT_EQ(control<QLabel>("Picture2")->pixmap().toImage().pixel(5, 2), form.picture().image().pixel(5, 2));
+}
+
+TEST_F(PixportPictureWindow, FailedLoadKeepsThePreviousPicture)
 {
     load(test::codedPicture(30, 20));
     const QImage shown = form.picture().image();
     type("Text1", "5");
     const QString broken = dir.filePath("broken.bmp");
     test::writeFile(broken, "not a picture");
-    for (const QString& path : {broken, dir.filePath("missing.jpg")}) {
+    const QString cutShort = dir.filePath("short.bmp");
+    const QByteArray whole = test::readFile(test::savePicture(test::codedPicture(30, 20), dir.path(), "whole.bmp"));
+    test::writeFile(cutShort, whole.first(whole.size() / 2));
+    for (const QString& path : {broken, dir.filePath("missing.jpg"), cutShort}) {
         desktop.openAnswer = path;
         click("Command1");
         EXPECT_EQ(form.picture().image(), shown);
         EXPECT_EQ(control<QLineEdit>("Text1")->text(), "30");
         ASSERT_FALSE(desktop.messages.isEmpty());
         EXPECT_TRUE(desktop.messages.last().contains(path));
+        EXPECT_EQ(control<QLabel>("Label3")->text(), "Not loaded: the previous picture stays.");
     }
     desktop.openAnswer.clear(); // a cancelled dialog changes nothing
     click("Command1");
     EXPECT_EQ(form.picture().image(), shown);
 }
 
-TEST_F(PixportForm1, ConvertsALoadedBmpToTheClipboard)
+TEST_F(PixportPictureWindow, ConvertsALoadedBmpToTheClipboard)
 {
     load(test::codedPicture(12, 10));
     click("Command2");
     ASSERT_EQ(desktop.clipboard.size(), 1);
     EXPECT_EQ(test::valuesByLine(desktop.clipboard.front().toLatin1()), test::tilesOf(16, 16, 12, 10));
     EXPECT_EQ(label1(), "DONE!");
+    EXPECT_EQ(control<QLabel>("Label3")->text(), "Array is on the clipboard!");
     EXPECT_TRUE(desktop.saveRequests.isEmpty());
 }
 
-TEST_F(PixportForm1, ProgressLabelUpdatesWhileTheEventPumpRuns)
+TEST_F(PixportPictureWindow, ProgressLabelUpdatesWhileTheEventPumpRuns)
 {
     load(test::codedPicture(12, 10));
     click("Option9");
@@ -187,7 +222,7 @@ TEST_F(PixportForm1, ProgressLabelUpdatesWhileTheEventPumpRuns)
     EXPECT_TRUE(desktop.clipboard.front().startsWith("{ 4, 2, //width, height\r\n\t0, 1, 2, 3, 4, \r\n"));
 }
 
-TEST_F(PixportForm1, BinConversionWritesTheFileAndEmptiesTheClipboard)
+TEST_F(PixportPictureWindow, BinConversionWritesTheFileAndEmptiesTheClipboard)
 {
     load(test::codedPicture(12, 10));
     click("Option9");
@@ -202,9 +237,10 @@ TEST_F(PixportForm1, BinConversionWritesTheFileAndEmptiesTheClipboard)
     EXPECT_EQ(bytes.left(4), QByteArray::fromHex("02000100"));
     EXPECT_EQ(desktop.clipboard, QStringList{QString()});
     EXPECT_EQ(label1(), "DONE!");
+    EXPECT_EQ(control<QLabel>("Label3")->text(), "Written to out.bin.");
 }
 
-TEST_F(PixportForm1, CancelledSaveDialogStopsBeforeTheWalk)
+TEST_F(PixportPictureWindow, CancelledSaveDialogStopsBeforeTheWalk)
 {
     click("Option8");
     desktop.saveAnswer.clear();
@@ -214,7 +250,7 @@ TEST_F(PixportForm1, CancelledSaveDialogStopsBeforeTheWalk)
     EXPECT_EQ(label1(), "");
 }
 
-TEST_F(PixportForm1, RefusedCustomSizesLeaveClipboardAndFilesAlone)
+TEST_F(PixportPictureWindow, RefusedCustomSizesLeaveClipboardAndFilesAlone)
 {
     click("Option9");
     type("Text2", "4");
@@ -230,9 +266,16 @@ TEST_F(PixportForm1, RefusedCustomSizesLeaveClipboardAndFilesAlone)
             EXPECT_EQ(label1(), "");
         }
     }
+    click("Option7");
+    type("Text1", "32768");
+    type("Text2", "512"); // text of at most 32768 x 512 x 7 bytes: more than the clipboard takes
+    click("Command2");
+    EXPECT_TRUE(desktop.clipboard.isEmpty());
+    ASSERT_FALSE(desktop.messages.isEmpty());
+    EXPECT_TRUE(desktop.messages.last().contains("too much for the clipboard")) << qPrintable(desktop.messages.last());
 }
 
-TEST_F(PixportForm1, FailedOrAbandonedBinLeavesClipboardAndFileAlone)
+TEST_F(PixportPictureWindow, FailedOrAbandonedBinLeavesClipboardAndFileAlone)
 {
     load(test::codedPicture(12, 10));
     click("Option8");
@@ -254,7 +297,7 @@ TEST_F(PixportForm1, FailedOrAbandonedBinLeavesClipboardAndFileAlone)
     EXPECT_NE(label1(), "DONE!");
 }
 
-TEST_F(PixportForm1, UnreadableSizeFieldsGiveOnePixel)
+TEST_F(PixportPictureWindow, UnreadableSizeFieldsGiveOnePixel)
 {
     click("Option9");
     click("Check2"); // no header

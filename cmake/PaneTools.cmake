@@ -1,0 +1,178 @@
+# The desktop tools as build steps. Each function makes a C source and its header at
+# build time, adds both to TARGET and puts their directory on its include path, and
+# makes them again when the asset or the tool changes:
+#
+#   pane_add_font(TARGET NAME FONT family | FONT_FILE file SIZE points [BOLD] [ITALIC])
+#       glyphcast: the font table uint16* NAME[]
+#   pane_add_picture(TARGET NAME IMAGE [SIZE 32|16|8|WxH] [TILES] [TRANSPARENT value])
+#       pixport: uint16 NAME[], the whole picture by default (a sprite record: size header
+#       and rows); a fixed size with TILES gives bare pixel data in 8x8 tiles
+#   pane_add_sprite(TARGET NAME IMAGE [SIZE WxH|N] [TRANSPARENT value] [COMPRESS])
+#       pixport: the sprite record uint16 NAME[] of the whole picture or its top-left
+#       W x H (N x N) pixels; COMPRESS passes it through palsqueeze
+#
+# The files are NAME.c and NAME.h in PANE_ASSET_DIR (default: pane_assets in the
+# current binary directory). Relative paths are relative to the current source directory.
+# The tools are the imported libpane::glyphcast, libpane::pixport and libpane::palsqueeze
+# of an installed package, or the targets of the same names in libpane's own build.
+include_guard(GLOBAL)
+
+# Sets <var>_COMMAND and <var>_DEPENDS for the tool called name.
+function(_pane_tool var name caller)
+  if(TARGET libpane::${name})
+    set(tool libpane::${name})
+  elseif(TARGET ${name})
+    set(tool ${name})
+  else()
+    message(FATAL_ERROR "${caller}: the ${name} tool is missing: install libpane with its "
+      "desktop tools (built when Qt 6 is found)")
+  endif()
+  get_target_property(imported ${tool} IMPORTED)
+  set(${var}_COMMAND "$<TARGET_FILE:${tool}>" PARENT_SCOPE)
+  if(imported)
+    # An installed tool is a file: the outputs are remade when it is replaced.
+    get_target_property(location ${tool} IMPORTED_LOCATION)
+    set(${var}_DEPENDS "${location}" PARENT_SCOPE)
+  else()
+    set(${var}_DEPENDS ${tool} PARENT_SCOPE)
+  endif()
+endfunction()
+
+# Where NAME.c and NAME.h go, and adding them to the target.
+function(_pane_outputs name dir_var source_var header_var)
+  if(PANE_ASSET_DIR)
+    set(dir ${PANE_ASSET_DIR})
+  else()
+    set(dir ${CMAKE_CURRENT_BINARY_DIR}/pane_assets)
+  endif()
+  set(${dir_var} ${dir} PARENT_SCOPE)
+  set(${source_var} ${dir}/${name}.c PARENT_SCOPE)
+  set(${header_var} ${dir}/${name}.h PARENT_SCOPE)
+endfunction()
+
+function(_pane_check_name caller name)
+  if(NOT name MATCHES "^[A-Za-z_][A-Za-z0-9_]*$")
+    message(FATAL_ERROR "${caller}: NAME must be a C identifier, not \"${name}\"")
+  endif()
+endfunction()
+
+function(_pane_attach target dir source header)
+  target_sources(${target} PRIVATE ${source} ${header})
+  target_include_directories(${target} PRIVATE ${dir})
+endfunction()
+
+function(pane_add_font target name)
+  cmake_parse_arguments(PARSE_ARGV 2 F "BOLD;ITALIC" "FONT;FONT_FILE;SIZE" "")
+  _pane_check_name(pane_add_font "${name}")
+  if(F_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "pane_add_font: unknown arguments ${F_UNPARSED_ARGUMENTS}")
+  endif()
+  if((F_FONT AND F_FONT_FILE) OR (NOT F_FONT AND NOT F_FONT_FILE) OR NOT F_SIZE)
+    message(FATAL_ERROR "pane_add_font: give FONT or FONT_FILE, and SIZE")
+  endif()
+  _pane_tool(glyphcast glyphcast pane_add_font)
+  _pane_outputs(${name} dir source header)
+  set(input "")
+  if(F_FONT_FILE)
+    get_filename_component(font_file "${F_FONT_FILE}" ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    set(face --font-file "${font_file}")
+    set(input "${font_file}")
+  else()
+    set(face --font "${F_FONT}")
+  endif()
+  set(style "")
+  if(F_BOLD)
+    list(APPEND style --bold)
+  endif()
+  if(F_ITALIC)
+    list(APPEND style --italic)
+  endif()
+  add_custom_command(OUTPUT ${source} ${header}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+    COMMAND ${glyphcast_COMMAND} ${face} --size ${F_SIZE} ${style} --name ${name}
+            --header ${header} -o ${source}
+    DEPENDS ${glyphcast_DEPENDS} ${input}
+    COMMENT "glyphcast: ${name}"
+    VERBATIM)
+  # A font source holds every special glyph, whether the program draws it or not.
+  if(CMAKE_C_COMPILER_ID MATCHES "GNU|Clang")
+    set_source_files_properties(${source} PROPERTIES COMPILE_OPTIONS "-Wno-unused-variable")
+  endif()
+  _pane_attach(${target} ${dir} ${source} ${header})
+endfunction()
+
+# pixport's options for SIZE, TILES and TRANSPARENT; a sprite record unless TILES.
+function(_pane_pixport_options caller var size tiles transparent)
+  set(options "")
+  if(tiles)
+    if(NOT size MATCHES "^(32|16|8)$")
+      message(FATAL_ERROR "${caller}: TILES needs SIZE 32, 16 or 8")
+    endif()
+    list(APPEND options --size ${size} --order tiles)
+  elseif(NOT size)
+    list(APPEND options --size picture)
+  elseif(size MATCHES "^(32|16|8)$")
+    list(APPEND options --size ${size}x${size})
+  elseif(size MATCHES "^[0-9]+$")
+    list(APPEND options --size ${size}x${size})
+  elseif(size MATCHES "^[0-9]+x[0-9]+$")
+    list(APPEND options --size ${size})
+  else()
+    message(FATAL_ERROR "${caller}: SIZE takes WxH or N, not \"${size}\"")
+  endif()
+  if(NOT transparent STREQUAL "")
+    list(APPEND options --transparent ${transparent})
+  endif()
+  set(${var} ${options} PARENT_SCOPE)
+endfunction()
+
+function(pane_add_picture target name image)
+  cmake_parse_arguments(PARSE_ARGV 3 P "TILES" "SIZE;TRANSPARENT" "")
+  _pane_check_name(pane_add_picture "${name}")
+  if(P_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "pane_add_picture: unknown arguments ${P_UNPARSED_ARGUMENTS}")
+  endif()
+  _pane_tool(pixport pixport pane_add_picture)
+  _pane_outputs(${name} dir source header)
+  get_filename_component(image "${image}" ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+  _pane_pixport_options(pane_add_picture options "${P_SIZE}" "${P_TILES}" "${P_TRANSPARENT}")
+  add_custom_command(OUTPUT ${source} ${header}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+    COMMAND ${pixport_COMMAND} ${image} ${options} --name ${name} --header ${header} -o ${source}
+    DEPENDS ${pixport_DEPENDS} ${image}
+    COMMENT "pixport: ${name}"
+    VERBATIM)
+  _pane_attach(${target} ${dir} ${source} ${header})
+endfunction()
+
+function(pane_add_sprite target name image)
+  cmake_parse_arguments(PARSE_ARGV 3 S "COMPRESS" "SIZE;TRANSPARENT" "")
+  _pane_check_name(pane_add_sprite "${name}")
+  if(S_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "pane_add_sprite: unknown arguments ${S_UNPARSED_ARGUMENTS}")
+  endif()
+  _pane_tool(pixport pixport pane_add_sprite)
+  _pane_outputs(${name} dir source header)
+  get_filename_component(image "${image}" ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+  _pane_pixport_options(pane_add_sprite options "${S_SIZE}" "" "${S_TRANSPARENT}")
+  if(NOT S_COMPRESS)
+    add_custom_command(OUTPUT ${source} ${header}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+      COMMAND ${pixport_COMMAND} ${image} ${options} --name ${name} --header ${header} -o ${source}
+      DEPENDS ${pixport_DEPENDS} ${image}
+      COMMENT "pixport: ${name}"
+      VERBATIM)
+  else()
+    _pane_tool(palsqueeze palsqueeze pane_add_sprite)
+    set(plain ${dir}/${name}.plain.txt)
+    add_custom_command(OUTPUT ${source} ${header}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+      COMMAND ${pixport_COMMAND} ${image} ${options} -o ${plain}
+      COMMAND ${palsqueeze_COMMAND} ${plain} --name ${name} --header ${header} -o ${source}
+      DEPENDS ${pixport_DEPENDS} ${palsqueeze_DEPENDS} ${image}
+      BYPRODUCTS ${plain}
+      COMMENT "pixport and palsqueeze: ${name}"
+      VERBATIM)
+  endif()
+  _pane_attach(${target} ${dir} ${source} ${header})
+endfunction()
