@@ -6,7 +6,7 @@
 
 /* glyphcast's DejaVu Sans 9 (pixport's badge and palsqueeze's compression of it
  * come with their generated headers). */
-extern uint16* font_dejavu_sans_9[];
+#include "font_dejavu_sans_9.h"
 
 #define SCENE_BADGE_TRANSPARENT 31775 /* the badge picture's magenta */
 #define SCENE_BADGE_Y 48
