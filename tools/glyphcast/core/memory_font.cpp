@@ -7,6 +7,8 @@
 
 #include <QRegularExpression>
 
+#include <libpane.h>
+
 namespace glyphcast {
 
 namespace {
@@ -51,6 +53,50 @@ QStringList itemsOf(const QString& body) {
     if (!items.isEmpty() && items.last().isEmpty())
         items.removeLast();  // a trailing comma
     return items;
+}
+
+// Words a sprite record needs by its own header, or 0 when the header itself is
+// cut short or names a palette the format does not have.
+std::uint64_t recordWords(const std::vector<std::uint16_t>& words) {
+    if (words.size() < 2)
+        return 0;
+    if (words[0] != 0xFFFF)
+        return 2 + std::uint64_t(words[0] + 1) * (words[1] + 1);
+    if (words.size() < 4 || words[3] < 1 || words[3] > 256)
+        return 0;
+    const std::uint64_t pixels = std::uint64_t(words[1] + 1) * (words[2] + 1);
+    return 4 + words[3] + (pixels * bitsFromPal(words[3]) + 15) / 16;
+}
+
+// What libpane would read past or miss in the array behind a slot; empty when
+// the slot is sound.
+QString slotProblem(int slot, const std::uint16_t* data,
+                    const std::map<QString, std::vector<std::uint16_t>>& arrays) {
+    if (!data) {
+        return slot >= 256 && slot <= 258 ? QStringLiteral("is null; libpane reads a value there")
+                                          : QString();
+    }
+    const std::vector<std::uint16_t>* words = nullptr;
+    QString name;
+    for (const auto& [arrayName, array] : arrays) {
+        if (array.data() == data) {
+            words = &array;
+            name = arrayName;
+        }
+    }
+    if (slot < 256) {
+        const std::uint64_t needed = recordWords(*words);
+        if (needed == 0)
+            return QStringLiteral("points to %1, whose sprite header is cut short or has no usable palette").arg(name);
+        if (words->size() < needed)
+            return QStringLiteral("points to %1, which holds %2 words where its sprite header asks for %3")
+                .arg(name)
+                .arg(words->size())
+                .arg(needed);
+    } else if (slot == 259 && words->size() < 256) {
+        return QStringLiteral("points to %1, which holds %2 vertical biases, not 256").arg(name).arg(words->size());
+    }
+    return QString();
 }
 
 }  // namespace
@@ -118,6 +164,13 @@ std::unique_ptr<MemoryFont> MemoryFont::build(const Conversion& conversion, QStr
             return nullptr;
         }
         font->table_[static_cast<size_t>(slot)] = found->second.data();
+    }
+    for (int slot = 0; slot < kFontTableEntries; ++slot) {
+        const QString problem = slotProblem(slot, font->table_[static_cast<size_t>(slot)], font->arrays_);
+        if (!problem.isEmpty()) {
+            *error = QStringLiteral("entry %1 of the table %2 %3").arg(slot).arg(conversion.tableName, problem);
+            return nullptr;
+        }
     }
     return font;
 }
