@@ -270,15 +270,26 @@ TEST_F(GlyphcastCommandLine, WritesANamedSourceAndItsHeader) {
     fields.bold = true;
     EXPECT_EQ(readFile(header), headerText(QStringLiteral("ui_font"), fields).toUtf8());
 
-    // A template that does not define the table the header declares is refused.
+    // A template must define the table the header declares where others can link
+    // to it; any form C accepts will do.
     const QString templ = dir.filePath(QStringLiteral("template.txt"));
-    writeFile(templ, "// nothing\n");
-    const Outcome refused = runInProcess({"--font", "DejaVu Sans", "--name", "ui_font", "--template", templ,
-                                          "--header", header, "-o", source});
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.err, "glyphcast: the source would not define the table ui_font that the header declares: "
-                           "the template declares no table uint16* ui_font[]\n");
-    EXPECT_TRUE(readFile(source).startsWith("#include <libpane.h>"));
+    const struct {
+        QByteArray templ;
+        QByteArray message;
+    } templates[] = {
+        {"// uint16* @@[] = { 0 };\n", "the template defines no table uint16* ui_font[]"},
+        {"static uint16* @@[] = { 0 };\n", "the template defines it static, where no other source can link to it"},
+        {"static const u16 <>_V[] = { 1 + 1 };\nuint16* @@[260] = { (uint16*)<>_V };\n", ""},
+    };
+    for (const auto& t : templates) {
+        writeFile(templ, t.templ);
+        const Outcome outcome = runInProcess({"--font", "DejaVu Sans", "--name", "ui_font", "--template", templ,
+                                              "--header", header, "-o", source});
+        EXPECT_EQ(outcome.status, t.message.isEmpty() ? 0 : 2) << t.templ.toStdString();
+        const QByteArray expected = "glyphcast: the header would declare ui_font, but " + t.message + "\n";
+        EXPECT_EQ(outcome.err, t.message.isEmpty() ? QByteArray() : expected);
+        EXPECT_TRUE(readFile(source).startsWith("#include <libpane.h>"));
+    }
 
     // A link to the output stays a link to the new file.
     const QString link = dir.filePath(QStringLiteral("link.c"));
@@ -301,7 +312,7 @@ TEST_F(GlyphcastCommandLine, ReportsFailedWritesWithTheirReason) {
          "glyphcast: cannot write " + dir.filePath(QStringLiteral("missing/font.c")).toUtf8() + ": No such file or directory\n"},
     };
     for (const Case& c : cases) {
-        for (const char* option : {"-o", "--header"}) {
+        for (const char* option : {"-o", "--header", "--preview"}) {
             const Outcome outcome = runInProcess({"--font", "DejaVu Sans", option, c.path});
             EXPECT_EQ(outcome.status, 1) << option << " " << c.path.toStdString();
             EXPECT_EQ(outcome.err, c.message);
@@ -353,6 +364,15 @@ TEST_F(GlyphcastCommandLine, WritesTheOutputFileOnlyWhenComplete) {
     EXPECT_TRUE(outcome.out.isEmpty());
     EXPECT_EQ(readFile(target), runInProcess({"--font", "DejaVu Sans"}).out);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("font.c")});
+
+    // One output that cannot be written keeps every other file as it was.
+    const QString header = dir.filePath(QStringLiteral("font.h"));
+    writeFile(header, "old header");
+    outcome = runInProcess({"--font", "DejaVu Sans", "--name", "f", "--header", header, "--preview",
+                            dir.filePath(QStringLiteral("f.png")), "-o", dir.filePath(QStringLiteral("no/font.c"))});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(readFile(header), QByteArray("old header"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("font.c"), QStringLiteral("font.h")}));
 
 }
 

@@ -111,7 +111,7 @@ TEST_F(GlyphcastPreview, ReadsAnEditedTemplateAsCWould) {
     conversion.tableName = QStringLiteral("t");
     conversion.templatePart = templateWith(
         "#include <x.h>\r\nstatic uint16 f_G[] = { 0x1, 0, -2, 010 /* octal */ };\r\n"
-        "static const uint16 f_BIAS[256] = { 7, };\r\n// uint16* t[] = { f_NOPE };",
+        "const u16 f_BIAS[256] = { 7, };\r\n// uint16* t[] = { f_NOPE };",
         "f_G", "f_G, f_G, f_G, (uint16*) f_BIAS");
     QString error;
     std::unique_ptr<MemoryFont> font = MemoryFont::build(conversion, &error);
@@ -131,7 +131,7 @@ TEST_F(GlyphcastPreview, ReadsAnEditedTemplateAsCWould) {
     } refusals[] = {
         {QStringLiteral("uint16* u[] = { 0 };"), "the template declares no table uint16* t[]"},
         {QStringLiteral("uint16* t[] = { f_A065 };"), "entry 0 of the table, f_A065, names no array of the font"},
-        {QStringLiteral("static uint16 f_U[] = { twelve };"), "the value twelve of f_U is not a number"},
+        {QStringLiteral("static uint16 f_U[] = { twelve };"), "the value twelve of f_U is not a number; the preview reads integer constants, not expressions"},
         {templateWith("static uint16 f_G[] = { 200, 150, 0 }; static uint16 f_V[] = { 1 };", "f_G", "f_V, f_V, f_V, 0"),
          "entry 1 of the table t points to f_G, which holds 3 words where its sprite header asks for 30353"},
         {templateWith("static uint16 f_G[] = { 0xFFFF, 1, 1, 2, 0, 32767 }; static uint16 f_V[] = { 1 };", "f_G",

@@ -106,7 +106,10 @@ bool CommandLine::drawPreview(const Conversion& result, QByteArray* png, QIODevi
     const QImage picture = renderPreview(font->table(), sample_.isNull() ? defaultSample() : sample_);
     QBuffer buffer(png);
     buffer.open(QIODevice::WriteOnly);
-    return picture.save(&buffer, "PNG");
+    if (picture.save(&buffer, "PNG"))
+        return true;
+    reportError(err, QStringLiteral("cannot write %1: this Qt cannot encode PNG pictures").arg(previewFile_));
+    return false;
 }
 
 int CommandLine::run(QIODevice& out, QIODevice& err) const {
@@ -128,33 +131,33 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
     QByteArray png;
     if (!previewFile_.isEmpty() && !drawPreview(result, &png, err))
         return kExitRefused;
-    QString problem;
-    if (!headerFile_.isEmpty() && !MemoryFont::build(result, &problem)) {
-        // The header declares the table: the source must define it.
-        reportError(err, QStringLiteral("the source would not define the table %1 that the header declares: %2")
-                             .arg(result.tableName, problem));
-        return kExitRefused;
+    if (!headerFile_.isEmpty()) {
+        // The header declares the table for other sources: the source must define
+        // it where they can link to it.
+        const QString problem = tableDefinitionProblem(result.templatePart, result.tableName);
+        if (!problem.isEmpty()) {
+            reportError(err, QStringLiteral("the header would declare %1, but %2").arg(result.tableName, problem));
+            return kExitRefused;
+        }
     }
 
-    QString error;
-    if (!previewFile_.isEmpty() && !writeOutputFile(previewFile_, png, &error)) {
-        reportError(err, error);
-        return kExitWriteFailed;
-    }
-    if (!headerFile_.isEmpty()
-        && !writeOutputFile(headerFile_, headerText(result.tableName, result.fields).toUtf8(), &error)) {
-        reportError(err, error);
-        return kExitWriteFailed;
-    }
+    // Every file is made complete beside its target before any is replaced, so
+    // a failure leaves the old ones together.
     const QByteArray bytes = result.text.toUtf8();
-    if (outputFile_.isEmpty()) {
-        if (out.write(bytes) != bytes.size()) {
-            reportError(err, QStringLiteral("cannot write the output: %1").arg(out.errorString()));
-            return kExitWriteFailed;
-        }
-        return kExitSuccess;
+    OutputFiles files;
+    QString error;
+    if ((!previewFile_.isEmpty() && !files.add(previewFile_, png, &error))
+        || (!outputFile_.isEmpty() && !files.add(outputFile_, bytes, &error))
+        || (!headerFile_.isEmpty()
+            && !files.add(headerFile_, headerText(result.tableName, result.fields).toUtf8(), &error))) {
+        reportError(err, error);
+        return kExitWriteFailed;
     }
-    if (!writeOutputFile(outputFile_, bytes, &error)) {
+    if (outputFile_.isEmpty() && out.write(bytes) != bytes.size()) {
+        reportError(err, QStringLiteral("cannot write the output: %1").arg(out.errorString()));
+        return kExitWriteFailed;
+    }
+    if (!files.commit(&error)) {
         reportError(err, error);
         return kExitWriteFailed;
     }

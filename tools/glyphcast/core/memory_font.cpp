@@ -101,6 +101,26 @@ QString slotProblem(int slot, const std::uint16_t* data,
 
 }  // namespace
 
+QString tableDefinitionProblem(const QString& filledTemplate, const QString& tableName) {
+    const QString plain = withoutComments(filledTemplate);
+    const QRegularExpression definition(
+        QStringLiteral("\\b(?:uint16|u16)\\s*\\*\\s*(?:const\\s+)?%1\\s*\\[[^\\]]*\\]\\s*=")
+            .arg(QRegularExpression::escape(tableName)));
+    const QRegularExpression statementStart(QStringLiteral("[;{}]"));
+    static const QRegularExpression isStatic(QStringLiteral("\\bstatic\\b"));
+    bool foundStatic = false;
+    for (auto it = definition.globalMatch(plain); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const qsizetype start = plain.lastIndexOf(statementStart, match.capturedStart()) + 1;
+        if (!plain.mid(start, match.capturedStart() - start).contains(isStatic))
+            return QString();
+        foundStatic = true;
+    }
+    if (foundStatic)
+        return QStringLiteral("the template defines it static, where no other source can link to it");
+    return QStringLiteral("the template defines no table uint16* %1[]").arg(tableName);
+}
+
 const std::vector<std::uint16_t>* MemoryFont::array(const QString& name) const {
     auto found = arrays_.find(name);
     return found == arrays_.end() ? nullptr : &found->second;
@@ -115,7 +135,7 @@ std::unique_ptr<MemoryFont> MemoryFont::build(const Conversion& conversion, QStr
     }
 
     static const QRegularExpression declaration(QStringLiteral(
-        "(?:\\bstatic\\s+)?(?:\\bconst\\s+)?\\buint16\\s*(\\*?)\\s*([A-Za-z_]\\w*)\\s*\\[\\s*(\\d*)\\s*\\]\\s*=\\s*\\{([^}]*)\\}\\s*;"));
+        "(?:\\bstatic\\s+)?(?:\\bconst\\s+)?\\b(?:uint16|u16)\\s*(?:\\bconst\\b\\s*)?(\\*?)\\s*(?:\\bconst\\s+)?([A-Za-z_]\\w*)\\s*\\[\\s*(\\d*)\\s*\\]\\s*=\\s*\\{([^}]*)\\}\\s*;"));
     QStringList tableItems;
     bool tableFound = false;
     const QString plain = withoutComments(conversion.templatePart);
@@ -134,7 +154,8 @@ std::unique_ptr<MemoryFont> MemoryFont::build(const Conversion& conversion, QStr
         for (const QString& item : items) {
             std::uint16_t value = 0;
             if (!parseValue(item, &value)) {
-                *error = QStringLiteral("the value %1 of %2 is not a number").arg(item, name);
+                *error = QStringLiteral("the value %1 of %2 is not a number; the preview reads integer constants, "
+                                        "not expressions").arg(item, name);
                 return nullptr;
             }
             words.push_back(value);
