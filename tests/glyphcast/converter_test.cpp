@@ -254,7 +254,7 @@ TEST(GlyphcastConverter, RefusesUnusableSettings) {
         {[](Fields& f) { f.underline = QStringLiteral("012"); }, "The underline \"012\" is not"},
         {[](Fields& f) { f.underline = QStringLiteral("-1"); }, "The underline \"-1\" is not"},
         {[](Fields&) {}, "The name \"9lives\" is not a C identifier.", "9lives"},
-        {[](Fields&) {}, "The name \"int\" is not a C identifier.", "int"},
+        {[](Fields&) {}, "The name \"int\" is a C keyword.", "int"},
         {[](Fields&) {}, "The name \"ui-font\" is not a C identifier.", "ui-font"},
         {[](Fields& f) { f.fontName = QString(); }, "Type the name of an installed font."},
         {[](Fields& f) { f.fontName = QStringLiteral("  "); }, "Type the name of an installed font."},

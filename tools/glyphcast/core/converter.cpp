@@ -139,9 +139,10 @@ QString Run::tableNameFor(const Fields& fields) const {
 // would not read as one identifier, naming the field that breaks them.
 bool Run::checkNames(const Fields& fields, bool tableOnly) {
     if (!source_.options.name.isEmpty()) {
-        if (isCIdentifier(source_.options.name))
+        const QString problem = cNameProblem(source_.options.name);
+        if (problem.isEmpty())
             return true;
-        message_ = QStringLiteral("The name %1 is not a C identifier.").arg(quoted(source_.options.name));
+        message_ = QStringLiteral("The name %1 %2.").arg(quoted(source_.options.name), problem);
         return false;
     }
     // The size goes into every name, the font name into the table's: blame the size
