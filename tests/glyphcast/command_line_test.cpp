@@ -10,6 +10,7 @@
 #include "text_helpers.h"
 
 #include <QBuffer>
+#include <QtEndian>
 #include <QFile>
 #include <QLineEdit>
 #include <QCheckBox>
@@ -233,13 +234,42 @@ TEST_F(GlyphcastCommandLine, NamesAnAliasOnStandardErrorAndRefusesItWhenExact) {
     }
 }
 
+// The installed DejaVu Sans file with its family renamed (names of the same
+// length, in the name table's ASCII and UTF-16 forms) or its vendor, which Qt
+// takes as the foundry, changed.
+QString fontCopy(const QTemporaryDir& dir, const QByteArray& family, const QByteArray& vendor) {
+    QByteArray bytes = readFile(QStringLiteral(GLYPHCAST_TEST_FONT));
+    auto utf16 = [](const QByteArray& text) {
+        QByteArray wide;
+        for (char c : text)
+            wide.append('\0').append(c);
+        return wide;
+    };
+    bytes.replace("DejaVu Sans", family).replace(utf16("DejaVu Sans"), utf16(family));
+    const qsizetype os2 = bytes.indexOf("OS/2");
+    const quint32 offset = qFromBigEndian<quint32>(bytes.constData() + os2 + 8);
+    bytes.replace(offset + 58, 4, vendor);
+    const QString path = dir.filePath(QString::fromLatin1(family + vendor + ".ttf"));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
 TEST_F(GlyphcastCommandLine, AFontFileDrawsLikeTheInstalledFamily) {
-    // The file is the one installed as DejaVu Sans, so both give the same source.
-    const Outcome fromFile = runInProcess({"--font-file", GLYPHCAST_TEST_FONT, "--size", "9", "--exact"});
+    // A family nothing installed answers to is drawn from the file alone, as the
+    // installed one whose file it is a copy of.
+    QTemporaryDir dir;
+    const QString renamed = fontCopy(dir, "DejaVu Sanz", "PfEd");
+    const Outcome fromFile = runProgram({"--font-file", renamed, "--size", "9", "--exact"});
     ASSERT_EQ(fromFile.status, 0) << fromFile.err.toStdString();
-    EXPECT_TRUE(fromFile.err.isEmpty());
-    EXPECT_TRUE(fromFile.out.contains("// Font name: 'DejaVu Sans' size 9\r\n"));
-    EXPECT_EQ(fromFile.out, runInProcess({"--font", "DejaVu Sans", "--size", "9"}).out);
+    EXPECT_TRUE(fromFile.err.isEmpty()) << fromFile.err.toStdString();
+    EXPECT_TRUE(fromFile.out.contains("// Font name: 'DejaVu Sanz' size 9\r\n"));
+    EXPECT_EQ(QByteArray(fromFile.out).replace("Sanz", "Sans").replace("sanz", "sans"),
+              runInProcess({"--font", "DejaVu Sans", "--size", "9"}).out);
+
+    // The same family from another foundry than the installed one is the file's.
+    const Outcome otherFoundry = runProgram({"--font-file", fontCopy(dir, "DejaVu Sans", "Tst1"), "--size", "9", "--exact"});
+    EXPECT_EQ(otherFoundry.status, 0) << otherFoundry.err.toStdString();
+    EXPECT_TRUE(otherFoundry.err.isEmpty()) << otherFoundry.err.toStdString();
 
     // A style the file does not hold would come from whatever this machine has.
     const QByteArray note = "glyphcast: the font file " GLYPHCAST_TEST_FONT " holds DejaVu Sans regular, not bold: "

@@ -187,7 +187,7 @@ bool Run::setFont(const Fields& fields) {
         return false;
     }
     CaptureFont font;
-    font.family = fields.fontName;
+    font.family = source_.options.drawFamily.isEmpty() ? fields.fontName : source_.options.drawFamily;
     font.points = single;
     font.bold = fields.bold;
     font.italic = fields.italic;
