@@ -110,13 +110,13 @@ TEST_F(GlyphcastPreview, ReadsAnEditedTemplateAsCWould) {
     conversion.prefix = QStringLiteral("f");
     conversion.tableName = QStringLiteral("t");
     conversion.templatePart = templateWith(
-        "#include <x.h>\r\nstatic uint16 f_G[] = { 0x1, 0, -2, 010 /* octal */ };\r\n"
+        "#include <x.h>\r\nstatic uint16 f_G[] = { 0x1, 0, -2, 010 /* octal */, 1 + 2 * 3, (1 << 15 | 1U) - 1, ~0 ^ 0xFF, -7 / 2 % 2, 6 & 3 };\r\n"
         "const u16 f_BIAS[256] = { 7, };\r\n// uint16* t[] = { f_NOPE };",
         "f_G", "f_G, f_G, f_G, (uint16*) f_BIAS");
     QString error;
     std::unique_ptr<MemoryFont> font = MemoryFont::build(conversion, &error);
     ASSERT_TRUE(font) << error.toStdString();
-    EXPECT_EQ(*font->array(QStringLiteral("f_G")), (std::vector<uint16_t>{1, 0, 65534, 8}));
+    EXPECT_EQ(*font->array(QStringLiteral("f_G")), (std::vector<uint16_t>{1, 0, 65534, 8, 7, 32768, 65280, 65535, 2}));
     EXPECT_EQ(font->array(QStringLiteral("f_BIAS"))->size(), 256u);
     EXPECT_EQ(font->array(QStringLiteral("f_BIAS"))->at(0), 7);
     EXPECT_EQ(font->table()[0], nullptr);
@@ -131,7 +131,9 @@ TEST_F(GlyphcastPreview, ReadsAnEditedTemplateAsCWould) {
     } refusals[] = {
         {QStringLiteral("uint16* u[] = { 0 };"), "the template declares no table uint16* t[]"},
         {QStringLiteral("uint16* t[] = { f_A065 };"), "entry 0 of the table, f_A065, names no array of the font"},
-        {QStringLiteral("static uint16 f_U[] = { twelve };"), "the value twelve of f_U is not a number; the preview reads integer constants, not expressions"},
+        {QStringLiteral("static uint16 f_U[] = { twelve };"), "the value twelve of f_U is not a constant the preview can read (numbers, operators and brackets)"},
+        {QStringLiteral("static uint16 f_U[] = { 1 / 0 };"), "the value 1 / 0 of f_U is not a constant the preview can read (numbers, operators and brackets)"},
+        {QStringLiteral("static uint16 f_U[] = { 1 2 };"), "the value 1 2 of f_U is not a constant the preview can read (numbers, operators and brackets)"},
         {templateWith("static uint16 f_G[] = { 200, 150, 0 }; static uint16 f_V[] = { 1 };", "f_G", "f_V, f_V, f_V, 0"),
          "entry 1 of the table t points to f_G, which holds 3 words where its sprite header asks for 30353"},
         {templateWith("static uint16 f_G[] = { 0xFFFF, 1, 1, 2, 0, 32767 }; static uint16 f_V[] = { 1 };", "f_G",

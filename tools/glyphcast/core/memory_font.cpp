@@ -9,6 +9,8 @@
 
 #include <libpane.h>
 
+#include <cstdint>
+
 namespace glyphcast {
 
 namespace {
@@ -22,27 +24,152 @@ QString withoutComments(const QString& text) {
     return plain;
 }
 
-// A C integer constant with an optional sign, as the uint16 it initialises.
-bool parseValue(QString item, std::uint16_t* value) {
-    item.remove(QLatin1Char(' '));
-    bool negative = false;
-    if (item.startsWith(QLatin1Char('-')) || item.startsWith(QLatin1Char('+'))) {
-        negative = item[0] == QLatin1Char('-');
-        item.remove(0, 1);
+// An integer constant expression of the kind an array initialiser holds:
+// decimal, octal and hexadecimal numbers with their suffixes, unary + - ~ !,
+// binary * / % + - << >> & ^ |, and brackets. Evaluated in 64 bits; the 16 bits
+// a uint16 keeps are those C gives for every value that fits its int types.
+class Constant {
+public:
+    explicit Constant(const QString& text) : text_(text) {}
+
+    bool evaluate(std::int64_t* value) {
+        const std::int64_t result = bitOr();
+        skipSpace();
+        if (!ok_ || at_ != text_.size())
+            return false;
+        *value = result;
+        return true;
     }
-    static const QRegularExpression suffix(QStringLiteral("[uUlL]+$"));
-    item.remove(suffix);
-    bool ok = false;
-    qulonglong number = 0;
-    if (item.startsWith(QLatin1String("0x")) || item.startsWith(QLatin1String("0X")))
-        number = item.mid(2).toULongLong(&ok, 16);
-    else if (item.size() > 1 && item.startsWith(QLatin1Char('0')))
-        number = item.toULongLong(&ok, 8);
-    else
-        number = item.toULongLong(&ok, 10);
-    if (!ok)
+
+private:
+    void skipSpace() {
+        while (at_ < text_.size() && text_[at_].isSpace())
+            ++at_;
+    }
+    // Takes op when it comes next and is not the start of a longer operator.
+    bool take(const char* op, const char* notFollowedBy = "") {
+        skipSpace();
+        const QLatin1String token(op);
+        if (!text_.mid(at_).startsWith(token))
+            return false;
+        const qsizetype next = at_ + token.size();
+        if (next < text_.size() && *notFollowedBy && QLatin1String(notFollowedBy).contains(text_[next]))
+            return false;
+        at_ = next;
+        return true;
+    }
+    std::int64_t bitOr() {
+        std::int64_t v = bitXor();
+        while (take("|", "|"))
+            v |= bitXor();
+        return v;
+    }
+    std::int64_t bitXor() {
+        std::int64_t v = bitAnd();
+        while (take("^"))
+            v ^= bitAnd();
+        return v;
+    }
+    std::int64_t bitAnd() {
+        std::int64_t v = shift();
+        while (take("&", "&"))
+            v &= shift();
+        return v;
+    }
+    std::int64_t shift() {
+        std::int64_t v = additive();
+        for (;;) {
+            const bool left = take("<<");
+            if (!left && !take(">>"))
+                return v;
+            const std::int64_t by = additive();
+            if (by < 0 || by > 62) {
+                ok_ = false;
+                return 0;
+            }
+            v = left ? static_cast<std::int64_t>(static_cast<std::uint64_t>(v) << by) : v >> by;
+        }
+    }
+    std::int64_t additive() {
+        std::int64_t v = multiplicative();
+        for (;;) {
+            if (take("+"))
+                v = static_cast<std::int64_t>(static_cast<std::uint64_t>(v) + static_cast<std::uint64_t>(multiplicative()));
+            else if (take("-"))
+                v = static_cast<std::int64_t>(static_cast<std::uint64_t>(v) - static_cast<std::uint64_t>(multiplicative()));
+            else
+                return v;
+        }
+    }
+    std::int64_t multiplicative() {
+        std::int64_t v = unary();
+        for (;;) {
+            const bool times = take("*");
+            const bool divide = !times && take("/");
+            if (!times && !divide && !take("%"))
+                return v;
+            const std::int64_t w = unary();
+            if (times) {
+                v = static_cast<std::int64_t>(static_cast<std::uint64_t>(v) * static_cast<std::uint64_t>(w));
+            } else if (w == 0 || (v == INT64_MIN && w == -1)) {
+                ok_ = false;
+                return 0;
+            } else {
+                v = divide ? v / w : v % w;
+            }
+        }
+    }
+    std::int64_t unary() {
+        if (take("-"))
+            return static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(unary()));
+        if (take("+"))
+            return unary();
+        if (take("~"))
+            return ~unary();
+        if (take("!"))
+            return unary() == 0;
+        if (take("(")) {
+            const std::int64_t v = bitOr();
+            if (!take(")"))
+                ok_ = false;
+            return v;
+        }
+        return number();
+    }
+    std::int64_t number() {
+        skipSpace();
+        static const QRegularExpression literal(
+            QStringLiteral("\\G(0[xX][0-9A-Fa-f]+|[0-9]+)[uUlL]*(?![A-Za-z0-9_])"));
+        const QRegularExpressionMatch match = literal.match(text_, at_);
+        if (!match.hasMatch()) {
+            ok_ = false;
+            return 0;
+        }
+        at_ = match.capturedEnd();
+        const QString digits = match.captured(1);
+        bool ok = false;
+        qulonglong n = 0;
+        if (digits.startsWith(QLatin1String("0x")) || digits.startsWith(QLatin1String("0X")))
+            n = digits.mid(2).toULongLong(&ok, 16);
+        else if (digits.size() > 1 && digits.startsWith(QLatin1Char('0')))
+            n = digits.toULongLong(&ok, 8);
+        else
+            n = digits.toULongLong(&ok, 10);
+        ok_ = ok_ && ok;
+        return static_cast<std::int64_t>(n);
+    }
+
+    const QString& text_;
+    qsizetype at_ = 0;
+    bool ok_ = true;
+};
+
+// An initialiser value as the uint16 it initialises.
+bool parseValue(const QString& item, std::uint16_t* value) {
+    std::int64_t number = 0;
+    if (!Constant(item).evaluate(&number))
         return false;
-    *value = static_cast<std::uint16_t>(negative ? 0u - number : number);
+    *value = static_cast<std::uint16_t>(number);
     return true;
 }
 
@@ -154,8 +281,8 @@ std::unique_ptr<MemoryFont> MemoryFont::build(const Conversion& conversion, QStr
         for (const QString& item : items) {
             std::uint16_t value = 0;
             if (!parseValue(item, &value)) {
-                *error = QStringLiteral("the value %1 of %2 is not a number; the preview reads integer constants, "
-                                        "not expressions").arg(item, name);
+                *error = QStringLiteral("the value %1 of %2 is not a constant the preview can read (numbers, "
+                                        "operators and brackets)").arg(item, name);
                 return nullptr;
             }
             words.push_back(value);
