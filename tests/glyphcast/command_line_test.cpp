@@ -10,6 +10,7 @@
 #include "text_helpers.h"
 
 #include <QBuffer>
+#include <QtEndian>
 #include <QFile>
 #include <QLineEdit>
 #include <QCheckBox>
@@ -190,6 +191,10 @@ TEST_F(GlyphcastCommandLine, RefusesSettingsWithStatusTwoAndNoOutput) {
         {{"--font", "DejaVu Sans", "--size", "12.5"}, "glyphcast: Size \"12.5\" gives array names such as fd12.5_A032"},
         {{"--font", "DejaVu Sans", "--underline", "abc"}, "glyphcast: The underline \"abc\" is not a whole number"},
         {{"--font", "DejaVu Sans", "--loc-x", "300"}, "glyphcast: Loc bias 300, 0 draws code 32 outside its glyph"},
+        {{"--font", "DejaVu Sans", "--size", "20", "--loc-x", "3"},
+         "glyphcast: Loc bias 3, 0 with width bias 0, height bias 0 cuts code "},
+        {{"--font", "DejaVu Sans", "--size", "20", "--loc-x", "-1"},
+         "glyphcast: Loc bias -1, 0 with width bias 0, height bias 0 cuts code "},
         {{"--font", "DejaVu Sans", "--size", "160"}, "glyphcast: Code 32 would be 249 pixels tall (size 160, height bias 0); the capture box is 225.\n"},
         {{"--font", "DejaVu Sans", "--name", "9x"}, "glyphcast: The name \"9x\" is not a C identifier.\n"},
         {{"--font", "DejaVu Sans", "--template", "/dev/zero"},
@@ -229,13 +234,42 @@ TEST_F(GlyphcastCommandLine, NamesAnAliasOnStandardErrorAndRefusesItWhenExact) {
     }
 }
 
+// The installed DejaVu Sans file with its family renamed (names of the same
+// length, in the name table's ASCII and UTF-16 forms) or its vendor, which Qt
+// takes as the foundry, changed.
+QString fontCopy(const QTemporaryDir& dir, const QByteArray& family, const QByteArray& vendor) {
+    QByteArray bytes = readFile(QStringLiteral(GLYPHCAST_TEST_FONT));
+    auto utf16 = [](const QByteArray& text) {
+        QByteArray wide;
+        for (char c : text)
+            wide.append('\0').append(c);
+        return wide;
+    };
+    bytes.replace("DejaVu Sans", family).replace(utf16("DejaVu Sans"), utf16(family));
+    const qsizetype os2 = bytes.indexOf("OS/2");
+    const quint32 offset = qFromBigEndian<quint32>(bytes.constData() + os2 + 8);
+    bytes.replace(offset + 58, 4, vendor);
+    const QString path = dir.filePath(QString::fromLatin1(family + vendor + ".ttf"));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
 TEST_F(GlyphcastCommandLine, AFontFileDrawsLikeTheInstalledFamily) {
-    // The file is the one installed as DejaVu Sans, so both give the same source.
-    const Outcome fromFile = runInProcess({"--font-file", GLYPHCAST_TEST_FONT, "--size", "9", "--exact"});
+    // A family nothing installed answers to is drawn from the file alone, as the
+    // installed one whose file it is a copy of.
+    QTemporaryDir dir;
+    const QString renamed = fontCopy(dir, "DejaVu Sanz", "PfEd");
+    const Outcome fromFile = runProgram({"--font-file", renamed, "--size", "9", "--exact"});
     ASSERT_EQ(fromFile.status, 0) << fromFile.err.toStdString();
-    EXPECT_TRUE(fromFile.err.isEmpty());
-    EXPECT_TRUE(fromFile.out.contains("// Font name: 'DejaVu Sans' size 9\r\n"));
-    EXPECT_EQ(fromFile.out, runInProcess({"--font", "DejaVu Sans", "--size", "9"}).out);
+    EXPECT_TRUE(fromFile.err.isEmpty()) << fromFile.err.toStdString();
+    EXPECT_TRUE(fromFile.out.contains("// Font name: 'DejaVu Sanz' size 9\r\n"));
+    EXPECT_EQ(QByteArray(fromFile.out).replace("Sanz", "Sans").replace("sanz", "sans"),
+              runInProcess({"--font", "DejaVu Sans", "--size", "9"}).out);
+
+    // The same family from another foundry than the installed one is the file's.
+    const Outcome otherFoundry = runProgram({"--font-file", fontCopy(dir, "DejaVu Sans", "Tst1"), "--size", "9", "--exact"});
+    EXPECT_EQ(otherFoundry.status, 0) << otherFoundry.err.toStdString();
+    EXPECT_TRUE(otherFoundry.err.isEmpty()) << otherFoundry.err.toStdString();
 
     // A style the file does not hold would come from whatever this machine has.
     const QByteArray note = "glyphcast: the font file " GLYPHCAST_TEST_FONT " holds DejaVu Sans regular, not bold: "
@@ -266,15 +300,26 @@ TEST_F(GlyphcastCommandLine, WritesANamedSourceAndItsHeader) {
     fields.bold = true;
     EXPECT_EQ(readFile(header), headerText(QStringLiteral("ui_font"), fields).toUtf8());
 
-    // A template that does not define the table the header declares is refused.
+    // A template must define the table the header declares where others can link
+    // to it; any form C accepts will do.
     const QString templ = dir.filePath(QStringLiteral("template.txt"));
-    writeFile(templ, "// nothing\n");
-    const Outcome refused = runInProcess({"--font", "DejaVu Sans", "--name", "ui_font", "--template", templ,
-                                          "--header", header, "-o", source});
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.err, "glyphcast: the source would not define the table ui_font that the header declares: "
-                           "the template declares no table uint16* ui_font[]\n");
-    EXPECT_TRUE(readFile(source).startsWith("#include <libpane.h>"));
+    const struct {
+        QByteArray templ;
+        QByteArray message;
+    } templates[] = {
+        {"// uint16* @@[] = { 0 };\n", "the template defines no table uint16* ui_font[]"},
+        {"static uint16* @@[] = { 0 };\n", "the template defines it static, where no other source can link to it"},
+        {"static const u16 <>_V[] = { 1 + 1 };\nuint16* @@[260] = { (uint16*)<>_V };\n", ""},
+    };
+    for (const auto& t : templates) {
+        writeFile(templ, t.templ);
+        const Outcome outcome = runInProcess({"--font", "DejaVu Sans", "--name", "ui_font", "--template", templ,
+                                              "--header", header, "-o", source});
+        EXPECT_EQ(outcome.status, t.message.isEmpty() ? 0 : 2) << t.templ.toStdString();
+        const QByteArray expected = "glyphcast: the header would declare ui_font, but " + t.message + "\n";
+        EXPECT_EQ(outcome.err, t.message.isEmpty() ? QByteArray() : expected);
+        EXPECT_TRUE(readFile(source).startsWith("#include <libpane.h>"));
+    }
 
     // A link to the output stays a link to the new file.
     const QString link = dir.filePath(QStringLiteral("link.c"));
@@ -297,7 +342,7 @@ TEST_F(GlyphcastCommandLine, ReportsFailedWritesWithTheirReason) {
          "glyphcast: cannot write " + dir.filePath(QStringLiteral("missing/font.c")).toUtf8() + ": No such file or directory\n"},
     };
     for (const Case& c : cases) {
-        for (const char* option : {"-o", "--header"}) {
+        for (const char* option : {"-o", "--header", "--preview"}) {
             const Outcome outcome = runInProcess({"--font", "DejaVu Sans", option, c.path});
             EXPECT_EQ(outcome.status, 1) << option << " " << c.path.toStdString();
             EXPECT_EQ(outcome.err, c.message);
@@ -349,6 +394,15 @@ TEST_F(GlyphcastCommandLine, WritesTheOutputFileOnlyWhenComplete) {
     EXPECT_TRUE(outcome.out.isEmpty());
     EXPECT_EQ(readFile(target), runInProcess({"--font", "DejaVu Sans"}).out);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("font.c")});
+
+    // One output that cannot be written keeps every other file as it was.
+    const QString header = dir.filePath(QStringLiteral("font.h"));
+    writeFile(header, "old header");
+    outcome = runInProcess({"--font", "DejaVu Sans", "--name", "f", "--header", header, "--preview",
+                            dir.filePath(QStringLiteral("f.png")), "-o", dir.filePath(QStringLiteral("no/font.c"))});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(readFile(header), QByteArray("old header"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("font.c"), QStringLiteral("font.h")}));
 
 }
 

@@ -83,8 +83,9 @@ TEST(GlyphcastConverter, RoundsPositionsAndSizesHalfToEven) {
         f.locY = QStringLiteral("3.5");
     }));
     ASSERT_TRUE(result.ok);
-    EXPECT_EQ(box.draws[0].x, 2);
-    EXPECT_EQ(box.draws[0].y, 4);
+    ASSERT_EQ(box.draws[0].x, 0);  // the start glyph, drawn to see that nothing of it is cut
+    EXPECT_EQ(box.draws[1].x, 2);
+    EXPECT_EQ(box.draws[1].y, 4);
     EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A032")))[0], 4);  // 3.5
     EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A033")))[0], 4);  // 4.5
 }
@@ -96,7 +97,7 @@ TEST(GlyphcastConverter, ReadsTheDrawnPixels) {
     const int columns = values[0] + 1;
     for (int y = 0; y <= values[1]; ++y)
         for (int x = 0; x < columns; ++x)
-            EXPECT_EQ(values[2 + y * columns + x], x - 1 == y ? 32767 : 0) << x << "," << y;
+            EXPECT_EQ(values[2 + y * columns + x], x - 1 == y && y < box.inkLength ? 32767 : 0) << x << "," << y;
 }
 
 TEST(GlyphcastConverter, SetsTheFontOnceFromTheFields) {
@@ -239,6 +240,11 @@ TEST(GlyphcastConverter, RefusesUnusableSettings) {
         {[](Fields& f) { f.heightBias = QStringLiteral("220"); }, "Code 32 would be 226 pixels tall (size 12, height bias 220); the capture box is 225."},
         {[](Fields& f) { f.locX = QStringLiteral("5"); }, "Loc bias 5, 0 draws code 32 outside its glyph of 4 x 6 pixels."},
         {[](Fields& f) { f.locY = QStringLiteral("-5"); }, "Loc bias 0, -5 draws code 32 outside its glyph of 4 x 6 pixels."},
+        {[](Fields& f) { f.locX = QStringLiteral("-1"); }, "Loc bias -1, 0 with width bias 0, height bias 0 cuts code 32 on the left: its glyph of 4 x 6 pixels loses ink that loc bias 0, 0 without bias keeps."},
+        {[](Fields& f) { f.locX = QStringLiteral("3"); }, "Loc bias 3, 0 with width bias 0, height bias 0 cuts code 32 on the right:"},
+        {[](Fields& f) { f.widthBias = QStringLiteral("-3"); }, "Loc bias 0, 0 with width bias -3, height bias 0 cuts code 32 on the right: its glyph of 1 x 6"},
+        {[](Fields& f) { f.locY = QStringLiteral("-1"); }, "Loc bias 0, -1 with width bias 0, height bias 0 cuts code 32 on the top:"},
+        {[](Fields& f) { f.heightBias = QStringLiteral("-5"); }, "Loc bias 0, 0 with width bias 0, height bias -5 cuts code 32 on the bottom:"},
         {[](Fields& f) { f.size = QStringLiteral("12.5"); }, "Size \"12.5\" gives array names such as fa12.5_A032, which C does not accept."},
         {[](Fields& f) { f.fontName = QStringLiteral("Sans-Serif"); }, "Font name \"Sans-Serif\" gives the table name font_sans-serif_12, which C does not accept."},
         {[](Fields& f) { f.fontName = QStringLiteral("\u00c9toile"); }, "Font name \"\u00c9toile\" gives array names such as f\u00e912_A032"},
@@ -248,7 +254,7 @@ TEST(GlyphcastConverter, RefusesUnusableSettings) {
         {[](Fields& f) { f.underline = QStringLiteral("012"); }, "The underline \"012\" is not"},
         {[](Fields& f) { f.underline = QStringLiteral("-1"); }, "The underline \"-1\" is not"},
         {[](Fields&) {}, "The name \"9lives\" is not a C identifier.", "9lives"},
-        {[](Fields&) {}, "The name \"int\" is not a C identifier.", "int"},
+        {[](Fields&) {}, "The name \"int\" is a C keyword.", "int"},
         {[](Fields&) {}, "The name \"ui-font\" is not a C identifier.", "ui-font"},
         {[](Fields& f) { f.fontName = QString(); }, "Type the name of an installed font."},
         {[](Fields& f) { f.fontName = QStringLiteral("  "); }, "Type the name of an installed font."},
@@ -268,6 +274,7 @@ TEST(GlyphcastConverter, RefusesUnusableSettings) {
 
 TEST(GlyphcastConverter, AcceptsTheSmallestAndLargestGlyphs) {
     FakeCaptureBox box;
+    box.inkLength = 1;
     Conversion result = convert(box, arial([](Fields& f) { f.widthBias = QStringLiteral("-3"); }));
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A032")))[0], 0);
@@ -278,6 +285,21 @@ TEST(GlyphcastConverter, AcceptsTheSmallestAndLargestGlyphs) {
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A035")))[0], CaptureBox::kWidth - 1);
     EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A035")))[1], CaptureBox::kHeight - 1);
+}
+
+TEST(GlyphcastConverter, KeepsInkPastTheStartGlyphAsTheStartSettingsDo) {
+    // Ink past the glyph of loc bias 0, 0 (an italic's overhang) is cut at the
+    // start settings and by settings that keep all the start glyph holds.
+    FakeCaptureBox box;
+    box.inkLength = 20;
+    EXPECT_TRUE(convert(box, arial()).ok);
+    box.inkLength = 3;
+    const Conversion moved = convert(box, arial([](Fields& f) {
+        f.locX = QStringLiteral("2");
+        f.widthBias = QStringLiteral("2");
+    }));
+    ASSERT_TRUE(moved.ok) << moved.message.toStdString();
+    EXPECT_EQ(box.draws.back().x, 2);  // the capture box shows the last glyph as captured
 }
 
 TEST(GlyphcastConverter, RefusesARunWhoseGlyphsAreAllBlank) {

@@ -1,5 +1,5 @@
 // A scripted capture box for exact tests of the conversion: each character is a
-// diagonal white line from its drawing position, widths follow the code.
+// short diagonal white line from its drawing position, widths follow the code.
 #pragma once
 
 #include "glyphcast/core/capture_box.h"
@@ -20,6 +20,7 @@ public:
     double lineHeight = 5;
     double extraWidth = 0;  // added to every advance, e.g. 0.5 to test rounding
     bool blank = false;     // draws nothing
+    int inkLength = 2;      // pixels of the diagonal line a character draws
     FontMatch match{QStringLiteral("Fake Sans"), true};
 
     CaptureFont font;
@@ -49,7 +50,8 @@ public:
         if (cleared_ || draws.empty() || blank)
             return 0;
         const DrawCall& last = draws.back();
-        return (x - last.x == y - last.y) ? 0x00FFFFFF : 0;
+        const int along = x - last.x;
+        return (along == y - last.y && along >= 0 && along < inkLength) ? 0x00FFFFFF : 0;
     }
 
 private:

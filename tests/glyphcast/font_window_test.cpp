@@ -94,7 +94,7 @@ TEST_F(GlyphcastWindow, HasEveryControlWithItsStartContent) {
 TEST_F(GlyphcastWindow, ConvertPutsTheFontOnTheClipboard) {
     field("Text3")->setText(QStringLiteral("Liberation Sans"));
     control<QCheckBox>("Check1")->setChecked(true);
-    field("Text11")->setText(QStringLiteral("-1"));
+    field("Text11")->setText(QStringLiteral("1"));
     convert();
     EXPECT_EQ(status(), kDone);
     EXPECT_EQ(clipboardCalls, 1);

@@ -110,8 +110,27 @@ TEST(GlyphcastSource, MakesEveryLineEndCrLf) {
 TEST(GlyphcastSource, AcceptsOnlyCIdentifiersAsNames) {
     for (const char* good : {"f", "_x", "font_dejavu_sans_9", "fd12_A032", "Int", "x9"})
         EXPECT_TRUE(isCIdentifier(QString::fromUtf8(good))) << good;
-    for (const char* bad : {"", "9x", "fd12.5", "a-b", "a b", "caf\u00e9", "int", "static", "_Bool", "uint16*"})
-        EXPECT_FALSE(isCIdentifier(QString::fromUtf8(bad))) << bad;
+    for (const char* bad : {"", "9x", "fd12.5", "a-b", "a b", "caf\u00e9", "uint16*"})
+        EXPECT_EQ(cNameProblem(QString::fromUtf8(bad)), QStringLiteral("is not a C identifier")) << bad;
+    // Names the source or its header would not compile with, in C or C++.
+    const std::pair<const char*, const char*> refused[] = {
+        {"int", "is a C keyword"},
+        {"static", "is a C keyword"},
+        {"class", "is a C++ keyword, and libpane.h is read as C++ too"},
+        {"_Bool", "is reserved for the compiler and the C library"},
+        {"__x", "is reserved for the compiler and the C library"},
+        {"uint16_t", "is reserved for the compiler and the C library"},
+        {"INT8_C", "is reserved for the compiler and the C library"},
+        {"setFont", "is declared by libpane.h"},
+        {"uint16", "is declared by libpane.h"},
+        {"u32", "is declared by libpane.h"},
+        {"libPANE_bgPreserve", "is declared by libpane.h"},
+        {"libPANE_charCallback", "is declared by libpane.h"},
+        {"LIBPANE_H", "is declared by libpane.h"},
+        {"bg_dispAnimatedBox", "is declared by libpane.h"},
+    };
+    for (const auto& [name, problem] : refused)
+        EXPECT_EQ(cNameProblem(QString::fromUtf8(name)), QString::fromUtf8(problem)) << name;
 }
 
 TEST(GlyphcastSource, HeaderDeclaresTheTableWithCLinkage) {

@@ -97,35 +97,59 @@ TEST_F(GlyphcastPreview, TableInMemoryIsTheCompiledSourceWordForWord) {
     }
 }
 
+// A template whose table t holds glyph at slot 1 and the four trailers.
+QString templateWith(const char* arrays, const char* glyph, const char* trailers) {
+    QString table = QStringLiteral("uint16* t[] = { 0, %1, NULL").arg(QLatin1String(glyph));
+    for (int slot = 3; slot < 256; ++slot)
+        table += QStringLiteral(", 0");
+    return QLatin1String(arrays) + QStringLiteral("\r\n") + table + QStringLiteral(", %1 };\r\n").arg(QLatin1String(trailers));
+}
+
 TEST_F(GlyphcastPreview, ReadsAnEditedTemplateAsCWould) {
     Conversion conversion;
     conversion.prefix = QStringLiteral("f");
     conversion.tableName = QStringLiteral("t");
-    conversion.templatePart = QStringLiteral(
-        "#include <x.h>\r\nstatic uint16 f_TAB[] = { 0x19, -2, 010 /* octal */ };\r\n"
-        "static const uint16 f_BIAS[4] = { 7, };\r\n// uint16* t[] = { f_NOPE };\r\n"
-        "uint16* t[] = { 0, f_TAB, NULL, (uint16*) f_BIAS };\r\n");
+    conversion.templatePart = templateWith(
+        "#include <x.h>\r\nstatic uint16 f_G[] = { 0x1, 0, -2, 010 /* octal */, 1 + 2 * 3, (1 << 15 | 1U) - 1, ~0 ^ 0xFF, -7 / 2 % 2, 6 & 3 };\r\n"
+        "const u16 f_BIAS[256] = { 7, };\r\n// uint16* t[] = { f_NOPE };",
+        "f_G", "f_G, f_G, f_G, (uint16*) f_BIAS");
     QString error;
     std::unique_ptr<MemoryFont> font = MemoryFont::build(conversion, &error);
     ASSERT_TRUE(font) << error.toStdString();
-    EXPECT_EQ(*font->array(QStringLiteral("f_TAB")), (std::vector<uint16_t>{25, 65534, 8}));
-    EXPECT_EQ(*font->array(QStringLiteral("f_BIAS")), (std::vector<uint16_t>{7, 0, 0, 0}));
+    EXPECT_EQ(*font->array(QStringLiteral("f_G")), (std::vector<uint16_t>{1, 0, 65534, 8, 7, 32768, 65280, 65535, 2}));
+    EXPECT_EQ(font->array(QStringLiteral("f_BIAS"))->size(), 256u);
+    EXPECT_EQ(font->array(QStringLiteral("f_BIAS"))->at(0), 7);
     EXPECT_EQ(font->table()[0], nullptr);
-    EXPECT_EQ(font->table()[1], font->array(QStringLiteral("f_TAB"))->data());
-    EXPECT_EQ(font->table()[3], font->array(QStringLiteral("f_BIAS"))->data());
-    EXPECT_EQ(font->table()[4], nullptr);
+    EXPECT_EQ(font->table()[1], font->array(QStringLiteral("f_G"))->data());
+    EXPECT_EQ(font->table()[2], nullptr);
+    EXPECT_EQ(font->table()[259], font->array(QStringLiteral("f_BIAS"))->data());
 
+    // Refused: what C would not compile, and arrays libpane would read past.
     const struct {
-        const char* templ;
+        QString templ;
         const char* message;
     } refusals[] = {
-        {"uint16* u[] = { 0 };", "the template declares no table uint16* t[]"},
-        {"uint16* t[] = { f_A065 };", "entry 0 of the table, f_A065, names no array of the font"},
-        {"static uint16 f_U[] = { twelve };", "the value twelve of f_U is not a number"},
+        {QStringLiteral("uint16* u[] = { 0 };"), "the template declares no table uint16* t[]"},
+        {QStringLiteral("uint16* t[] = { f_A065 };"), "entry 0 of the table, f_A065, names no array of the font"},
+        {QStringLiteral("static uint16 f_U[] = { twelve };"), "the value twelve of f_U is not a constant the preview can read (numbers, operators and brackets)"},
+        {QStringLiteral("static uint16 f_U[] = { 1 / 0 };"), "the value 1 / 0 of f_U is not a constant the preview can read (numbers, operators and brackets)"},
+        {QStringLiteral("static uint16 f_U[] = { 1 2 };"), "the value 1 2 of f_U is not a constant the preview can read (numbers, operators and brackets)"},
+        {templateWith("static uint16 f_G[] = { 200, 150, 0 }; static uint16 f_V[] = { 1 };", "f_G", "f_V, f_V, f_V, 0"),
+         "entry 1 of the table t points to f_G, which holds 3 words where its sprite header asks for 30353"},
+        {templateWith("static uint16 f_G[] = { 0xFFFF, 1, 1, 2, 0, 32767 }; static uint16 f_V[] = { 1 };", "f_G",
+                      "f_V, f_V, f_V, 0"),
+         "entry 1 of the table t points to f_G, which holds 6 words where its sprite header asks for 7"},
+        {templateWith("static uint16 f_G[] = { 0xFFFF, 0, 0, 0, 0 }; static uint16 f_V[] = { 1 };", "f_G",
+                      "f_V, f_V, f_V, 0"),
+         "entry 1 of the table t points to f_G, whose sprite header is cut short or has no usable palette"},
+        {templateWith("static uint16 f_V[] = { 0, 0, 0 };", "f_V", "f_V, f_V, f_V, f_V"),
+         "entry 259 of the table t points to f_V, which holds 3 vertical biases, not 256"},
+        {templateWith("static uint16 f_V[] = { 0, 0, 0 };", "f_V", "f_V, 0, f_V, 0"),
+         "entry 257 of the table t is null; libpane reads a value there"},
     };
     for (const auto& r : refusals) {
-        conversion.templatePart = QString::fromUtf8(r.templ);
-        EXPECT_FALSE(MemoryFont::build(conversion, &error)) << r.templ;
+        conversion.templatePart = r.templ;
+        EXPECT_FALSE(MemoryFont::build(conversion, &error)) << r.message;
         EXPECT_EQ(error, QString::fromUtf8(r.message));
     }
 }

@@ -43,9 +43,33 @@ bool CommandLine::readTemplate(QString* text, QIODevice& err) const {
     return true;
 }
 
+namespace {
+
+// The vendor of a font file (OS/2 achVendID), which Qt takes as its foundry;
+// empty for a collection or a file without one.
+QString fontVendor(const QByteArray& bytes) {
+    auto word = [&bytes](qsizetype at) { return (uchar(bytes[at]) << 8) | uchar(bytes[at + 1]); };
+    if (bytes.size() < 12 || bytes.startsWith("ttcf"))
+        return QString();
+    const int tables = word(4);
+    for (int i = 0; i < tables && 12 + 16 * (i + 1) <= bytes.size(); ++i) {
+        const qsizetype record = 12 + 16 * i;
+        if (bytes.mid(record, 4) != "OS/2")
+            continue;
+        const qsizetype offset = (qsizetype(word(record + 8)) << 16) | word(record + 10);
+        if (offset < 0 || offset + 62 > bytes.size())
+            return QString();
+        return QString::fromLatin1(bytes.mid(offset + 58, 4)).trimmed();
+    }
+    return QString();
+}
+
+}  // namespace
+
 // Makes the file's families known to Qt for this run only and picks the one to
-// draw: the family named with --font, or the file's first.
-bool CommandLine::loadFontFile(Fields* fields, QIODevice& err) const {
+// draw: the family named with --font, or the file's first. When the family is
+// installed from another foundry too, the file's foundry is asked for by name.
+bool CommandLine::loadFontFile(Fields* fields, ConvertOptions* options, QIODevice& err) const {
     QByteArray bytes;
     QString error;
     if (!readInputFile(fontFile_, kMaxFontFileBytes, QStringLiteral("the font file"), &bytes, &error)) {
@@ -69,6 +93,12 @@ bool CommandLine::loadFontFile(Fields* fields, QIODevice& err) const {
         return false;
     }
     fields->fontName = chosen;
+    const QString vendor = fontVendor(bytes);
+    const QString withFoundry = chosen + QStringLiteral(" [") + vendor + QLatin1Char(']');
+    for (const QString& family : QFontDatabase::families()) {
+        if (!vendor.isEmpty() && family.compare(withFoundry, Qt::CaseInsensitive) == 0)
+            options->drawFamily = family;
+    }
     return checkFileStyle(bytes, families.size(), *fields, err);
 }
 
@@ -106,7 +136,10 @@ bool CommandLine::drawPreview(const Conversion& result, QByteArray* png, QIODevi
     const QImage picture = renderPreview(font->table(), sample_.isNull() ? defaultSample() : sample_);
     QBuffer buffer(png);
     buffer.open(QIODevice::WriteOnly);
-    return picture.save(&buffer, "PNG");
+    if (picture.save(&buffer, "PNG"))
+        return true;
+    reportError(err, QStringLiteral("cannot write %1: this Qt cannot encode PNG pictures").arg(previewFile_));
+    return false;
 }
 
 int CommandLine::run(QIODevice& out, QIODevice& err) const {
@@ -114,10 +147,11 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
     if (!readTemplate(&templateText, err))
         return kExitRefused;
     Fields fields = fields_;
-    if (!fontFile_.isEmpty() && !loadFontFile(&fields, err))
+    ConvertOptions options = options_;
+    if (!fontFile_.isEmpty() && !loadFontFile(&fields, &options, err))
         return kExitRefused;
     ImageCaptureBox box;
-    const Conversion result = convertFont(box, fields, templateText, options_);
+    const Conversion result = convertFont(box, fields, templateText, options);
     if (!result.ok) {
         reportError(err, result.message);
         return kExitRefused;
@@ -128,33 +162,33 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
     QByteArray png;
     if (!previewFile_.isEmpty() && !drawPreview(result, &png, err))
         return kExitRefused;
-    QString problem;
-    if (!headerFile_.isEmpty() && !MemoryFont::build(result, &problem)) {
-        // The header declares the table: the source must define it.
-        reportError(err, QStringLiteral("the source would not define the table %1 that the header declares: %2")
-                             .arg(result.tableName, problem));
-        return kExitRefused;
+    if (!headerFile_.isEmpty()) {
+        // The header declares the table for other sources: the source must define
+        // it where they can link to it.
+        const QString problem = tableDefinitionProblem(result.templatePart, result.tableName);
+        if (!problem.isEmpty()) {
+            reportError(err, QStringLiteral("the header would declare %1, but %2").arg(result.tableName, problem));
+            return kExitRefused;
+        }
     }
 
-    QString error;
-    if (!previewFile_.isEmpty() && !writeOutputFile(previewFile_, png, &error)) {
-        reportError(err, error);
-        return kExitWriteFailed;
-    }
-    if (!headerFile_.isEmpty()
-        && !writeOutputFile(headerFile_, headerText(result.tableName, result.fields).toUtf8(), &error)) {
-        reportError(err, error);
-        return kExitWriteFailed;
-    }
+    // Every file is made complete beside its target before any is replaced, so
+    // a failure leaves the old ones together.
     const QByteArray bytes = result.text.toUtf8();
-    if (outputFile_.isEmpty()) {
-        if (out.write(bytes) != bytes.size()) {
-            reportError(err, QStringLiteral("cannot write the output: %1").arg(out.errorString()));
-            return kExitWriteFailed;
-        }
-        return kExitSuccess;
+    OutputFiles files;
+    QString error;
+    if ((!previewFile_.isEmpty() && !files.add(previewFile_, png, &error))
+        || (!outputFile_.isEmpty() && !files.add(outputFile_, bytes, &error))
+        || (!headerFile_.isEmpty()
+            && !files.add(headerFile_, headerText(result.tableName, result.fields).toUtf8(), &error))) {
+        reportError(err, error);
+        return kExitWriteFailed;
     }
-    if (!writeOutputFile(outputFile_, bytes, &error)) {
+    if (outputFile_.isEmpty() && out.write(bytes) != bytes.size()) {
+        reportError(err, QStringLiteral("cannot write the output: %1").arg(out.errorString()));
+        return kExitWriteFailed;
+    }
+    if (!files.commit(&error)) {
         reportError(err, error);
         return kExitWriteFailed;
     }

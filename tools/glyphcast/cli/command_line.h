@@ -49,7 +49,7 @@ public:
 
 private:
     bool readTemplate(QString* text, QIODevice& err) const;
-    bool loadFontFile(Fields* fields, QIODevice& err) const;
+    bool loadFontFile(Fields* fields, ConvertOptions* options, QIODevice& err) const;
     bool checkFileStyle(const QByteArray& bytes, qsizetype families, const Fields& fields, QIODevice& err) const;
     bool drawPreview(const Conversion& result, QByteArray* png, QIODevice& err) const;
 

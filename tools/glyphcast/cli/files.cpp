@@ -116,7 +116,14 @@ bool readInputFile(const QString& path, qint64 maxBytes, const QString& what, QB
     }
 }
 
-bool writeOutputFile(const QString& path, const QByteArray& bytes, QString* error) {
+OutputFiles::~OutputFiles() {
+    for (const Pending& file : pending_) {
+        if (!file.temp.isEmpty())
+            ::unlink(file.temp.constData());
+    }
+}
+
+bool OutputFiles::add(const QString& path, const QByteArray& bytes, QString* error) {
     auto fail = [&](int code) {
         *error = QStringLiteral("cannot write %1: %2").arg(path, reason(code));
         return false;
@@ -125,40 +132,61 @@ bool writeOutputFile(const QString& path, const QByteArray& bytes, QString* erro
     const QString resolved = QFileInfo(path).isSymLink() && QFileInfo(path).exists()
                                  ? QFileInfo(path).canonicalFilePath()
                                  : path;
-    const QByteArray target = native(resolved);
+    Pending file;
+    file.path = path;
+    file.target = native(resolved);
     struct stat info;
-    const bool exists = ::stat(target.constData(), &info) == 0;
+    const bool exists = ::stat(file.target.constData(), &info) == 0;
     if (exists && S_ISDIR(info.st_mode)) {
         *error = QStringLiteral("cannot write %1: it is a directory").arg(path);
         return false;
     }
     if (exists && !S_ISREG(info.st_mode)) {
-        // A device or pipe: there is no file to keep, so write straight to it.
-        Descriptor fd(::open(target.constData(), O_WRONLY | O_CLOEXEC));
-        if (fd.get() < 0 || !writeAll(fd.get(), bytes))
-            return fail(errno);
-        return fd.close() ? true : fail(errno);
+        // A device or pipe: there is no file to keep, so it is written straight
+        // to, when every file is ready.
+        file.bytes = bytes;
+        pending_.push_back(std::move(file));
+        return true;
     }
-    QByteArray temp = target + ".XXXXXX";
+    QByteArray temp = file.target + ".XXXXXX";
     Descriptor fd(::mkstemp(temp.data()));
     if (fd.get() < 0)
         return fail(errno);
+    file.temp = temp;
+    pending_.push_back(file);  // removed again unless committed
     const mode_t mode = exists ? (info.st_mode & 07777) : 0666 & ~currentUmask();
-    bool ok = ::fchmod(fd.get(), mode) == 0 && writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
-    int code = errno;
-    if (!fd.close() && ok) {
-        ok = false;
-        code = errno;
+    if (::fchmod(fd.get(), mode) != 0 || !writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0)
+        return fail(errno);
+    if (!fd.close())
+        return fail(errno);
+    return true;
+}
+
+bool OutputFiles::commit(QString* error) {
+    for (const Pending& file : pending_) {
+        if (!file.temp.isEmpty())
+            continue;
+        Descriptor fd(::open(file.target.constData(), O_WRONLY | O_CLOEXEC));
+        if (fd.get() < 0 || !writeAll(fd.get(), file.bytes) || !fd.close()) {
+            *error = QStringLiteral("cannot write %1: %2").arg(file.path, reason(errno));
+            return false;
+        }
     }
-    if (ok && ::rename(temp.constData(), target.constData()) != 0) {
-        ok = false;
-        code = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.constData());
-        return fail(code);
+    for (Pending& file : pending_) {
+        if (file.temp.isEmpty())
+            continue;
+        if (::rename(file.temp.constData(), file.target.constData()) != 0) {
+            *error = QStringLiteral("cannot write %1: %2").arg(file.path, reason(errno));
+            return false;
+        }
+        file.temp.clear();
     }
     return true;
+}
+
+bool writeOutputFile(const QString& path, const QByteArray& bytes, QString* error) {
+    OutputFiles files;
+    return files.add(path, bytes, error) && files.commit(error);
 }
 
 }  // namespace glyphcast

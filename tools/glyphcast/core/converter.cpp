@@ -6,6 +6,9 @@
 #include "glyphcast/core/font_layout.h"
 #include "glyphcast/core/numbers.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -52,6 +55,7 @@ private:
     // inside the capture box.
     std::optional<int> glyphSide(Side side, double sum, int code, const Fields& fields);
     bool checkPosition(const GlyphSettings& settings, int code, int w, int h);
+    bool checkWhole(const GlyphSettings& settings, const Fields& fields, int code, int w, int h);
     std::optional<CapturedGlyph> captureGlyph(int code);
     QString prefixFor(const Fields& fields) const;
     QString tableNameFor(const Fields& fields) const;
@@ -135,9 +139,10 @@ QString Run::tableNameFor(const Fields& fields) const {
 // would not read as one identifier, naming the field that breaks them.
 bool Run::checkNames(const Fields& fields, bool tableOnly) {
     if (!source_.options.name.isEmpty()) {
-        if (isCIdentifier(source_.options.name))
+        const QString problem = cNameProblem(source_.options.name);
+        if (problem.isEmpty())
             return true;
-        message_ = QStringLiteral("The name %1 is not a C identifier.").arg(quoted(source_.options.name));
+        message_ = QStringLiteral("The name %1 %2.").arg(quoted(source_.options.name), problem);
         return false;
     }
     // The size goes into every name, the font name into the table's: blame the size
@@ -182,7 +187,7 @@ bool Run::setFont(const Fields& fields) {
         return false;
     }
     CaptureFont font;
-    font.family = fields.fontName;
+    font.family = source_.options.drawFamily.isEmpty() ? fields.fontName : source_.options.drawFamily;
     font.points = single;
     font.bold = fields.bold;
     font.italic = fields.italic;
@@ -245,18 +250,58 @@ bool Run::checkPosition(const GlyphSettings& settings, int code, int w, int h) {
     return false;
 }
 
+// Ink that the glyph of the start settings (loc bias 0, 0, no bias) holds must
+// not be cut by other settings. Ink outside that glyph is not looked for: the
+// renderer draws overhangs of italics and negative side bearings past the cell,
+// and the start settings, whose output stays as it always was, cut them too.
+bool Run::checkWhole(const GlyphSettings& settings, const Fields& fields, int code, int w, int h) {
+    const int w0 = std::min(static_cast<int>(roundHalfEven(box_.textWidth(code))), CaptureBox::kWidth - 1);
+    const int h0 = std::min(static_cast<int>(roundHalfEven(box_.textHeight(code))), CaptureBox::kHeight - 1);
+    if (settings.x >= 0 && settings.y >= 0 && settings.x + w0 <= w && settings.y + h0 <= h)
+        return true;  // the start glyph lies wholly inside this one
+    box_.clear();
+    box_.drawChar(0, 0, code);
+    QStringList sides;
+    auto cut = [&sides](bool cuts, const char* side) {
+        if (cuts && !sides.contains(QLatin1String(side)))
+            sides << QLatin1String(side);
+    };
+    for (int y = 0; y <= h0; ++y) {
+        for (int x = 0; x <= w0; ++x) {
+            if (box_.pixel(x, y) == 0)
+                continue;
+            cut(settings.x + x < 0, "left");
+            cut(settings.x + x > w, "right");
+            cut(settings.y + y < 0, "top");
+            cut(settings.y + y > h, "bottom");
+        }
+    }
+    if (sides.isEmpty())
+        return true;
+    message_ = QStringLiteral("Loc bias %1, %2 with width bias %3, height bias %4 cuts code %5 on the %6: "
+                              "its glyph of %7 x %8 pixels loses ink that loc bias 0, 0 without bias keeps.")
+                   .arg(settings.x)
+                   .arg(settings.y)
+                   .arg(fields.widthBias, fields.heightBias)
+                   .arg(code)
+                   .arg(sides.join(QLatin1String(" and ")))
+                   .arg(w + 1)
+                   .arg(h + 1);
+    return false;
+}
+
 std::optional<CapturedGlyph> Run::captureGlyph(int code) {
     const Fields fields = source_.fields();
     std::optional<GlyphSettings> settings = readGlyphSettings(fields);
     if (!settings)
         return std::nullopt;
-    box_.clear();
-    box_.drawChar(settings->x, settings->y, code);
     std::optional<int> w = glyphSide(Side::Width, settings->widthBias + box_.textWidth(code), code, fields);
     std::optional<int> h =
         w ? glyphSide(Side::Height, settings->heightBias + box_.textHeight(code), code, fields) : std::nullopt;
-    if (!h || !checkPosition(*settings, code, *w, *h))
+    if (!h || !checkPosition(*settings, code, *w, *h) || !checkWhole(*settings, fields, code, *w, *h))
         return std::nullopt;
+    box_.clear();
+    box_.drawChar(settings->x, settings->y, code);
     std::optional<std::vector<std::uint16_t>> pixels = capturePixels(box_, *w, *h, source_.yield);
     if (!pixels) {
         message_ = stoppedMessage();

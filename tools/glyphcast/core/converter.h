@@ -23,6 +23,9 @@ struct ConvertOptions {
     // "#include <libpane.h>" and compiles by itself.
     QString name;
     bool exact = false;  // refuse a family that another family answers for
+    // When set, the family name the capture box asks for in place of the font
+    // name, e.g. "Family [Foundry]" for one foundry's face of a family.
+    QString drawFamily;
 };
 
 // Called before each glyph is captured: glyph number (1-based) and the count.

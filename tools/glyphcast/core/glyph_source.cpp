@@ -2,6 +2,9 @@
 #include "glyphcast/core/glyph_source.h"
 
 #include "glyphcast/core/array_text.h"
+#include "libpane_names.h"
+
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -25,24 +28,50 @@ QString fontTableName(const QString& fontName, const QString& sizeText) {
     return QLatin1String("font_") + name + QLatin1Char('_') + sizeText;
 }
 
-bool isCIdentifier(const QString& text) {
+QString cNameProblem(const QString& text) {
     static const char* const keywords[] = {
         "auto", "break", "case", "char", "const", "continue", "default", "do", "double", "else", "enum",
         "extern", "float", "for", "goto", "if", "inline", "int", "long", "register", "restrict", "return",
         "short", "signed", "sizeof", "static", "struct", "switch", "typedef", "union", "unsigned", "void",
-        "volatile", "while", "_Bool", "_Complex", "_Imaginary", "bool", "true", "false"};
-    if (text.isEmpty() || text[0].isDigit())
+        "volatile", "while", "bool", "true", "false"};
+    static const char* const cxxKeywords[] = {
+        "alignas", "alignof", "and", "and_eq", "asm", "bitand", "bitor", "catch", "char8_t", "char16_t",
+        "char32_t", "class", "compl", "concept", "consteval", "constexpr", "constinit", "const_cast", "co_await",
+        "co_return", "co_yield", "decltype", "delete", "dynamic_cast", "explicit", "export", "friend", "mutable",
+        "namespace", "new", "noexcept", "not", "not_eq", "nullptr", "operator", "or", "or_eq", "private",
+        "protected", "public", "reinterpret_cast", "requires", "static_assert", "static_cast", "template",
+        "this", "thread_local", "throw", "try", "typeid", "typename", "using", "virtual", "wchar_t", "xor",
+        "xor_eq"};
+    // What <stdint.h> and <stdbool.h>, which libpane.h includes, may define, and
+    // what the program itself has.
+    static const char* const standardNames[] = {
+        "SIZE_MAX", "PTRDIFF_MIN", "PTRDIFF_MAX", "SIG_ATOMIC_MIN", "SIG_ATOMIC_MAX", "WCHAR_MIN", "WCHAR_MAX",
+        "WINT_MIN", "WINT_MAX", "NULL", "main"};
+    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    static const QRegularExpression reserved(
+        QStringLiteral("^(__|_[A-Z])|^u?int[a-z0-9_]*_t$|^U?INT[A-Z0-9_]*_(MAX|MIN|C)$"));
+    auto listed = [&text](const auto& names) {
+        for (const char* name : names) {
+            if (text == QLatin1String(name))
+                return true;
+        }
         return false;
-    for (QChar c : text) {
-        const bool letter = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-        if (!letter && !(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != QLatin1Char('_'))
-            return false;
-    }
-    for (const char* keyword : keywords) {
-        if (text == QLatin1String(keyword))
-            return false;
-    }
-    return true;
+    };
+    if (!identifier.match(text).hasMatch())
+        return QStringLiteral("is not a C identifier");
+    if (listed(keywords))
+        return QStringLiteral("is a C keyword");
+    if (listed(cxxKeywords))
+        return QStringLiteral("is a C++ keyword, and libpane.h is read as C++ too");
+    if (listed(standardNames) || reserved.match(text).hasMatch())
+        return QStringLiteral("is reserved for the compiler and the C library");
+    if (listed(kLibpaneNames))
+        return QStringLiteral("is declared by libpane.h");
+    return QString();
+}
+
+bool isCIdentifier(const QString& text) {
+    return cNameProblem(text).isEmpty();
 }
 
 QString commentBlock(const Fields& fields, Includes includes) {

@@ -20,8 +20,14 @@ QString fontPrefix(const QString& fontName, const QString& sizeText);
 // "font_" + font name in lower case, spaces as "_", + "_" + size text: "font_arial_12".
 QString fontTableName(const QString& fontName, const QString& sizeText);
 
-// Whether text is a C identifier (ASCII letters, digits and "_", not starting with
-// a digit) and not one of C's keywords.
+// Why text cannot name an array of a source that includes <libpane.h> and is
+// compiled as C or declared to C++ by its header: not an identifier (ASCII
+// letters, digits and "_", not starting with a digit), a C or C++ keyword, a
+// name reserved for the compiler and the C library, or one libpane.h declares.
+// Empty when it can.
+QString cNameProblem(const QString& text);
+
+// cNameProblem(text) is empty.
 bool isCIdentifier(const QString& text);
 
 // How the font source starts: "#include <nds.h>" and "#include <stdio.h>" as the

@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegularExpression>
 
 namespace glyphcast {
 
@@ -23,13 +24,20 @@ QString charText(int code) {
 bool isInstalledFamily(const QString& name) {
     const QStringList families = QFontDatabase::families();
     for (const QString& family : families) {
-        if (family.compare(name, Qt::CaseInsensitive) == 0)
+        if (withoutFoundry(family).compare(name, Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
 }
 
 }  // namespace
+
+QString withoutFoundry(const QString& family) {
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+    QString name = family;
+    name.remove(foundry);
+    return name;
+}
 
 QFont qtFontFor(const CaptureFont& font) {
     QFont qfont;
@@ -45,14 +53,16 @@ QFont qtFontFor(const CaptureFont& font) {
 
 FontMatch matchFont(const QFont& font) {
     FontMatch match;
-    match.familyUsed = QFontInfo(font).family();
-    if (match.familyUsed.compare(font.family(), Qt::CaseInsensitive) == 0 || isInstalledFamily(font.family()))
+    // Qt names a family that several foundries have as "Family [Foundry]".
+    match.familyUsed = withoutFoundry(QFontInfo(font).family());
+    const QString asked = withoutFoundry(font.family());
+    if (match.familyUsed.compare(asked, Qt::CaseInsensitive) == 0 || isInstalledFamily(asked))
         return match;
     QFont probe = font;
     probe.setFamily(kNoSuchFamily);
     // A fontconfig alias (Arial answered by a metric-compatible family) resolves to
     // something other than the general fallback.
-    match.answered = QFontInfo(probe).family() != match.familyUsed;
+    match.answered = withoutFoundry(QFontInfo(probe).family()) != match.familyUsed;
     return match;
 }
 

@@ -35,6 +35,11 @@ private:
 QFont qtFontFor(const CaptureFont& font);
 
 // Family Qt draws a font with, and whether an installed font answers to its name.
+// Families are compared without the foundry Qt adds to a family that several
+// foundries have ("DejaVu Sans [PfEd]").
 FontMatch matchFont(const QFont& font);
+
+// family without a trailing " [Foundry]".
+QString withoutFoundry(const QString& family);
 
 }  // namespace glyphcast

@@ -19,7 +19,7 @@ class MemoryFont {
 public:
     // nullptr with *error when the template's table cannot be read: a name it
     // lists is not declared, or a declaration is not one of the forms the
-    // template uses ("static uint16 NAME[] = { numbers };",
+    // template uses ("static uint16 NAME[] = { numbers };", const and u16 too,
     // "uint16* NAME[] = { 0, NAME or (uint16*)NAME, ... };").
     static std::unique_ptr<MemoryFont> build(const Conversion& conversion, QString* error);
 
@@ -37,5 +37,10 @@ private:
     std::map<QString, std::vector<std::uint16_t>> arrays_;
     std::array<std::uint16_t*, 260> table_{};
 };
+
+// What keeps the filled template from defining the font table tableName so that
+// other sources can link to it, as a header declares it (extern uint16* NAME[]):
+// empty when it defines "uint16* NAME[] = " without static.
+QString tableDefinitionProblem(const QString& filledTemplate, const QString& tableName);
 
 }  // namespace glyphcast
