@@ -19,8 +19,11 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/libpaneConfig.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/libpane)
 
 # The tools as build steps: CMake functions beside the package, a Makefile fragment
-# for projects built with make.
-install(FILES ${PROJECT_SOURCE_DIR}/cmake/PaneTools.cmake
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/libpane)
-install(FILES ${PROJECT_SOURCE_DIR}/cmake/pane_tools.mk
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/libpane)
+# for projects built with make. They come with the package that holds the tools; a DS
+# install holds the library alone.
+if(TARGET glyphcast)
+  install(FILES ${PROJECT_SOURCE_DIR}/cmake/PaneTools.cmake
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/libpane)
+  install(FILES ${PROJECT_SOURCE_DIR}/cmake/pane_tools.mk
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/libpane)
+endif()
