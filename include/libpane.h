@@ -59,7 +59,8 @@ uint32 getUnderline(void);
 
 /* ---------------------------------------------------------------------------
  * Blitting and rectangles. Buffers are 256 pixels wide, RGB15, bit 15 set on
- * every written pixel.
+ * every written pixel. Drawing keeps its caches in static memory, so it is for
+ * the main loop, never for interrupt handlers.
  * ------------------------------------------------------------------------- */
 
 /* Draws sprite at (x, y) into bgFlag: pixels equal to tc (bit 15 ignored) are
