@@ -38,6 +38,9 @@ extern "C" {
  * 63 required), 256 tab distance, 257 transparent value, 258 underline offset
  * (all pointers to one uint16), 259 int16[256] vertical bias or null.
  * The library keeps pointers to these tables; it never copies or frees them.
+ * Glyph records are constant data: what the library learns from a record it
+ * keeps by the record's address; a program that rewrites a glyph record in
+ * place calls setFont with its font while that font is current.
  * ------------------------------------------------------------------------- */
 
 /* Width in pixels of a plain or compressed record. */
@@ -59,7 +62,8 @@ uint32 getUnderline(void);
 
 /* ---------------------------------------------------------------------------
  * Blitting and rectangles. Buffers are 256 pixels wide, RGB15, bit 15 set on
- * every written pixel.
+ * every written pixel. Drawing keeps its caches in static memory, so it is for
+ * the main loop, never for interrupt handlers.
  * ------------------------------------------------------------------------- */
 
 /* Draws sprite at (x, y) into bgFlag: pixels equal to tc (bit 15 ignored) are

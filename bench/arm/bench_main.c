@@ -109,6 +109,22 @@ static char screenText[] =
     "the words wrap, and each glyph lands where the layout put it, ink drawn and the "
     "rest left alone. Frame after frame, all day.";
 static char dialogText[] = "Saved.";
+static char titleText[] = "Chapter one: the page";
+
+/* A second font at other addresses: the bench font's plain glyph records copied,
+ * as a program's title font beside its body font. */
+static uint16* titleFont[260];
+static void makeTitleFont(void) {
+  for (unsigned c = 0; c < 260; ++c) {
+    uint16* glyph = font_dejavu_sans_mono_8[c];
+    titleFont[c] = glyph;
+    if (c > 255 || glyph == NULL || glyph[0] == 0xFFFF) continue;
+    const size_t words = 2u + (glyph[0] + 1u) * (glyph[1] + 1u);
+    titleFont[c] = malloc(words * sizeof(uint16));
+    if (titleFont[c] == NULL) exit(2);
+    memcpy(titleFont[c], glyph, words * sizeof(uint16));
+  }
+}
 
 static uint16 picture[256 * 256];
 static uint16 referenceBuffer[256 * 256];
@@ -116,9 +132,24 @@ static uint16 referenceBuffer[256 * 256];
 typedef void (*Body)(void);
 static uint16* back;
 
+/* The same page with its font set again first, as a program may do every frame:
+ * setting the current font again forgets the glyphs' ink boxes. */
+static void drawTextSame(void) {
+  setFont(font_dejavu_sans_mono_8);
+  fb_setClipping(0, 0, 256, 192);
+  fb_dispString(0, 0, screenText);
+}
 static void drawText(void) {
   fb_setClipping(0, 0, 256, 192);
   fb_dispString(0, 0, screenText);
+}
+/* A title line in one font, the page below it in another: a setFont pair per frame. */
+static void drawTwoFonts(void) {
+  fb_setClipping(0, 0, 256, 192);
+  setFont(titleFont);
+  fb_dispString(0, 0, titleText);
+  setFont(font_dejavu_sans_mono_8);
+  fb_dispString(0, 16, screenText);
 }
 static void drawPlain(void) { dispCustomSprite(112, 80, plainSprite, kTransparent, 0xFFFF, back, 255, 192); }
 static void drawPacked(void) { dispCustomSprite(112, 80, packedSprite, kTransparent, 0xFFFF, back, 255, 192); }
@@ -153,8 +184,13 @@ int main(int argc, char** argv) {
     body = copy16;
   } else if (strcmp(name, "ldmstm") == 0) {
     body = copyLdmStm;
+  } else if (strcmp(name, "textsame") == 0) {
+    body = drawTextSame;
   } else if (strcmp(name, "text") == 0) {
     body = drawText;
+  } else if (strcmp(name, "fonts") == 0) {
+    makeTitleFont();
+    body = drawTwoFonts;
   } else if (strcmp(name, "plain") == 0) {
     makeSprites(256);
     body = drawPlain;

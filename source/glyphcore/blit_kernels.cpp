@@ -20,8 +20,7 @@ inline void plainPixel(const uint16* s, uint16* d, uint32 transparent, uint32 in
   *d = static_cast<uint16>(kInk == Ink::Copy ? q : kInk == Ink::Mask ? q & ink : (q ^ 0x7FFFu) & ink);
 }
 
-PANE_ARM_CODE void colourRows(const uint16* src, uint32 srcStride, uint16* dst, int rows,
-                              int columns) {
+void colourRows(const uint16* src, uint32 srcStride, uint16* dst, int rows, int columns) {
   if (columns == 1) {
     for (; rows > 0; --rows, src += srcStride, dst += kRowPixels) put(dst, *src);
     return;
@@ -44,8 +43,8 @@ PANE_ARM_CODE void colourRows(const uint16* src, uint32 srcStride, uint16* dst, 
 // glyph's row, mostly) through a jump into an unrolled run that ends at the
 // row's end.
 template <Ink kInk>
-PANE_ARM_CODE void plainRows(const uint16* src, uint32 srcStride, uint16* dst, int rows,
-                             int columns, uint32 transparent, uint32 mask) {
+void plainRows(const uint16* src, uint32 srcStride, uint16* dst, int rows, int columns,
+               uint32 transparent, uint32 mask) {
   const uint32 ink = mask | kOpaque;
   const int whole = columns & ~7;
   const int rest = columns & 7;
@@ -75,9 +74,8 @@ PANE_ARM_CODE void plainRows(const uint16* src, uint32 srcStride, uint16* dst, i
 // 1, 2 or 4 bits per index: whole bytes of 8 / kBits pixels, with the row's
 // first and last bytes taken pixel by pixel.
 template <int kBits, typename Position>
-PANE_ARM_CODE void packedRowsSmall(const uint8* stream, Position bitPos, Position rowBits,
-                                   uint16* dst, int rows,
-                                   int columns, const uint32* palette) {
+void packedRowsSmall(const uint8* stream, Position bitPos, Position rowBits, uint16* dst, int rows,
+                     int columns, const uint32* palette) {
   constexpr int kPerByte = 8 / kBits;
   constexpr uint32 kMask = (1u << kBits) - 1u;
   for (; rows > 0; --rows, bitPos += rowBits, dst += kRowPixels) {
@@ -102,9 +100,8 @@ PANE_ARM_CODE void packedRowsSmall(const uint8* stream, Position bitPos, Positio
   }
 }
 
-PANE_ARM_CODE void packedRows8(const uint8* stream, unsigned long long firstPixel,
-                               unsigned long width, uint16* dst, int rows, int columns,
-                               const uint32* palette) {
+void packedRows8(const uint8* stream, unsigned long long firstPixel, unsigned long width,
+                 uint16* dst, int rows, int columns, const uint32* palette) {
   const uint8* row = stream + firstPixel;
   for (; rows > 0; --rows, row += width, dst += kRowPixels) {
     const uint8* s = row;
@@ -124,9 +121,8 @@ PANE_ARM_CODE void packedRows8(const uint8* stream, unsigned long long firstPixe
 // top `avail` bits are the next ones, refilled a byte at a time when fewer
 // than one index is left, so no byte past the last index is read.
 template <typename Position>
-PANE_ARM_CODE void packedRowsAny(const uint8* stream, uint32 bits, Position bitPos,
-                                 Position rowBits, uint16* dst, int rows, int columns,
-                                 const uint32* palette) {
+void packedRowsAny(const uint8* stream, uint32 bits, Position bitPos, Position rowBits,
+                   uint16* dst, int rows, int columns, const uint32* palette) {
   const uint32 indexMask = (1u << bits) - 1u;
   if (columns == 1) {  // a column of pixels: one index per row
     for (; rows > 0; --rows, bitPos += rowBits, dst += kRowPixels) {
@@ -159,7 +155,7 @@ PANE_ARM_CODE void packedRowsAny(const uint8* stream, uint32 bits, Position bitP
 // Two pixels in one word; buffers are uint16 arrays, hence may_alias.
 typedef uint32 __attribute__((__may_alias__)) PixelPair;
 
-PANE_ARM_CODE void fillRows(uint16* dst, int rows, int columns, uint32 colour) {
+void fillRows(uint16* dst, int rows, int columns, uint32 colour) {
   const uint32 pair = colour | colour << 16;
   for (; rows > 0; --rows, dst += kRowPixels) {
     uint16* d = dst;

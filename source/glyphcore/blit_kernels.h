@@ -1,19 +1,14 @@
 // The blitter's pixel loops: whole blocks of visible rows and columns, with
-// clipping already done by the caller. They are built as ARM code even in a
-// Thumb build: the ARM9 runs ARM code from its cache fastest, and ARM's
-// conditional stores let the loops skip transparent pixels without branching.
+// clipping already done by the caller. On the DS they are built as ARM code
+// even in a Thumb build (source/CMakeLists.txt): the ARM9 runs ARM code from
+// its cache fastest, and ARM's conditional stores let the loops skip
+// transparent pixels without branching.
 #ifndef PANE_GLYPHCORE_BLIT_KERNELS_H
 #define PANE_GLYPHCORE_BLIT_KERNELS_H
 
 #include <libpane.h>
 #include <limits.h>
 #include <stdint.h>
-
-#if defined(__arm__) && defined(__thumb__)
-#define PANE_ARM_CODE __attribute__((target("arm"), noinline))
-#else
-#define PANE_ARM_CODE
-#endif
 
 namespace pane::blit {
 

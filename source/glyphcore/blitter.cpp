@@ -18,7 +18,6 @@ using blit::Block;
 using blit::kRowLimit;
 using blit::kRowPixels;
 constexpr int kLastColumn = kRowPixels - 1;
-constexpr uint16 kCompressedMarker = 0xFFFF;
 constexpr uint32 kFormatEntries = 256;
 
 // Where a sprite lands: the rows to walk and the shear step, decided once per call.
@@ -113,13 +112,6 @@ void forEachBlock(const Frame& f, uint16* buffer, const blit::InkBox* ink, DrawB
       ++italicsCounter;
     }
   }
-}
-
-// Bits per index for a palette of `entries` entries, as bitsFromPal.
-inline uint32 indexBits(uint32 entries) {
-  uint32 bits = 1;
-  while (bits < 8 && (1u << bits) < entries) ++bits;
-  return bits;
 }
 
 // XOR with this before masking turns every 5-bit channel c into 31 - c.

@@ -20,29 +20,40 @@ struct InkEntry {
   const uint16* record;  // null: nothing kept
   uint16 transparent;
   uint8 top, bottom, left, right;
+
+  bool isFor(const uint16* glyph, uint16 tc) const { return record == glyph && transparent == tc; }
 };
 
-extern InkEntry inkTable[256];
+// Two boxes per character code, the one found last first: a program that
+// draws with two fonts (a title font and a body font) keeps both fonts' boxes.
+constexpr int kInkWays = 2;
+extern InkEntry inkTable[256][kInkWays];
 
-// Finds the box of `glyph` and keeps it in `entry`.
-void measureInk(InkEntry& entry, const uint16* glyph, uint16 transparent);
+// Finds the box of `glyph`, keeps it first among `ways` (the older box
+// moves second, the oldest is dropped) and returns it.
+const InkEntry& measureInk(InkEntry (&ways)[kInkWays], const uint16* glyph, uint16 transparent);
 
 // The ink box of the plain record `glyph` (drawn for character code c) with
-// transparent colour tc. Boxes are kept per character code in a fixed table
-// and reused while the same record is drawn with the same transparent colour;
-// glyph records are constant data, so a record changed in place is seen
-// again only after the next setFont. False when the record is too large for
-// the table (more than 256 rows or columns): draw it whole.
+// transparent colour tc. Boxes are kept per character code and record address
+// in a fixed table, and reused while the same record is drawn with the same
+// transparent colour, across font changes. Glyph records are constant data: a
+// record changed in place is seen again only after setFont is called with the
+// font that is already current, which forgets every box. False when the record
+// is too large for the table (more than 256 rows or columns): draw it whole.
 inline bool glyphInk(u32 c, const uint16* glyph, uint32 tc, InkBox& box) {
   if (c > 255 || glyph[0] > 255 || glyph[1] > 255) return false;
   const uint16 transparent = static_cast<uint16>(tc | 0x8000);
-  InkEntry& e = inkTable[c];
-  if (e.record != glyph || e.transparent != transparent) measureInk(e, glyph, transparent);
-  box = InkBox{e.top, e.bottom, e.left, e.right};
+  InkEntry (&ways)[kInkWays] = inkTable[c];
+  const InkEntry* e = &ways[0];
+  if (!e->isFor(glyph, transparent)) {
+    e = &ways[1];
+    if (!e->isFor(glyph, transparent)) e = &measureInk(ways, glyph, transparent);
+  }
+  box = InkBox{e->top, e->bottom, e->left, e->right};
   return true;
 }
 
-// Forgets every kept box (setFont calls this).
+// Forgets every kept box.
 void forgetGlyphInk();
 
 // Draws glyph record `sprite` of character code c exactly as dispCustomSprite

@@ -47,8 +47,27 @@ extern int calc_x;
 extern int calc_border;
 extern int calc_tGetHeight;
 
-uint32 getSpriteWidthInternal(uint16* sprite);
-uint32 getSpriteHeightInternal(uint16* sprite);
+// Word 0 of a compressed record.
+constexpr uint16 kCompressedMarker = 0xFFFF;
+
+// Sizes are stored minus one; a compressed record carries them one word later.
+// Inline: the text passes ask for them several times per character.
+inline uint32 getSpriteWidthInternal(const uint16* sprite) {
+  return sprite[0] != kCompressedMarker ? sprite[0] + 1u : sprite[1] + 1u;
+}
+
+inline uint32 getSpriteHeightInternal(const uint16* sprite) {
+  return sprite[0] != kCompressedMarker ? sprite[1] + 1u : sprite[2] + 1u;
+}
+
+// Bits per index for a palette of `entries` entries: the smallest b with
+// 2^b >= entries, at least 1 and at most 8 (bitsFromPal).
+inline uint32 indexBits(uint32 entries) {
+  uint32 bits = 1;
+  while (bits < 8 && (1u << bits) < entries) ++bits;
+  return bits;
+}
+
 void dispCustomSpriteNormal(int x, int y, uint16* sprite, uint32 tc, uint32 colormask,
                             uint16* bgFlag, uint max_X, uint max_Y);
 void dispCustomSpriteCompressed(int x, int y, uint16* sprite, uint32 tc, uint32 colormask,

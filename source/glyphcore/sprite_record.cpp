@@ -5,7 +5,6 @@
 namespace pane {
 
 namespace {
-constexpr uint16 kCompressedMarker = 0xFFFF;
 constexpr int kTabStopSlot = 256;
 constexpr int kTransparentSlot = 257;
 constexpr int kUnderlineSlot = 258;
@@ -16,15 +15,6 @@ uint16 fontValue(int slot) {
   return *currentFont[slot];
 }
 }  // namespace
-
-// Sizes are stored minus one; a compressed record carries them one word later.
-uint32 getSpriteWidthInternal(uint16* sprite) {
-  return sprite[0] != kCompressedMarker ? sprite[0] + 1u : sprite[1] + 1u;
-}
-
-uint32 getSpriteHeightInternal(uint16* sprite) {
-  return sprite[0] != kCompressedMarker ? sprite[1] + 1u : sprite[2] + 1u;
-}
 
 int getVerticalBias(u32 c) {
   if (currentFont == nullptr) return 0;
@@ -50,12 +40,7 @@ bool isArbitraryGlyphAvailable(u32 c, uint16** FP) {
 
 bool isGlyphAvailable(u32 c) { return isArbitraryGlyphAvailable(c, currentFont); }
 
-// Smallest b with 2^b >= palHigh, at least 1 and at most 8.
-uint32 bitsFromPal(uint32 palHigh) {
-  uint32 bits = 1;
-  while (bits < 8 && (1u << bits) < palHigh) ++bits;
-  return bits;
-}
+uint32 bitsFromPal(uint32 palHigh) { return indexBits(palHigh); }
 
 uint32 bitMaskCalc(uint32 palHigh) { return (1u << bitsFromPal(palHigh)) - 1u; }
 

@@ -41,16 +41,12 @@ inline bool isControl(uint8 c) {
 // Codes outside 0..255 have no glyph, so they can never reach the settings slots.
 inline uint16* glyphSlot(uint16** font, u32 c) { return c < 256 ? font[c] : nullptr; }
 
-// Record sizes read in place (as getSpriteWidthInternal and
-// getSpriteHeightInternal do): the text passes ask for them several times per character.
 inline int spriteWidth(const uint16* sprite) {
-  if (sprite == nullptr) return 0;
-  return (sprite[0] != 0xFFFF ? sprite[0] : sprite[1]) + 1;
+  return sprite != nullptr ? static_cast<int>(getSpriteWidthInternal(sprite)) : 0;
 }
 
 inline int spriteHeight(const uint16* sprite) {
-  if (sprite == nullptr) return 0;
-  return (sprite[0] != 0xFFFF ? sprite[1] : sprite[2]) + 1;
+  return sprite != nullptr ? static_cast<int>(getSpriteHeightInternal(sprite)) : 0;
 }
 
 // The glyph a printable code is drawn with: its own, or the replacement glyph.

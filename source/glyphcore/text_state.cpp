@@ -57,11 +57,13 @@ using namespace pane;
 
 extern "C" {
 
-// Glyph ink boxes are found again for the new (or the same, refreshed) font.
+// Glyph ink boxes are kept across font changes (they are keyed by the glyph
+// records' addresses); setting the current font again forgets them, so that
+// glyph records rewritten in place are measured afresh.
 void setFont(uint16** FP) {
   if (FP == nullptr) return;
+  if (FP == currentFont) blit::forgetGlyphInk();
   currentFont = FP;
-  blit::forgetGlyphInk();
 }
 
 void setColor(uint16 color) { fontColor = static_cast<uint16>(color | kOpaque); }

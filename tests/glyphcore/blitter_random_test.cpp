@@ -4,7 +4,9 @@
 // plain readings of the drawing rules, one pixel at a time, with no caching.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <random>
@@ -137,6 +139,22 @@ class RandomCases {
     for (int k = 0; k < words; ++k) storage[4 + n + k] = static_cast<uint16>(between(0, 0xFFFF));
   }
 
+  // A plain record of transparent pixels around a random rectangle of ink.
+  void bordered(std::vector<uint16>& storage, uint16 tc) {
+    const int w = between(1, 20), h = between(1, 20);
+    const int top = between(0, h - 1), bottom = between(top, h - 1);
+    const int left = between(0, w - 1), right = between(left, w - 1);
+    storage.assign(storage.capacity(), 0);
+    storage[0] = static_cast<uint16>(w - 1);
+    storage[1] = static_cast<uint16>(h - 1);
+    for (int i = 0; i < h; ++i)
+      for (int j = 0; j < w; ++j) {
+        const bool ink = i >= top && i <= bottom && j >= left && j <= right;
+        const uint16 border = static_cast<uint16>(chance(50) ? tc : tc | 0x8000);
+        storage[2 + i * w + j] = ink ? colour(tc) : border;
+      }
+  }
+
  private:
   std::mt19937 rng_;
 };
@@ -198,34 +216,162 @@ TEST(BlitterRandom, DrawsByteForByteAsTheReference) {
   drawNormal();
 }
 
+// A compressed record as its parts, written into a buffer at a fixed address.
+struct Packed {
+  int w = 1, h = 1;
+  std::vector<uint16> palette, stream;
+
+  static Packed random(RandomCases& r, uint16 tc) {
+    Packed p;
+    const bool tile = r.chance(50);  // at most 64 pixels and 16 entries: kept expanded
+    p.w = tile ? r.between(1, 8) : r.between(9, 40);
+    p.h = tile ? r.between(1, 64 / p.w) : r.between(2, 40);
+    // Counts whose index width is that of one entry fewer.
+    const int counts[] = {2, 6, 7, 8, 12, 15, 16, 30, 100, 256};
+    const int n = counts[r.between(0, tile ? 6 : 9)];
+    for (int k = 0; k < n; ++k) p.palette.push_back(r.colour(tc));
+    const int bits = static_cast<int>(bitsFromPal(static_cast<uint32>(n)));
+    for (int k = 0; k < (p.w * p.h * bits + 15) / 16; ++k)
+      p.stream.push_back(static_cast<uint16>(r.between(0, 0xFFFF)));
+    return p;
+  }
+
+  uint16* write(std::vector<uint16>& storage) const {
+    storage.assign(storage.capacity(), 0);
+    storage[0] = 0xFFFF;
+    storage[1] = static_cast<uint16>(w - 1);
+    storage[2] = static_cast<uint16>(h - 1);
+    storage[3] = static_cast<uint16>(palette.size());
+    std::copy(palette.begin(), palette.end(), storage.begin() + 4);
+    std::copy(stream.begin(), stream.end(),
+              storage.begin() + 4 + static_cast<std::ptrdiff_t>(palette.size()));
+    return storage.data();
+  }
+};
+
+struct Settings {
+  uint16 tc;
+  uint32 mask;
+  bool inverted;
+};
+
+// Kept palettes and tiles must notice every one of these between two draws of
+// a record: each draw is compared with the reference.
+enum class Change {
+  TransparentColour,
+  Mask,
+  Inversion,
+  FewerEntries,
+  StreamWord,
+  PaletteEntry,
+  OtherRecord,
+};
+
+TEST(BlitterRandom, RedrawsCorrectlyAfterEachChange) {
+  const struct {
+    Change change;
+    const char* name;
+  } cases[] = {
+      {Change::TransparentColour, "transparent colour"},
+      {Change::Mask, "mask"},
+      {Change::Inversion, "inversion"},
+      {Change::FewerEntries, "one palette entry fewer"},
+      {Change::StreamWord, "one stream word"},
+      {Change::PaletteEntry, "one palette entry"},
+      {Change::OtherRecord, "another record with the same size and palette"},
+  };
+  RandomCases r(4242u);
+  Buffers b;
+  std::vector<uint16> first, second;
+  first.reserve(4 + 256 + 40 * 40);
+  second.reserve(first.capacity());
+  for (const auto& c : cases) {
+    for (int round = 0; round < 300; ++round) {
+      const uint16 tc = static_cast<uint16>(r.between(0, 0xFFFF));
+      Packed p = Packed::random(r, tc);
+      const uint32 mask = r.chance(30) ? 0xFFFFu : static_cast<uint32>(r.between(0, 0xFFFF));
+      Settings s{tc, mask, r.chance(50)};
+      const int x = r.chance(80) ? r.between(0, 200) : r.between(-10, 250);
+      const int y = r.chance(80) ? r.between(0, 150) : r.between(-10, 190);
+      auto draw = [&](uint16* sprite, const Settings& at) {
+        setItalics(false);
+        if (at.inverted) drawInverse(); else drawNormal();
+        b.fill(r);
+        referenceSprite(x, y, sprite, at.tc, at.mask, b.expectedAt(), 255, 192);
+        dispCustomSprite(x, y, sprite, at.tc, at.mask, b.actualAt(), 255, 192);
+        return b.same();
+      };
+      ASSERT_TRUE(draw(p.write(first), s)) << c.name << ", round " << round << ": first draw";
+      auto any = [&](std::vector<uint16>& words) -> uint16& {
+        return words[static_cast<size_t>(r.between(0, static_cast<int>(words.size()) - 1))];
+      };
+      std::vector<uint16>* storage = &first;
+      switch (c.change) {
+        case Change::TransparentColour: s.tc = any(p.palette) ^ 0x8000; break;
+        case Change::Mask: s.mask ^= static_cast<uint32>(r.between(1, 0x7FFF)); break;
+        case Change::Inversion: s.inverted = !s.inverted; break;
+        case Change::FewerEntries: p.palette.pop_back(); break;
+        case Change::StreamWord: any(p.stream) ^= static_cast<uint16>(r.between(1, 0xFFFF)); break;
+        case Change::PaletteEntry:
+          any(p.palette) ^= static_cast<uint16>(r.between(1, 0x7FFF));
+          break;
+        case Change::OtherRecord:
+          for (uint16& word : p.stream) word = static_cast<uint16>(r.between(0, 0xFFFF));
+          storage = &second;
+          break;
+      }
+      ASSERT_TRUE(draw(p.write(*storage), s)) << c.name << ", round " << round << ": record "
+                                              << p.w << "x" << p.h << ", " << p.palette.size()
+                                              << " entries, at " << x << "," << y;
+    }
+  }
+  drawNormal();
+}
+
 // Glyphs go through the text path's ink boxes: drawn with dispChar, they must
-// land exactly as the whole record would, also after a glyph is rewritten in
-// place and the font set again, or the font's transparent value changes.
+// land exactly as the whole record would, with two fonts set in turn, after a
+// glyph is rewritten in place and its font set again, and after the font's
+// transparent value changes (without setFont). Half the glyphs are transparent
+// around a rectangle of ink, so that boxes trim them.
 TEST(BlitterRandom, DrawsGlyphsByteForByteAsTheReference) {
   RandomCases r(777u);
   Buffers b;
   // Static: the library keeps the font after the test.
-  static std::vector<std::vector<uint16>> records(256);
-  static std::vector<uint16*> table(260, nullptr);
+  static std::vector<std::vector<uint16>> records[2] = {std::vector<std::vector<uint16>>(256),
+                                                        std::vector<std::vector<uint16>>(256)};
+  static std::vector<uint16*> tables[2] = {std::vector<uint16*>(260), std::vector<uint16*>(260)};
   static uint16 transparent = 0;
   static uint16 tab = 16, underline = 8;
-  table[256] = &tab;
-  table[257] = &transparent;
-  table[258] = &underline;
-  auto makeGlyph = [&](int code) {
-    records[code].reserve(4 + 300 + 300 * 40);
-    r.record(records[code], transparent);
-    table[code] = records[code].data();
+  auto makeGlyph = [&](int font, int code) {
+    std::vector<uint16>& record = records[font][static_cast<size_t>(code)];
+    record.reserve(4 + 300 + 300 * 40);
+    if (r.chance(50)) r.bordered(record, transparent); else r.record(record, transparent);
+    tables[font][static_cast<size_t>(code)] = record.data();
   };
-  for (int code : {32, 63, 1, 65, 66, 200}) makeGlyph(code);
-  setFont(table.data());
+  for (int font : {0, 1}) {
+    std::vector<uint16*>& table = tables[font];
+    table[256] = &tab;
+    table[257] = &transparent;
+    table[258] = &underline;
+    for (int code : {32, 63, 1, 65, 66, 200}) makeGlyph(font, code);
+  }
+  int current = 0;
+  setFont(tables[current].data());
   setColor(static_cast<uint16>(r.between(0, 0xFFFF)));
   for (int round = 0; round < 1500; ++round) {
-    if (r.chance(15)) {  // a glyph rewritten in place (or a new one), then the font set again
-      makeGlyph(r.chance(50) ? 65 : r.between(1, 255));
-      setFont(table.data());
+    if (r.chance(10)) {  // the other font
+      current ^= 1;
+      setFont(tables[current].data());
     }
-    if (r.chance(5)) transparent = static_cast<uint16>(r.between(0, 0xFFFF));
+    if (r.chance(10)) {  // a glyph rewritten in place (or a new one), then its font set again
+      makeGlyph(current, r.chance(50) ? 65 : r.between(1, 255));
+      setFont(tables[current].data());
+    }
+    if (r.chance(5)) {
+      const uint16 values[] = {0, 0x7C1F, static_cast<uint16>(r.between(0, 0xFFFF))};
+      transparent = values[r.between(0, 2)];
+    }
+    const std::vector<uint16*>& table = tables[current];
     const int codes[] = {65, 66, 200, 1, 63, 32, 99};
     const u32 c = static_cast<u32>(codes[r.between(0, 6)]);
     const int x = r.coordinate(), y = r.coordinate();
