@@ -47,9 +47,10 @@ void drawCharacterLines(const TextFrame& f, int top, int x, int length) {
   if (strikethrough) drawLine(f, addSat(top, f.underlineOffset / 2, 1), x, length);
 }
 
-// A bar whose column lies outside the row is skipped rather than cut.
+// A bar whose column lies outside the row is skipped rather than cut, and so
+// is every bar when the frame leaves no row to fill (a bottom above row 0).
 void drawCursorBar(const TextFrame& f, int column, int firstRow, int lastRow) {
-  if (f.buffer == nullptr || column < 0 || column > kLastColumn) return;
+  if (f.buffer == nullptr || column < 0 || column > kLastColumn || f.decorationRows < 0) return;
   if (lastRow < 0 || firstRow > f.decorationRows) return;
   if (lastRow > f.decorationRows) lastRow = f.decorationRows;
   if (firstRow < 0) firstRow = 0;
