@@ -61,7 +61,7 @@ void walkRows(const Frame& f, uint16* buffer, DrawRow drawRow) {
   int italicsCounter = 0;
   long rowOffset = static_cast<long>(f.y) * kRowPixels;  // element of column 0 in row y + i
   for (int i = 0; i < f.rows; ++i, rowOffset += kRowPixels) {
-    if (rowStart + f.width <= 0) return;  // row starts only move left
+    if (static_cast<long long>(rowStart) + f.width <= 0) return;  // row starts only move left
     if (f.y + i >= 0) {
       const int jBegin = rowStart < 0 ? -rowStart : 0;
       const int lastVisible = f.maxX - rowStart + 1;

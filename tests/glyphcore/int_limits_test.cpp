@@ -95,6 +95,13 @@ TEST_F(IntLimits, SumsBeyondTheIntRangeDrawNothingAndExactSumsDraw) {
          return getStringWidth(wide.data(), font.table());
        },
        0, INT_MAX},
+      {"sprite near INT_MAX under a limit past it",
+       [&] {
+         const Record wide = plainSprite(0xFFF0, 1, 0x001F);
+         dispCustomSprite(INT_MAX - 100, 0, const_cast<uint16*>(wide.data()), 0, 0xFFFF, buf, INT_MAX, 256);
+         return 0;
+       },
+       0},
       {"rectangle over the whole int range",
        [&] {
          drawRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 0x1F, buf, 255);
