@@ -115,7 +115,9 @@ TEST_F(IntLimits, SumsBeyondTheIntRangeDrawNothingAndExactSumsDraw) {
     const int result = c.run();
     EXPECT_EQ(canvas.countNot(0), c.pixels) << c.name;
     EXPECT_TRUE(canvas.guardsIntact()) << c.name;
-    if (c.result) EXPECT_EQ(result, *c.result) << c.name;
+    if (c.result) {
+      EXPECT_EQ(result, *c.result) << c.name;
+    }
     EXPECT_TRUE(ab == "ab" && words == "ab cd\tef") << c.name << ": strings come back unchanged";
   }
 }
