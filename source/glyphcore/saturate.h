@@ -18,8 +18,6 @@ inline int addSat(int a, int b) { return clampToInt(static_cast<long long>(a) + 
 
 inline int addSat(int a, int b, int c) { return clampToInt(static_cast<long long>(a) + b + c); }
 
-inline int subSat(int a, int b) { return clampToInt(static_cast<long long>(a) - b); }
-
 }  // namespace pane
 
 #endif

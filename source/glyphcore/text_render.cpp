@@ -184,8 +184,8 @@ void drawGlyph(uint16** font, int x, int y, u32 chr, uint16* buffer, uint maxX, 
   if (glyph == nullptr || chr == kSpace) return;
   // Glyphs below 32 are pictures in their own colours; the rest take the font colour.
   const uint32 mask = chr < kSpace ? 0xFFFFu : fontColor;
-  dispCustomSprite(x, addSat(y, verticalBias(font, chr)), glyph, transparentValue(font), mask, buffer,
-                   maxX, maxY);
+  dispCustomSprite(x, addSat(y, verticalBias(font, chr)), glyph, transparentValue(font), mask,
+                   buffer, maxX, maxY);
 }
 
 }  // namespace pane::text

@@ -87,8 +87,8 @@ inline void expectSame(const Canvas& drawn, const Canvas& expected) {
   for (size_t i = 0; i < a.size(); ++i) {
     if (a[i] != b[i]) {
       std::fprintf(stderr, "pixel (%d, %d): drawn 0x%04X, expected 0x%04X\n",
-                   static_cast<int>(i % 256), static_cast<int>(i / 256) - Canvas::kGuardRows,
-                   a[i], b[i]);
+                   static_cast<int>(i % 256), static_cast<int>(i / 256) - Canvas::kGuardRows, a[i],
+                   b[i]);
       fail("the drawing differs from the model");
     }
   }

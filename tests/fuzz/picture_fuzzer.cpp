@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QString>
-
 #include <cstdio>
 #include <cstdlib>
 

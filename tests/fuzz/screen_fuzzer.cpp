@@ -44,7 +44,8 @@ struct Assets {
     font[257] = &transparent;
     font[258] = &underline;
     picture.resize(256 * 256);
-    for (size_t i = 0; i < picture.size(); ++i) picture[i] = static_cast<uint16>(0x8000 | (i * 40503u >> 5));
+    for (size_t i = 0; i < picture.size(); ++i)
+      picture[i] = static_cast<uint16>(0x8000 | (i * 40503u >> 5));
   }
 };
 
@@ -88,23 +89,23 @@ bool step(FuzzedDataProvider& in, Assets& a, std::string& text) {
       return false;
     case 9:
       pick(fb_setClipping, bg_setClipping)(coordinate(in), coordinate(in), coordinate(in),
-                                            coordinate(in));
+                                           coordinate(in));
       return false;
     case 10:
       pick(fb_setPixel, bg_setPixel)(coordinate(in), coordinate(in), in.ConsumeIntegral<uint16>());
       return false;
     case 11:
       pick(fb_drawRect, bg_drawRect)(coordinate(in), coordinate(in), coordinate(in), coordinate(in),
-                                      in.ConsumeIntegral<uint16>());
+                                     in.ConsumeIntegral<uint16>());
       return false;
     case 12:
       pick(fb_drawBox, bg_drawBox)(coordinate(in), coordinate(in), coordinate(in), coordinate(in),
-                                    in.ConsumeIntegral<uint16>());
+                                   in.ConsumeIntegral<uint16>());
       return false;
     case 13:
       pick(fb_drawFilledRect, bg_drawFilledRect)(coordinate(in), coordinate(in), coordinate(in),
-                                                  coordinate(in), in.ConsumeIntegral<uint16>(),
-                                                  in.ConsumeIntegral<uint16>());
+                                                 coordinate(in), in.ConsumeIntegral<uint16>(),
+                                                 in.ConsumeIntegral<uint16>());
       return false;
     case 14:
       pick(fb_dispCustomSprite, bg_dispCustomSprite)(
@@ -113,7 +114,7 @@ bool step(FuzzedDataProvider& in, Assets& a, std::string& text) {
       return false;
     case 15:
       pick(fb_dispSprite, bg_dispSprite)(coordinate(in), coordinate(in), a.plain.data(),
-                                          in.ConsumeIntegral<uint16>());
+                                         in.ConsumeIntegral<uint16>());
       return false;
     case 16:
       pick(fb_dispChar, bg_dispChar)(coordinate(in), coordinate(in), in.ConsumeIntegral<int>());
@@ -126,15 +127,15 @@ bool step(FuzzedDataProvider& in, Assets& a, std::string& text) {
       return false;
     case 18:
       pick(fb_setDialogBox, bg_setDialogBox)(coordinate(in), coordinate(in), side(in, 600),
-                                              side(in, 600));
+                                             side(in, 600));
       return false;
     case 19:
       text = in.ConsumeRandomLengthString(24);
       for (char& ch : text)
         if (ch == 0) ch = ' ';
       pick(fb_dispAnimatedBox, bg_dispAnimatedBox)(coordinate(in), coordinate(in), side(in, 300),
-                                                    side(in, 300), coordinate(in), coordinate(in),
-                                                    text.c_str());
+                                                   side(in, 300), coordinate(in), coordinate(in),
+                                                   text.c_str());
       return true;
     case 20:
       fb_setOrientation(in.ConsumeIntegral<int>());
@@ -153,7 +154,8 @@ bool step(FuzzedDataProvider& in, Assets& a, std::string& text) {
       setStrikeThrough(in.ConsumeBool());
       setHighlight(coordinate(in), coordinate(in));
       setCursorPos(in.ConsumeIntegral<uint32>());
-      setCursorProperties(in.ConsumeIntegral<uint16>(), coordinate(in), coordinate(in), coordinate(in));
+      setCursorProperties(in.ConsumeIntegral<uint16>(), coordinate(in), coordinate(in),
+                          coordinate(in));
       if (in.ConsumeBool()) {
         showCursor();
       } else {

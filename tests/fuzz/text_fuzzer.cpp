@@ -55,9 +55,11 @@ void makeFont(FuzzedDataProvider& in, Font& font) {
     const int k = in.ConsumeIntegralInRange(-1, glyphs - 1);
     font.slots[c] = k < 0 ? nullptr : font.records[k].data();
   }
-  font.tab = in.ConsumeBool() ? in.ConsumeIntegralInRange<uint16>(0, 40) : in.ConsumeIntegral<uint16>();
+  font.tab =
+      in.ConsumeBool() ? in.ConsumeIntegralInRange<uint16>(0, 40) : in.ConsumeIntegral<uint16>();
   font.transparent = 0;
-  font.underline = in.ConsumeBool() ? in.ConsumeIntegralInRange<uint16>(0, 20) : in.ConsumeIntegral<uint16>();
+  font.underline =
+      in.ConsumeBool() ? in.ConsumeIntegralInRange<uint16>(0, 20) : in.ConsumeIntegral<uint16>();
   font.slots[256] = &font.tab;
   font.slots[257] = &font.transparent;
   font.slots[258] = &font.underline;
@@ -163,12 +165,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   std::string measured = original;
   int* points = nullptr;
-  const uint count = getWrapPoints(x, y, measured.data(), c_x, c_y, c_bx, c_by, &points, font.slots.data());
+  const uint count =
+      getWrapPoints(x, y, measured.data(), c_x, c_y, c_bx, c_by, &points, font.slots.data());
 
   static Canvas canvas(257);
   canvas.reset();
-  dispString(x, y, text.data(), withBuffer ? canvas.data() : nullptr, clipping ? 1 : 0, c_x, c_y, c_bx,
-             c_by);
+  dispString(x, y, text.data(), withBuffer ? canvas.data() : nullptr, clipping ? 1 : 0, c_x, c_y,
+             c_bx, c_by);
 
   if (!canvas.untouchedOutside(0, c_by < 0 ? 0 : c_by + 1)) {
     std::fprintf(stderr, "x %d y %d c_x %d c_y %d c_bx %d c_by %d clipping %d\n", x, y, c_x, c_y,
@@ -208,7 +211,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       }
     }
     if (expected != watch.lineStarts) {
-      std::fprintf(stderr, "x %d c_x %d c_bx %d wrap to border %d\nstring:", x, c_x, c_bx, wrapToBorder);
+      std::fprintf(stderr, "x %d c_x %d c_bx %d wrap to border %d\nstring:", x, c_x, c_bx,
+                   wrapToBorder);
       for (char ch : original) std::fprintf(stderr, " %d", static_cast<uint8_t>(ch));
       std::fprintf(stderr, "\ngetWrapPoints:");
       for (uint k = 0; k < count; ++k) std::fprintf(stderr, " %d", points[k]);

@@ -40,12 +40,14 @@ TEST_F(IntLimits, SumsBeyondTheIntRangeDrawNothingAndExactSumsDraw) {
       {"pen x past INT_MAX with clipping",
        [&] { return dispString(INT_MAX, 0, ab.data(), buf, 1, 10, 0, 255, 256); }, 0},
       {"sums that come back into range",
-       [&] { return dispString(INT_MAX, INT_MIN, ab.data(), buf, 1, INT_MIN + 1, INT_MAX, 255, 256); },
+       [&] {
+         return dispString(INT_MAX, INT_MIN, ab.data(), buf, 1, INT_MIN + 1, INT_MAX, 255, 256);
+       },
        2 * kGlyphAtRowMinus1, 8},
       {"pen x and tab stop past INT_MAX without clipping",
        [&] { return dispString(INT_MAX - 5, 0, words.data(), buf, 0, 0, 0, 255, 256); }, 0},
-      {"clip top at INT_MIN", [&] { return dispString(0, INT_MIN, ab.data(), buf, 1, 0, INT_MIN, 255, 256); },
-       0, 8},
+      {"clip top at INT_MIN",
+       [&] { return dispString(0, INT_MIN, ab.data(), buf, 1, 0, INT_MIN, 255, 256); }, 0, 8},
       {"lines below INT_MAX",
        [&] { return dispString(0, INT_MAX - 9, words.data(), nullptr, 1, 0, 0, 9, INT_MAX); }, 0},
       {"decorations at INT_MAX",
@@ -70,7 +72,8 @@ TEST_F(IntLimits, SumsBeyondTheIntRangeDrawNothingAndExactSumsDraw) {
       {"wrap points from INT_MAX",
        [&] {
          int* pts = nullptr;
-         const uint n = getWrapPoints(INT_MAX, 0, words.data(), INT_MAX, 0, INT_MAX, 0, &pts, font.table());
+         const uint n =
+             getWrapPoints(INT_MAX, 0, words.data(), INT_MAX, 0, INT_MAX, 0, &pts, font.table());
          free(pts);
          return static_cast<int>(n);
        },
@@ -98,7 +101,8 @@ TEST_F(IntLimits, SumsBeyondTheIntRangeDrawNothingAndExactSumsDraw) {
       {"sprite near INT_MAX under a limit past it",
        [&] {
          const Record wide = plainSprite(0xFFF0, 1, 0x001F);
-         dispCustomSprite(INT_MAX - 100, 0, const_cast<uint16*>(wide.data()), 0, 0xFFFF, buf, INT_MAX, 256);
+         dispCustomSprite(INT_MAX - 100, 0, const_cast<uint16*>(wide.data()), 0, 0xFFFF, buf,
+                          INT_MAX, 256);
          return 0;
        },
        0},
