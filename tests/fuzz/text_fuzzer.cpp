@@ -186,10 +186,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       fail("getWrapPoints changed the string");
   }
 
-  // Bell, backspace, tab and the row moves may overflow a line without
-  // breaking it in the drawing pass, and a line start column past the right limit makes the line
-  // ends themselves overflow in the measuring rules: the comparison leaves
-  // such strings and boxes out.
+  // Bell, backspace, tab and the row moves may overflow a line without breaking
+  // it in the drawing pass, and a line start column past the right limit makes
+  // the line ends themselves overflow in the measuring rules: the comparison
+  // leaves such strings and boxes out.
   const long long lineStart = wrapToBorder ? c_x : static_cast<long long>(x) + c_x;
   bool comparable = clipping && !watch.stopped && count > 0 && lineStart <= c_bx;
   for (char ch : original)
