@@ -7,6 +7,7 @@
 #include <string.h>
 
 #include "glyphcore/glyphcore_internal.h"
+#include "glyphcore/saturate.h"
 
 namespace pane {
 
@@ -172,7 +173,7 @@ void screenDrawBox(Screen& screen, int x, int y, int bx, int by, uint16 color) {
 void screenDrawFilledRect(Screen& screen, int x, int y, int bx, int by, uint16 borderColor,
                           uint16 fillColor) {
   screenDrawBox(screen, x, y, bx, by, borderColor);
-  screenDrawRect(screen, x + 1, y + 1, bx - 1, by - 1, fillColor);
+  screenDrawRect(screen, addSat(x, 1), addSat(y, 1), addSat(bx, -1), addSat(by, -1), fillColor);
 }
 
 void screenDispCustomSprite(Screen& screen, int x, int y, uint16* sprite, uint16 tc,

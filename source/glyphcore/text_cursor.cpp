@@ -12,7 +12,7 @@ namespace {
 // Draws the bar at the pen (when it can be seen) and records where it stands;
 // the neighbour search of the next lines compares against that record.
 void placeCursor(const TextFrame& f, int x, int top, int h) {
-  drawCursorBar(f, x + cLeft, top + cTop, top + h + cBottom);
+  drawCursorBar(f, addSat(x, cLeft), addSat(top, cTop), addSat(top, h, cBottom));
   cOldX = static_cast<uint16>(x);
   cOldY = static_cast<uint16>(top);
 }
@@ -23,7 +23,7 @@ bool spansCursorColumn(int px, int nx) { return px <= cOldX && cOldX < nx; }
 
 // The character itself when the column lies at or left of its middle, else the one after it.
 uint16 nearerSide(int index, int px, int nx) {
-  return static_cast<uint16>(cOldX > (px + nx) / 2 ? index + 1 : index);
+  return static_cast<uint16>(cOldX > (static_cast<long long>(px) + nx) / 2 ? index + 1 : index);
 }
 
 }  // namespace
@@ -32,7 +32,7 @@ uint16 nearerSide(int index, int px, int nx) {
 // ends left of the cursor column offers its end as the neighbour.
 void noteLineEnd(CursorSearch& search, int index, const Pen& pen) {
   if (!cVis) return;
-  if (!search.aboveFound && pen.top + pen.h + kLineGap == cOldY) {
+  if (!search.aboveFound && addSat(pen.top, pen.h, kLineGap) == cOldY) {
     cAbove = static_cast<uint16>(index);
     search.aboveFound = true;
   }
@@ -48,7 +48,7 @@ void trackCursor(CursorSearch& search, const TextFrame& f, int index, const Pen&
                  int ny, int h) {
   if (!cVis) return;
   if (curPos == index) placeCursor(f, before.x, before.top, h);
-  if (!search.aboveFound && ny + h + kLineGap == cOldY && spansCursorColumn(before.x, nx)) {
+  if (!search.aboveFound && addSat(ny, h, kLineGap) == cOldY && spansCursorColumn(before.x, nx)) {
     cAbove = nearerSide(index, before.x, nx);
     search.aboveFound = true;
   }
@@ -97,9 +97,9 @@ extern "C" {
 // before the box's right limit; wrap marks and the bottom are not considered.
 void calculateNewXY(int* xpos, int* ypos) {
   if (xpos == nullptr || ypos == nullptr || currentFont == nullptr) return;
-  if (!runsPast(*xpos + glyphWidth(currentFont, calc_chr), calc_c_bx)) return;
+  if (!runsPast(addSat(*xpos, glyphWidth(currentFont, calc_chr)), calc_c_bx)) return;
   *xpos = lineStartColumn(calc_x, calc_c_x, calc_border);
-  *ypos += calc_tGetHeight + kLineGap;
+  *ypos = addSat(*ypos, calc_tGetHeight, kLineGap);
 }
 
 }  // extern "C"

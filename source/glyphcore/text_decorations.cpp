@@ -21,7 +21,7 @@ void fillCut(uint16* buffer, int first, int last, int top, int bottom, uint16 co
 
 void drawLine(const TextFrame& f, int row, int x, int length) {
   if (row < 0 || row < f.c_y || row > f.decorationRows) return;
-  fillCut(f.buffer, x, x + length - 1, row, row, fontColor);
+  fillCut(f.buffer, x, addSat(x, length - 1), row, row, fontColor);
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ bool inHighlight(int index) {
 
 // The band covers the line from its top to one row past the underline.
 void drawHighlightBand(const TextFrame& f, int top, int firstColumn, int lastColumn) {
-  const int bottom = top + f.underlineOffset + 1;
+  const int bottom = addSat(top, f.underlineOffset, 1);
   if (f.buffer == nullptr || bottom < 0 || top > f.decorationRows) return;
   fillCut(f.buffer, firstColumn, lastColumn, top < 0 ? 0 : top,
           bottom < f.decorationRows ? bottom : f.decorationRows, highlightColor);
@@ -43,13 +43,14 @@ void drawHighlightBand(const TextFrame& f, int top, int firstColumn, int lastCol
 // One pixel longer than the advance, so the lines of neighbouring characters join.
 void drawCharacterLines(const TextFrame& f, int top, int x, int length) {
   if (f.buffer == nullptr) return;
-  if (underline) drawLine(f, top + f.underlineOffset, x, length);
-  if (strikethrough) drawLine(f, top + f.underlineOffset / 2 + 1, x, length);
+  if (underline) drawLine(f, addSat(top, f.underlineOffset), x, length);
+  if (strikethrough) drawLine(f, addSat(top, f.underlineOffset / 2, 1), x, length);
 }
 
-// A bar whose column lies outside the row is skipped rather than cut.
+// A bar whose column lies outside the row is skipped rather than cut, and so
+// is every bar when the frame leaves no row to fill (a bottom above row 0).
 void drawCursorBar(const TextFrame& f, int column, int firstRow, int lastRow) {
-  if (f.buffer == nullptr || column < 0 || column > kLastColumn) return;
+  if (f.buffer == nullptr || column < 0 || column > kLastColumn || f.decorationRows < 0) return;
   if (lastRow < 0 || firstRow > f.decorationRows) return;
   if (lastRow > f.decorationRows) lastRow = f.decorationRows;
   if (firstRow < 0) firstRow = 0;

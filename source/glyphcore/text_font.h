@@ -4,6 +4,7 @@
 #define PANE_GLYPHCORE_TEXT_FONT_H
 
 #include "glyphcore/glyphcore_internal.h"
+#include "glyphcore/saturate.h"
 
 namespace pane::text {
 
@@ -88,7 +89,7 @@ inline int verticalBias(uint16** font, u32 c) {
 inline int tabStopAfter(int penX, int distance) {
   if (penX < 0) return 0;
   if (distance <= 0) return penX;
-  return (penX / distance + 1) * distance;
+  return clampToInt((static_cast<long long>(penX / distance) + 1) * distance);
 }
 
 }  // namespace pane::text

@@ -14,10 +14,10 @@ ByteEffect LineBreaker::take(uint8 c) {
   ++sinceBreakable_;
   switch (c) {
     case kBell:
-      penX_ += 1;
+      penX_ = addSat(penX_, 1);
       break;
     case kBackspace:
-      penX_ -= 1;
+      penX_ = addSat(penX_, -1);
       break;
     case kTab:
       penX_ = tabStopAfter(penX_, tabDistance_);
@@ -36,10 +36,10 @@ ByteEffect LineBreaker::take(uint8 c) {
     case kSpace:
       spaceSeen_ = true;
       sinceBreakable_ = 0;
-      penX_ += glyphWidth(font_, kSpace);
+      penX_ = addSat(penX_, glyphWidth(font_, kSpace));
       break;
     default:
-      penX_ += glyphWidth(font_, c);
+      penX_ = addSat(penX_, glyphWidth(font_, c));
       break;
   }
   return ByteEffect::Advance;
@@ -59,7 +59,7 @@ Break LineBreaker::settle(uint8* str, int* index) {
   // control code that overflows has no replacement glyph and starts it with
   // its own glyph's width, 0 without one.
   const uint8 c = str[*index];
-  penX_ = lineStart_ + (isControl(c) ? ownWidth(font_, c) : glyphWidth(font_, c));
+  penX_ = addSat(lineStart_, isControl(c) ? ownWidth(font_, c) : glyphWidth(font_, c));
   spaceSeen_ = false;
   return Break::BeforeByte;
 }

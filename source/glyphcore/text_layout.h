@@ -22,7 +22,9 @@ enum class Break {
 
 // The start column of every new line: the box's left edge when wrapping to the
 // border, else the string's own start column.
-inline int lineStartColumn(int x, int c_x, int wrapMode) { return wrapMode == 1 ? c_x : x + c_x; }
+inline int lineStartColumn(int x, int c_x, int wrapMode) {
+  return wrapMode == 1 ? c_x : addSat(x, c_x);
+}
 
 // A pen whose column after a character lies past the right limit overflows.
 // Compared as signed numbers everywhere, so a pen left of column 0 never

@@ -22,8 +22,8 @@ bool layoutCallbackStops(int index, uint8 c, int penX, int top) {
 }  // namespace
 
 LayoutOutcome runLayoutPass(const TextFrame& f) {
-  LineBreaker breaker(f.font, f.x + f.c_x, f.lineStart, f.c_bx);
-  Pen pen{f.x + f.c_x, f.y + f.c_y, f.spaceHeight};
+  LineBreaker breaker(f.font, f.startX, f.lineStart, f.c_bx);
+  Pen pen{f.startX, f.startTop, f.spaceHeight};
   int endsBelow = 0;
   int heightBeforeBreakable = pen.h;  // line height before the last space or tab
   int i = 0;
@@ -35,13 +35,13 @@ LayoutOutcome runLayoutPass(const TextFrame& f) {
 
     const ByteEffect effect = breaker.take(c);
     if (effect == ByteEffect::LineEnd) {
-      pen.top += pen.h + kLineGap;
+      pen.top = addSat(pen.top, pen.h, kLineGap);
       if (pen.top >= f.c_by && ++endsBelow > kLineEndsBelowBox) break;
       pen.h = f.spaceHeight;
     } else if (effect == ByteEffect::RowUp) {
-      pen.top -= 1;
+      pen.top = addSat(pen.top, -1);
     } else if (effect == ByteEffect::RowDown) {
-      pen.top += 1;
+      pen.top = addSat(pen.top, 1);
       if (pen.top >= f.c_by) break;
     }
 
@@ -53,7 +53,7 @@ LayoutOutcome runLayoutPass(const TextFrame& f) {
       continue;
     }
     if (b == Break::BeforeByte) {
-      pen.top += pen.h + kLineGap;
+      pen.top = addSat(pen.top, pen.h, kLineGap);
       if (pen.top >= f.c_by) break;
       pen.h = larger(f.spaceHeight, glyphHeight(f.font, c));
     }

@@ -32,11 +32,11 @@ int getStringWidth(const void* inStr, uint16** FP) {
     const uint8 c = *s;
     if (isLineEnd(c)) break;
     if (c == kBell) {
-      width += 1;
+      width = addSat(width, 1);
     } else if (c == kBackspace) {
-      width -= 1;
+      width = addSat(width, -1);
     } else if (c != kTab && c != kRowUp && c != kRowDown) {
-      width += glyphWidth(FP, c);
+      width = addSat(width, glyphWidth(FP, c));
     }
   }
   return width;

@@ -30,7 +30,7 @@ struct Move {
 
 Move endLine(const TextFrame& f, int i, uint8 c, Pen& pen, CursorSearch& search) {
   noteLineEnd(search, i, pen);
-  const Move m{false, f.lineStart, pen.top + pen.h + kLineGap};
+  const Move m{false, f.lineStart, addSat(pen.top, pen.h, kLineGap)};
   if (m.ny >= f.bottomLimit) return {true, m.nx, m.ny};
   pen.h = f.spaceHeight;
   if (c == kWrapMark) f.str[i] = kSpace;
@@ -45,9 +45,9 @@ Move drawTab(const TextFrame& f, int i, const Pen& pen) {
 
 Move drawSpace(const TextFrame& f, int i, const Pen& pen) {
   const int w = glyphWidth(f.font, kSpace);
-  if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, pen.x + w - 1);
+  if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, addSat(pen.x, w - 1));
   drawCharacterLines(f, pen.top, pen.x, w + 1);
-  return {false, pen.x + w, pen.top};
+  return {false, addSat(pen.x, w), pen.top};
 }
 
 // A printable character that does not fit before the right limit first moves
@@ -56,31 +56,31 @@ Move drawSpace(const TextFrame& f, int i, const Pen& pen) {
 Move drawPrintable(const TextFrame& f, int i, uint8 c, Pen& pen, CursorSearch& search) {
   const u32 shown = shownGlyph(f.font, c);
   const int w = glyphWidth(f.font, c);
-  if (f.clipping && runsPast(pen.x + w, f.c_bx)) {
+  if (f.clipping && runsPast(addSat(pen.x, w), f.c_bx)) {
     noteLineEnd(search, i, pen);
     pen.x = f.lineStart;
-    pen.top += pen.h + kLineGap;
+    pen.top = addSat(pen.top, pen.h, kLineGap);
     if (pen.top >= f.bottomLimit) return {true, pen.x, pen.top};
     pen.h = larger(f.spaceHeight, glyphHeight(f.font, shown));
   }
   if (f.buffer != nullptr) {
     const uint rowEnd = static_cast<uint>(f.glyphRowEnd);
-    if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, pen.x + w - 1);
+    if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, addSat(pen.x, w - 1));
     drawGlyph(f.font, pen.x, pen.top, shown, f.buffer, kLastColumn, rowEnd);
     if (bold && shown != kUnboldedGlyph) {
-      drawGlyph(f.font, pen.x + 1, pen.top, shown, f.buffer, kLastColumn, rowEnd);
+      drawGlyph(f.font, addSat(pen.x, 1), pen.top, shown, f.buffer, kLastColumn, rowEnd);
     }
     drawCharacterLines(f, pen.top, pen.x, w + 1);
   }
-  return {false, pen.x + w, pen.top};
+  return {false, addSat(pen.x, w), pen.top};
 }
 
 Move drawCharacter(const TextFrame& f, int i, uint8 c, Pen& pen, CursorSearch& search) {
   switch (c) {
     case kBell:
-      return {false, pen.x + 1, pen.top};
+      return {false, addSat(pen.x, 1), pen.top};
     case kBackspace:
-      return {false, pen.x - 1, pen.top};
+      return {false, addSat(pen.x, -1), pen.top};
     case kTab:
       return drawTab(f, i, pen);
     case kLineFeed:
@@ -88,9 +88,11 @@ Move drawCharacter(const TextFrame& f, int i, uint8 c, Pen& pen, CursorSearch& s
     case kWrapMark:
       return endLine(f, i, c, pen, search);
     case kRowUp:
-      return {false, pen.x, pen.top - 1};
-    case kRowDown:
-      return {pen.top + 1 >= f.bottomLimit, pen.x, pen.top + 1};
+      return {false, pen.x, addSat(pen.top, -1)};
+    case kRowDown: {
+      const int below = addSat(pen.top, 1);
+      return {below >= f.bottomLimit, pen.x, below};
+    }
     case kSpace:
       return drawSpace(f, i, pen);
     default:
@@ -139,6 +141,8 @@ TextFrame makeFrame(int x, int y, const void* inStr, uint16* buffer, uint32 enab
   f.font = currentFont;
   f.x = x;
   f.y = y;
+  f.startX = addSat(x, c_x);
+  f.startTop = addSat(y, c_y);
   f.c_x = c_x;
   f.c_y = c_y;
   f.c_bx = c_bx;
@@ -168,7 +172,7 @@ int renderString(const TextFrame& f) {
     layoutEnd = layout.end;
   }
 
-  Pen pen{f.x + f.c_x, f.y + f.c_y, f.spaceHeight};
+  Pen pen{f.startX, f.startTop, f.spaceHeight};
   CursorSearch search;
   const DrawOutcome drawn = runDrawingPass(f, pen, search);
   restoreWrapMarks(f.str, drawn.end, layoutEnd);
@@ -185,8 +189,8 @@ void drawGlyph(uint16** font, int x, int y, u32 chr, uint16* buffer, uint maxX, 
   if (glyph == nullptr || chr == kSpace) return;
   // Glyphs below 32 are pictures in their own colours; the rest take the font colour.
   const uint32 mask = chr < kSpace ? 0xFFFFu : fontColor;
-  blit::dispGlyph(chr, x, y + verticalBias(font, chr), glyph, transparentValue(font), mask, buffer,
-                  maxX, maxY);
+  blit::dispGlyph(chr, x, addSat(y, verticalBias(font, chr)), glyph, transparentValue(font), mask,
+                  buffer, maxX, maxY);
 }
 
 }  // namespace pane::text

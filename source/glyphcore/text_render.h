@@ -14,6 +14,7 @@ struct TextFrame {
   uint16* buffer;      // null: lay out and measure only
   uint16** font;       // the font in force when the call started
   int x, y;            // the string's offset from the box's top-left corner
+  int startX, startTop;  // the pen at the first character: (x + c_x, y + c_y)
   int c_x, c_y, c_bx, c_by;
   bool clipping;
   int lineStart;       // column every new line starts at
@@ -70,7 +71,9 @@ void finishCursor(CursorSearch& search, const TextFrame& f, int index, const Pen
 // needs; true when it asks to stop the string.
 bool drawingCallbackStops(const TextFrame& f, int index, uint8 c, const Pen& pen);
 
-inline int blockHeight(const TextFrame& f, const Pen& pen) { return pen.top - (f.y + f.c_y) + pen.h; }
+inline int blockHeight(const TextFrame& f, const Pen& pen) {
+  return clampToInt(static_cast<long long>(pen.top) - f.startTop + pen.h);
+}
 
 }  // namespace pane::text
 

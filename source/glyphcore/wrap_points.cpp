@@ -67,7 +67,7 @@ uint getWrapPoints(int x, int y, const void* inStr, int c_x, int c_y, int c_bx, 
 
   // The string is the caller's and must be writable: wrap marks come and go in it.
   uint8* str = static_cast<uint8*>(const_cast<void*>(inStr));
-  LineBreaker breaker(FP, x + c_x, lineStartColumn(x, c_x, border), c_bx);
+  LineBreaker breaker(FP, addSat(x, c_x), lineStartColumn(x, c_x, border), c_bx);
   collectLineStarts(str, breaker, pts, &count);
   return count;
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 
 #include "heap_watch.h"
@@ -164,6 +165,11 @@ TEST_F(FbDraw, FilledRectDrawsItsFillAfterTheBorder) {
   EXPECT_EQ(at(10, 10), 0x83E0);
   EXPECT_EQ(at(11, 11), 0x83E0);
   EXPECT_EQ(countNot(fb_backBuffer(), 0), 4);
+
+  // Borders beyond the int range leave the whole buffer to the fill.
+  SetUp();
+  fb_drawFilledRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 0x001F, 0x03E0);
+  EXPECT_TRUE(holdsOnly(fb_backBuffer(), 0x83E0));
 }
 
 TEST_F(FbDraw, SpriteIsCutAfterTheLastColumnWithoutWrapping) {

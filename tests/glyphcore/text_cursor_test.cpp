@@ -52,6 +52,16 @@ TEST_F(TextCursor, BarOutsideTheBoxIsNotDrawnButRecorded) {
   draw(s, 0, 0, true, 0, 0, 100, 15);
   EXPECT_EQ(pixels(0, 0, 10, 40).find('|'), std::string::npos);
   EXPECT_EQ(pane::cOldY, 10);
+
+  // A bottom above row 0 leaves the bar no row at all, not row 0.
+  setCursorProperties(kBarColour, -300, 1, 0);
+  for (int bottom : {-1, -201}) {
+    s = "ab";
+    canvas.fill(0);
+    setCursorPos(0);
+    draw(s, 0, 0, false, 0, 0, 255, bottom);
+    EXPECT_EQ(canvas.countNot(0), 0) << bottom;
+  }
 }
 
 // Line one holds 10-pixel W's (middles at 5, 15, 25) or 12-pixel M's (middles

@@ -1,8 +1,10 @@
 # Script run by ctest: cmake --install into WORK_DIR/prefix, then configure,
 # build and run the consumer project against that prefix only.
 # Optional: -DCONSUMER_PROGRAM=name (default consumer), the program to run, and
-# -DINSTALLED_PROGRAMS=a,b,c, executables that must be installed in prefix/bin, and
+# -DINSTALLED_PROGRAMS=a,b,c, executables that must be installed in prefix/bin,
 # -DMAKE_CONSUMER=dir, a project built with make against the installed Makefile fragment.
+# -DC_FLAGS, -DCXX_FLAGS, -DLINKER_FLAGS: the build tree's flags, given to the
+# consumer too (a sanitizer build's library needs its runtime in the program).
 foreach(var BUILD_DIR CONSUMER_SOURCE WORK_DIR GENERATOR C_COMPILER CXX_COMPILER)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "install_check.cmake needs -D${var}=...")
@@ -38,6 +40,8 @@ if(INSTALLED_PROGRAMS)
 endif()
 run("configure consumer" ${CMAKE_COMMAND} -S ${CONSUMER_SOURCE} -B ${consumer_build}
     -G ${GENERATOR} -DCMAKE_C_COMPILER=${C_COMPILER} -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
+    "-DCMAKE_C_FLAGS=${C_FLAGS}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
+    "-DCMAKE_EXE_LINKER_FLAGS=${LINKER_FLAGS}"
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
 run("build consumer" ${CMAKE_COMMAND} --build ${consumer_build} -j2)
 run("run consumer" ${consumer_build}/${CONSUMER_PROGRAM})
