@@ -223,14 +223,16 @@ bool OutputFiles::add(const std::string& path, std::string bytes) {
 
 bool OutputFiles::commit() {
   if (failed_) return false;
-  // A file already finished is closed, and finishing it again would fail.
+  // Every file complete on disk, then the devices and pipes written, then the
+  // files put in place.
   for (Output& output : outputs_) {
     OutputFile& file = *output.file;
-    if (file.direct() && !file.write(output.deferred.data(), output.deferred.size()))
-      return fail(output);
+    if (!file.direct() && file.isOpen() && !file.finish()) return fail(output);
   }
   for (Output& output : outputs_) {
-    if (output.file->isOpen() && !output.file->finish()) return fail(output);
+    OutputFile& file = *output.file;
+    if (file.direct() && !(file.write(output.deferred.data(), output.deferred.size()) && file.finish()))
+      return fail(output);
   }
   for (Output& output : outputs_) {
     if (!output.file->replace()) return fail(output);
