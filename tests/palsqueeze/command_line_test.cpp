@@ -111,8 +111,10 @@ TEST_F(PalsqueezeCommandLine, FailsWithStatusTwoAndNoOutput) {
       {{dir.filePath("missing.c")}, "", "cannot read"},
       {{dir.path()}, "", "it is a directory"},
       {{"/dev/zero"}, "", "/dev/zero: it is a device, not a file"},
-      {{input, "--name", "9lives"}, "", "--name takes a C identifier"},
-      {{input, "--name", "for"}, "", "--name takes a C identifier"},
+      {{input, "--name", "9lives"}, "", "--name \"9lives\" is not a C identifier"},
+      {{input, "--name", "for"}, "", "--name \"for\" is a C keyword"},
+      {{input, "--name", "class"}, "", "--name \"class\" is a C++ keyword"},
+      {{input, "--name", "setFont"}, "", "--name \"setFont\" is declared by libpane.h"},
       {{input, "--header", output}, "", "--header needs --name"},
       {{input, "--name"}, "", "--name needs a name"},
       {{"-o", output}, "", "no input"},
@@ -170,6 +172,15 @@ TEST_F(PalsqueezeCommandLine, NameMakesASourceAndHeader) {
             "#ifndef PACKED_SPR_H\r\n#define PACKED_SPR_H\r\n\r\n#include <libpane.h>\r\n\r\n"
             "#ifdef __cplusplus\r\nextern \"C\" {\r\n#endif\r\n\r\n"
             "extern uint16 packed_spr[];\r\n\r\n#ifdef __cplusplus\r\n}\r\n#endif\r\n\r\n#endif\r\n");
+  // A failure on either file leaves both as they were.
+  const std::string oldSource = readFile(output);
+  const std::string oldHeader = readFile(header);
+  for (const QStringList& files : {QStringList{"-o", output, "--header", "/dev/full"},
+                                   QStringList{"-o", dir.filePath("no/dir/s.c"), "--header", header}}) {
+    EXPECT_EQ(runTool(QStringList{input, "--name", "other"} + files).status, 2) << files.join(' ').toStdString();
+    EXPECT_EQ(readFile(output), oldSource);
+    EXPECT_EQ(readFile(header), oldHeader);
+  }
 }
 
 TEST_F(PalsqueezeCommandLine, WithoutArgumentsOrDisplaySaysTheWindowNeedsOne) {

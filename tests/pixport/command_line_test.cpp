@@ -186,8 +186,10 @@ TEST_F(PixportCommandLine, RefusalsExitTwoAndWriteNothing)
         {{"IMG", "--size", "0x4", "-o", "OUT"}, "Custom width \"0\" refused"},
         {{"IMG", "--size", "4x32769", "--bin", "OUT"}, "Custom height \"32769\" refused"},
         {{"IMG", "--bin", "OUT", "-o", "OUT"}, "cannot be combined"},
-        {{"IMG", "--name", "2fast", "-o", "OUT"}, "--name takes a C identifier"},
-        {{"IMG", "--name", "int", "-o", "OUT"}, "--name takes a C identifier"},
+        {{"IMG", "--name", "2fast", "-o", "OUT"}, "--name \"2fast\" is not a C identifier"},
+        {{"IMG", "--name", "int", "-o", "OUT"}, "--name \"int\" is a C keyword"},
+        {{"IMG", "--name", "class", "-o", "OUT"}, "--name \"class\" is a C++ keyword"},
+        {{"IMG", "--name", "setFont", "-o", "OUT"}, "--name \"setFont\" is declared by libpane.h"},
         {{"IMG", "--header", "OUT"}, "--header needs --name"},
         {{"IMG", "--name", "a", "--bin", "OUT"}, "--bin writes a BIN file"},
         {{"IMG", "--transparent", "32768", "-o", "OUT"}, "--transparent takes"},
@@ -237,6 +239,15 @@ TEST_F(PixportCommandLine, NameWrapsTheTextIntoASourceAndHeader)
                                       "#ifdef __cplusplus\r\nextern \"C\" {\r\n#endif\r\n\r\n"
                                       "extern uint16 rocket[];\r\n\r\n#ifdef __cplusplus\r\n}\r\n#endif\r\n\r\n"
                                       "#endif\r\n");
+    // A failure on either file leaves both as they were.
+    const QByteArray oldSource = test::readFile(source);
+    const QByteArray oldHeader = test::readFile(header);
+    for (const QStringList& files : {QStringList{"-o", source, "--header", "/dev/full"},
+                                     QStringList{"-o", dir.filePath("no/dir/r.c"), "--header", header}}) {
+        EXPECT_EQ(test::runPixport(QStringList{image, "--name", "other"} + files).status, 2) << files.join(' ').toStdString();
+        EXPECT_EQ(test::readFile(source), oldSource);
+        EXPECT_EQ(test::readFile(header), oldHeader);
+    }
     const test::RunResult whole = test::runPixport({image, "--size", "picture"});
     EXPECT_EQ(whole.out, test::runPixport({image, "--size", "20x12"}).out);
 }

@@ -60,12 +60,10 @@ bool readWhole(const std::string& path, std::string* bytes, std::string* reason,
     *reason = errnoText(errno);
     return false;
   }
-  if (S_ISDIR(info.st_mode)) {
-    *reason = "it is a directory";
-    return false;
-  }
-  if (isDevice(info)) {
-    *reason = "it is a device, not a file";
+  if (S_ISDIR(info.st_mode) || isDevice(info) || S_ISSOCK(info.st_mode)) {
+    *reason = S_ISDIR(info.st_mode) ? "it is a directory, not a file"
+              : isDevice(info)      ? "it is a device, not a file"
+                                    : "it is a socket, not a file";
     return false;
   }
   if (S_ISREG(info.st_mode) && static_cast<unsigned long long>(info.st_size) > limit) {
@@ -152,7 +150,7 @@ bool OutputFile::write(const char* data, std::size_t size) {
   return true;
 }
 
-bool OutputFile::commit() {
+bool OutputFile::finish() {
   if (failed_ || fd_ < 0) {
     write(nullptr, 0);  // sets the reason when the file was never opened
     discard();
@@ -160,11 +158,22 @@ bool OutputFile::commit() {
   }
   const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0) {
+  // A temporary file is on disk before it replaces the target; close reports a
+  // late write error on some file systems.
+  const bool synced = temporary_.empty() || ::fsync(fd) == 0;
+  const int syncError = errno;
+  const bool closed = ::close(fd) == 0;
+  if (!synced || !closed) {
+    if (!synced) errno = syncError;
     failWithErrno();
     discard();
     return false;
   }
+  return true;
+}
+
+bool OutputFile::replace() {
+  if (failed_) return false;
   if (!temporary_.empty() && ::rename(temporary_.c_str(), path_.c_str()) != 0) {
     failWithErrno();
     discard();
@@ -188,11 +197,47 @@ bool writeStream(std::FILE* stream, const char* data, std::size_t size, std::str
   return false;
 }
 
-bool writeWholeFile(const std::string& path, const std::string& bytes, std::string* reason) {
-  OutputFile file(path);
-  if (file.open() && file.write(bytes.data(), bytes.size()) && file.commit()) return true;
-  *reason = file.reason();
+bool OutputFiles::fail(const Output& output) {
+  failed_ = true;
+  failedPath_ = output.path;
+  reason_ = output.file->reason();
   return false;
+}
+
+OutputFile* OutputFiles::open(const std::string& path) {
+  if (failed_) return nullptr;
+  outputs_.push_back(Output{path, std::make_unique<OutputFile>(path), std::string()});
+  return outputs_.back().file->open() ? outputs_.back().file.get()
+                                      : (fail(outputs_.back()), nullptr);
+}
+
+bool OutputFiles::add(const std::string& path, std::string bytes) {
+  OutputFile* file = open(path);
+  if (file == nullptr) return false;
+  if (file->direct()) {
+    outputs_.back().deferred = std::move(bytes);
+    return true;
+  }
+  return (file->write(bytes.data(), bytes.size()) && file->finish()) || fail(outputs_.back());
+}
+
+bool OutputFiles::commit() {
+  if (failed_) return false;
+  // Every file complete on disk, then the devices and pipes written, then the
+  // files put in place.
+  for (Output& output : outputs_) {
+    OutputFile& file = *output.file;
+    if (!file.direct() && file.isOpen() && !file.finish()) return fail(output);
+  }
+  for (Output& output : outputs_) {
+    OutputFile& file = *output.file;
+    if (file.direct() && !(file.write(output.deferred.data(), output.deferred.size()) && file.finish()))
+      return fail(output);
+  }
+  for (Output& output : outputs_) {
+    if (!output.file->replace()) return fail(output);
+  }
+  return true;
 }
 
 }  // namespace panetools

@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace panetools {
 
@@ -16,7 +18,8 @@ inline constexpr std::size_t kInputLimit = 64u * 1024u * 1024u;
 // device named as the input is refused without reading; so is a file, pipe or
 // stream of more than limit bytes, after reading limit + 1 bytes at most. On
 // failure returns false and sets *reason ("No such file or directory", "it is a
-// directory", "it is a device, not a file", "it is larger than 64 MB").
+// directory, not a file", "it is a device, not a file", "it is a socket, not a
+// file", "it is larger than 64 MB").
 bool readWhole(const std::string& path, std::string* bytes, std::string* reason,
                std::size_t limit = kInputLimit);
 
@@ -24,7 +27,8 @@ bool readWhole(const std::string& path, std::string* bytes, std::string* reason,
 std::string sizeText(std::size_t bytes);
 
 // An output file written whole: the bytes go to a temporary file beside the target,
-// which replaces it at commit(). A target that exists and is not a regular file (a
+// made complete on disk by finish() and put in its place by replace() (commit()
+// does both). A target that exists and is not a regular file (a
 // device such as /dev/null, a pipe) is written directly; a directory is refused;
 // through a symbolic link the file it names is replaced.
 // After the first failure every call returns false and reason() says why.
@@ -37,9 +41,14 @@ class OutputFile {
 
   bool open();
   bool write(const char* data, std::size_t size);
-  bool commit();
+  bool finish();
+  bool replace();
+  bool commit() { return finish() && replace(); }
   void discard();
 
+  // Whether the target is a device or pipe, written straight to.
+  bool direct() const { return temporary_.empty(); }
+  bool isOpen() const { return fd_ >= 0; }
   const std::string& path() const { return path_; }
   const std::string& reason() const { return reason_; }
 
@@ -56,7 +65,35 @@ class OutputFile {
 // Writes all of data to stream and flushes it; on failure sets *reason.
 bool writeStream(std::FILE* stream, const char* data, std::size_t size, std::string* reason);
 
-// Writes a whole file through OutputFile; on failure sets *reason.
-bool writeWholeFile(const std::string& path, const std::string& bytes, std::string* reason);
+// Several outputs written all or nothing, as OutputFile writes one: each regular
+// file is written beside its target, and commit() replaces the targets only when
+// every file is complete, so a failure leaves the old files together. The bytes
+// added for a device or pipe are written at commit(), before any file is replaced.
+// After the first failure every call returns false; path() names the output that
+// failed, as it was given, and reason() says why.
+class OutputFiles {
+ public:
+  // Starts an output to be written in pieces; nullptr on failure.
+  OutputFile* open(const std::string& path);
+  // An output whose bytes are all known.
+  bool add(const std::string& path, std::string bytes);
+  bool commit();
+
+  const std::string& path() const { return failedPath_; }
+  const std::string& reason() const { return reason_; }
+
+ private:
+  struct Output {
+    std::string path;
+    std::unique_ptr<OutputFile> file;
+    std::string deferred;  // what a device or pipe gets at commit()
+  };
+  bool fail(const Output& output);
+
+  std::vector<Output> outputs_;  // uncommitted temporary files are removed with them
+  std::string failedPath_;
+  std::string reason_;
+  bool failed_ = false;
+};
 
 }  // namespace panetools

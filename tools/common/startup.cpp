@@ -19,13 +19,20 @@ std::string versionLine(std::string_view tool) {
 }
 
 bool hasDisplay() {
-  return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+  // X11 and Wayland are what Qt picks when no platform is named; for them Qt stops
+  // the program when the display is not there. Other platforms (offscreen,
+  // minimal, eglfs, vnc) need none.
+  const char* named = std::getenv("QT_QPA_PLATFORM");
+  const std::string_view platform = named != nullptr ? named : "";
+  const bool needsDisplay =
+      platform.empty() || platform.substr(0, 3) == "xcb" || platform.substr(0, 7) == "wayland";
+  return !needsDisplay || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
 }
 
 std::string noDisplayLine(std::string_view tool) {
   return std::string(tool) +
-         ": the window needs a display and none is set (DISPLAY, WAYLAND_DISPLAY); "
-         "run it with arguments to use the command line.";
+         ": the window needs a display (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+         "with arguments it runs on the command line.";
 }
 
 }  // namespace panetools

@@ -10,8 +10,8 @@ namespace panetools {
 // "<tool> <version>", the version of the libpane build the tool belongs to.
 std::string versionLine(std::string_view tool);
 
-// Whether a window can open: a Qt platform is named (QT_QPA_PLATFORM) or an X
-// or Wayland display is set (DISPLAY, WAYLAND_DISPLAY).
+// Whether a window can open: QT_QPA_PLATFORM names a platform other than X11
+// (xcb) or Wayland, or an X or Wayland display is set (DISPLAY, WAYLAND_DISPLAY).
 bool hasDisplay();
 
 // The one line printed before the usage when the window cannot open.

@@ -1,5 +1,6 @@
 // glyphcast: with no arguments opens the font converter's window; with arguments
 // runs one conversion from the command line.
+#include "common/startup.h"
 #include "glyphcast/cli/arguments.h"
 #include "glyphcast/cli/command_line.h"
 #include "glyphcast/gui/font_window.h"
@@ -26,18 +27,6 @@ void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
         std::fprintf(stderr, "glyphcast: %s\n", message.toLocal8Bit().constData());
 }
 
-// Whether the window can open: on X11 and Wayland, Qt stops the program when the
-// display it needs is not there, so look before starting it.
-bool displayAvailable() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    const bool needsDisplay = platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
-    return !needsDisplay || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#else
-    return true;
-#endif
-}
-
 QStringList argumentsOf(int argc, char** argv) {
     QStringList args;
     for (int i = 1; i < argc; ++i)
@@ -49,10 +38,9 @@ QStringList argumentsOf(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (argc <= 1) {
-        if (displayAvailable())
+        if (panetools::hasDisplay())
             return runWindow(argc, argv);
-        std::fprintf(stderr, "glyphcast: the window needs a display (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-                             "with options it converts on the command line.\n\n%s",
+        std::fprintf(stderr, "%s\n\n%s", panetools::noDisplayLine("glyphcast").c_str(),
                      glyphcast::usageText().toLocal8Bit().constData());
         return glyphcast::kExitRefused;
     }

@@ -2,6 +2,7 @@
 // switches, and the usage text.
 #include "glyphcast/cli/arguments.h"
 
+#include "common/startup.h"
 #include "glyphcast/cli/command_line.h"
 
 #include <QIODevice>
@@ -127,17 +128,13 @@ QString usageText() {
         "Exit status: 0 written, 1 output not writable, 2 bad usage or refused settings.\n");
 }
 
-QString versionText() {
-    return QStringLiteral("glyphcast " GLYPHCAST_VERSION "\n");
-}
-
 int reportArguments(ArgumentsOutcome outcome, const QString& error, QIODevice& out, QIODevice& err) {
     if (outcome == ArgumentsOutcome::Help) {
         out.write(usageText().toUtf8());
         return kExitSuccess;
     }
     if (outcome == ArgumentsOutcome::Version) {
-        out.write(versionText().toUtf8());
+        out.write(QByteArray::fromStdString(panetools::versionLine("glyphcast") + "\n"));
         return kExitSuccess;
     }
     reportError(err, error + QLatin1String(" (see glyphcast --help)"));

@@ -19,9 +19,6 @@ ArgumentsOutcome parseArguments(const QStringList& args, CommandLine& commandLin
 // The --help text.
 QString usageText();
 
-// The --version line: "glyphcast " and the project's version.
-QString versionText();
-
 // Parses and runs: the usage on Help (status 0), the error on Error (status 2),
 // else CommandLine::run(). Needs a QGuiApplication to run a conversion.
 int runCommandLine(const QStringList& args, QIODevice& out, QIODevice& err);

@@ -2,7 +2,7 @@
 // when the conversion is refused.
 #include "glyphcast/cli/command_line.h"
 
-#include "glyphcast/cli/files.h"
+#include "common/files.h"
 #include "glyphcast/core/converter.h"
 #include "glyphcast/core/glyph_source.h"
 #include "glyphcast/core/image_capture_box.h"
@@ -12,6 +12,7 @@
 #include "glyphcast/core/preview.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFontDatabase>
 #include <QRawFont>
 #include <QIODevice>
@@ -23,17 +24,31 @@ void reportError(QIODevice& err, const QString& message) {
     err.write((QLatin1String("glyphcast: ") + message + QLatin1Char('\n')).toUtf8());
 }
 
+namespace {
+
+// Reads the whole of path, at most maxBytes; what names the input in the message.
+bool readInput(const QString& path, qint64 maxBytes, const QString& what, QByteArray* bytes, QIODevice& err) {
+    std::string data;
+    std::string reason;
+    if (!panetools::readWhole(QFile::encodeName(path).toStdString(), &data, &reason,
+                              static_cast<std::size_t>(maxBytes))) {
+        reportError(err, QStringLiteral("cannot read %1 %2: %3").arg(what, path, QString::fromLocal8Bit(reason)));
+        return false;
+    }
+    *bytes = QByteArray::fromStdString(data);
+    return true;
+}
+
+}  // namespace
+
 bool CommandLine::readTemplate(QString* text, QIODevice& err) const {
     if (templateFile_.isEmpty()) {
         *text = defaultTemplate();
         return true;
     }
     QByteArray bytes;
-    QString error;
-    if (!readInputFile(templateFile_, kMaxTemplateBytes, QStringLiteral("the template"), &bytes, &error)) {
-        reportError(err, error);
+    if (!readInput(templateFile_, kMaxTemplateBytes, QStringLiteral("the template"), &bytes, err))
         return false;
-    }
     QStringDecoder decoder(QStringDecoder::Utf8);
     *text = decoder(bytes);
     if (decoder.hasError()) {
@@ -71,11 +86,8 @@ QString fontVendor(const QByteArray& bytes) {
 // installed from another foundry too, the file's foundry is asked for by name.
 bool CommandLine::loadFontFile(Fields* fields, ConvertOptions* options, QIODevice& err) const {
     QByteArray bytes;
-    QString error;
-    if (!readInputFile(fontFile_, kMaxFontFileBytes, QStringLiteral("the font file"), &bytes, &error)) {
-        reportError(err, error);
+    if (!readInput(fontFile_, kMaxFontFileBytes, QStringLiteral("the font file"), &bytes, err))
         return false;
-    }
     const int id = QFontDatabase::addApplicationFontFromData(bytes);
     const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
     if (families.isEmpty()) {
@@ -175,23 +187,25 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
     // Every file is made complete beside its target before any is replaced, so
     // a failure leaves the old ones together.
     const QByteArray bytes = result.text.toUtf8();
-    OutputFiles files;
-    QString error;
-    if ((!previewFile_.isEmpty() && !files.add(previewFile_, png, &error))
-        || (!outputFile_.isEmpty() && !files.add(outputFile_, bytes, &error))
-        || (!headerFile_.isEmpty()
-            && !files.add(headerFile_, headerText(result.tableName, result.fields).toUtf8(), &error))) {
-        reportError(err, error);
+    panetools::OutputFiles files;
+    auto add = [&files](const QString& path, const QByteArray& content) {
+        return path.isEmpty() || files.add(QFile::encodeName(path).toStdString(), content.toStdString());
+    };
+    auto writeFailed = [&files, &err]() {
+        reportError(err, QStringLiteral("cannot write %1: %2")
+                             .arg(QFile::decodeName(QByteArray::fromStdString(files.path())),
+                                  QString::fromLocal8Bit(files.reason())));
         return kExitWriteFailed;
-    }
+    };
+    if (!add(previewFile_, png) || !add(outputFile_, bytes)
+        || !add(headerFile_, headerFile_.isEmpty() ? QByteArray() : headerText(result.tableName, result.fields).toUtf8()))
+        return writeFailed();
     if (outputFile_.isEmpty() && out.write(bytes) != bytes.size()) {
         reportError(err, QStringLiteral("cannot write the output: %1").arg(out.errorString()));
         return kExitWriteFailed;
     }
-    if (!files.commit(&error)) {
-        reportError(err, error);
-        return kExitWriteFailed;
-    }
+    if (!files.commit())
+        return writeFailed();
     return kExitSuccess;
 }
 

@@ -2,9 +2,8 @@
 #include "glyphcast/core/glyph_source.h"
 
 #include "glyphcast/core/array_text.h"
-#include "libpane_names.h"
+#include "common/c_source.h"
 
-#include <QRegularExpression>
 
 #include <cmath>
 
@@ -29,45 +28,7 @@ QString fontTableName(const QString& fontName, const QString& sizeText) {
 }
 
 QString cNameProblem(const QString& text) {
-    static const char* const keywords[] = {
-        "auto", "break", "case", "char", "const", "continue", "default", "do", "double", "else", "enum",
-        "extern", "float", "for", "goto", "if", "inline", "int", "long", "register", "restrict", "return",
-        "short", "signed", "sizeof", "static", "struct", "switch", "typedef", "union", "unsigned", "void",
-        "volatile", "while", "bool", "true", "false"};
-    static const char* const cxxKeywords[] = {
-        "alignas", "alignof", "and", "and_eq", "asm", "bitand", "bitor", "catch", "char8_t", "char16_t",
-        "char32_t", "class", "compl", "concept", "consteval", "constexpr", "constinit", "const_cast", "co_await",
-        "co_return", "co_yield", "decltype", "delete", "dynamic_cast", "explicit", "export", "friend", "mutable",
-        "namespace", "new", "noexcept", "not", "not_eq", "nullptr", "operator", "or", "or_eq", "private",
-        "protected", "public", "reinterpret_cast", "requires", "static_assert", "static_cast", "template",
-        "this", "thread_local", "throw", "try", "typeid", "typename", "using", "virtual", "wchar_t", "xor",
-        "xor_eq"};
-    // What <stdint.h> and <stdbool.h>, which libpane.h includes, may define, and
-    // what the program itself has.
-    static const char* const standardNames[] = {
-        "SIZE_MAX", "PTRDIFF_MIN", "PTRDIFF_MAX", "SIG_ATOMIC_MIN", "SIG_ATOMIC_MAX", "WCHAR_MIN", "WCHAR_MAX",
-        "WINT_MIN", "WINT_MAX", "NULL", "main"};
-    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    static const QRegularExpression reserved(
-        QStringLiteral("^(__|_[A-Z])|^u?int[a-z0-9_]*_t$|^U?INT[A-Z0-9_]*_(MAX|MIN|C)$"));
-    auto listed = [&text](const auto& names) {
-        for (const char* name : names) {
-            if (text == QLatin1String(name))
-                return true;
-        }
-        return false;
-    };
-    if (!identifier.match(text).hasMatch())
-        return QStringLiteral("is not a C identifier");
-    if (listed(keywords))
-        return QStringLiteral("is a C keyword");
-    if (listed(cxxKeywords))
-        return QStringLiteral("is a C++ keyword, and libpane.h is read as C++ too");
-    if (listed(standardNames) || reserved.match(text).hasMatch())
-        return QStringLiteral("is reserved for the compiler and the C library");
-    if (listed(kLibpaneNames))
-        return QStringLiteral("is declared by libpane.h");
-    return QString();
+    return QString::fromStdString(panetools::cNameProblem(text.toStdString()));
 }
 
 bool isCIdentifier(const QString& text) {
@@ -101,31 +62,17 @@ int rgb15FromPixel(std::int32_t colour) {
 }
 
 QString headerText(const QString& tableName, const Fields& fields) {
-    const QString guard = QLatin1String("GLYPHCAST_FONT_") + tableName + QLatin1String("_H");
     QString style;
     if (fields.bold)
         style += QLatin1String(" bold");
     if (fields.italic)
         style += QLatin1String(" italic");
-    return QLatin1String("// Font table made by glyphcast: '") + fields.fontName + QLatin1String("' size ")
-         + fields.size + style + kCrLf
-         + QLatin1String("#ifndef ") + guard + kCrLf
-         + QLatin1String("#define ") + guard + kCrLf
-         + kCrLf
-         + QLatin1String("#include <libpane.h>") + kCrLf
-         + kCrLf
-         + QLatin1String("#ifdef __cplusplus") + kCrLf
-         + QLatin1String("extern \"C\" {") + kCrLf
-         + QLatin1String("#endif") + kCrLf
-         + kCrLf
-         + QLatin1String("// 260 slots as libpane.h lays them out: pass it to setFont.") + kCrLf
-         + QLatin1String("extern uint16* ") + tableName + QLatin1String("[];") + kCrLf
-         + kCrLf
-         + QLatin1String("#ifdef __cplusplus") + kCrLf
-         + QLatin1String("}") + kCrLf
-         + QLatin1String("#endif") + kCrLf
-         + kCrLf
-         + QLatin1String("#endif") + kCrLf;
+    const std::string about = (QLatin1String("// Font table made by glyphcast: '") + fields.fontName
+                               + QLatin1String("' size ") + fields.size + style).toStdString();
+    const std::string guard = "GLYPHCAST_FONT_" + tableName.toStdString() + "_H";
+    const std::string name = tableName.toStdString();
+    return QString::fromStdString(panetools::headerText(
+        name, "uint16*", {guard, about, "// 260 slots as libpane.h lays them out: pass it to setFont."}));
 }
 
 std::optional<std::vector<std::uint16_t>> capturePixels(const CaptureBox& box, int w, int h,

@@ -50,9 +50,9 @@ void CommandLine::setArguments(const std::vector<std::string>& arguments) {
   }
   if (outputPath_ == "-") outputPath_.clear();
   if (!usageError_.empty()) return;
-  if (!name_.empty() && !panetools::isCIdentifier(name_))
-    usageError_ = "--name takes a C identifier (a letter or _, then letters, digits or _), not \"" +
-                  name_ + "\"";
+  const std::string problem = name_.empty() ? std::string() : panetools::cNameProblem(name_);
+  if (!problem.empty())
+    usageError_ = "--name \"" + name_ + "\" " + problem;
   else if (!headerPath_.empty() && name_.empty())
     usageError_ = "--header needs --name: the header declares the named array";
 }
@@ -120,20 +120,27 @@ bool CommandLine::readInput(std::string& text) {
   return true;
 }
 
-// A file is written beside its target and renamed over it only when complete.
-bool CommandLine::writeOutput(const std::string& text) {
-  std::string reason;
+// Standard output, or a file written beside its target; files replace their
+// targets only when all of them are complete.
+bool CommandLine::writeOutputs(const std::string& text, const std::string& header) {
+  panetools::OutputFiles files;
+  if ((!outputPath_.empty() && !files.add(outputPath_, text)) ||
+      (!headerPath_.empty() && !files.add(headerPath_, header))) {
+    report("cannot write " + files.path() + ": " + files.reason());
+    return false;
+  }
   if (outputPath_.empty()) {
     errno = 0;
     out_.write(text.data(), static_cast<std::streamsize>(text.size()));
     out_.flush();
-    if (out_) return true;
-    report(std::string("cannot write standard output: ") +
-           (errno != 0 ? std::strerror(errno) : "the write failed"));
-    return false;
+    if (!out_) {
+      report(std::string("cannot write standard output: ") +
+             (errno != 0 ? std::strerror(errno) : "the write failed"));
+      return false;
+    }
   }
-  if (panetools::writeWholeFile(outputPath_, text, &reason)) return true;
-  report("cannot write " + outputPath_ + ": " + reason);
+  if (files.commit()) return true;
+  report("cannot write " + files.path() + ": " + files.reason());
   return false;
 }
 
@@ -170,12 +177,8 @@ int CommandLine::run() {
     output = panetools::sourcePrefix(name_) + output.substr(output.find('{')) +
              panetools::kSourceSuffix;
   }
-  if (!writeOutput(output)) return kExitFailure;
-  std::string reason;
-  if (!headerPath_.empty() &&
-      !panetools::writeWholeFile(headerPath_, panetools::headerText(name_), &reason)) {
-    return fail("cannot write " + headerPath_ + ": " + reason, kExitFailure);
-  }
+  if (!writeOutputs(output, headerPath_.empty() ? std::string() : panetools::headerText(name_)))
+    return kExitFailure;
   err_ << result.sizeReport << '\n' << result.bitsReport << '\n';
   return kExitSuccess;
 }

@@ -35,7 +35,7 @@ class CommandLine {
 
  private:
   bool readInput(std::string& text);
-  bool writeOutput(const std::string& text);
+  bool writeOutputs(const std::string& text, const std::string& header);
   void report(const std::string& message);
   int fail(const std::string& message, int status);
 

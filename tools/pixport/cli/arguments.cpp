@@ -106,9 +106,9 @@ ParseResult parseArguments(const QStringList& args, CommandLine* cl, QString* er
         } else if (isOption(arg, QStringLiteral("--name"))) {
             if (!takeValue(args, &i, QStringLiteral("--name"), &value, error))
                 return ParseResult::Error;
-            if (!panetools::isCIdentifier(value.toStdString())) {
-                *error = QStringLiteral("--name takes a C identifier (a letter or _, then letters, "
-                                        "digits or _), not \"%1\"").arg(value);
+            const std::string problem = panetools::cNameProblem(value.toStdString());
+            if (!problem.empty()) {
+                *error = QStringLiteral("--name \"%1\" %2").arg(value, QString::fromStdString(problem));
                 return ParseResult::Error;
             }
             cl->setName(value);

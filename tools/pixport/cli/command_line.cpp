@@ -21,6 +21,11 @@ QString fromSystem(const std::string& text)
     return QString::fromLocal8Bit(text.c_str());
 }
 
+QString writeError(const panetools::OutputFiles& files)
+{
+    return QStringLiteral("Cannot write %1: %2").arg(fromSystem(files.path()), fromSystem(files.reason()));
+}
+
 } // namespace
 
 QString usageText()
@@ -107,24 +112,26 @@ bool CommandLine::choose(Settings* settings)
     return resolveSettings(choices, settings, &error) || fail(error);
 }
 
-// The text goes out as it is made, to standard output or to a file that replaces
-// the target only when whole; with a name it is wrapped into a C source.
-int CommandLine::convertToText(const Picture& picture, const Settings& settings)
+// The text goes out as it is made, to standard output or to a file among files,
+// which replaces the target only when all of them are whole; with a name it is
+// wrapped into a C source.
+bool CommandLine::convertToText(const Picture& picture, const Settings& settings,
+                                panetools::OutputFiles* files)
 {
     const bool toFile = !m_outputPath.isEmpty();
-    panetools::OutputFile file(m_outputPath.toLocal8Bit().toStdString());
-    const QString target = toFile ? m_outputPath : QStringLiteral("standard output");
+    panetools::OutputFile* file = toFile ? files->open(m_outputPath.toLocal8Bit().toStdString()) : nullptr;
+    if (toFile && file == nullptr)
+        return fail(writeError(*files));
     auto write = [&](const QByteArray& piece) -> QString {
         std::string reason;
         const auto size = static_cast<std::size_t>(piece.size());
-        const bool written = toFile ? file.write(piece.constData(), size)
-                                    : panetools::writeStream(m_out, piece.constData(), size, &reason);
-        if (written)
+        if (toFile ? file->write(piece.constData(), size)
+                   : panetools::writeStream(m_out, piece.constData(), size, &reason))
             return QString();
-        return QStringLiteral("Cannot write %1: %2").arg(target, fromSystem(toFile ? file.reason() : reason));
+        return QStringLiteral("Cannot write %1: %2")
+            .arg(toFile ? m_outputPath : QStringLiteral("standard output"),
+                 fromSystem(toFile ? file->reason() : reason));
     };
-    if (toFile && !file.open())
-        return fail(QStringLiteral("Cannot write %1: %2").arg(target, fromSystem(file.reason()))), kExitError;
 
     QString error;
     if (!m_name.isEmpty())
@@ -135,20 +142,7 @@ int CommandLine::convertToText(const Picture& picture, const Settings& settings)
         if (!m_name.isEmpty())
             error = write(QByteArrayLiteral("\r\n"));
     }
-    if (error.isEmpty() && toFile && !file.commit())
-        error = QStringLiteral("Cannot write %1: %2").arg(target, fromSystem(file.reason()));
-    if (!error.isEmpty())
-        return fail(error), kExitError;
-    return kExitOk;
-}
-
-bool CommandLine::writeHeader()
-{
-    std::string reason;
-    const std::string text = panetools::headerText(m_name.toStdString());
-    if (panetools::writeWholeFile(m_headerPath.toLocal8Bit().toStdString(), text, &reason))
-        return true;
-    return fail(QStringLiteral("Cannot write %1: %2").arg(m_headerPath, fromSystem(reason)));
+    return error.isEmpty() || fail(error);
 }
 
 int CommandLine::run()
@@ -175,10 +169,15 @@ int CommandLine::run()
         }
         return kExitOk;
     }
-    if (convertToText(picture, settings) != kExitOk)
+    // The source and its header replace the old ones together or not at all.
+    panetools::OutputFiles files;
+    if (!convertToText(picture, settings, &files))
         return kExitError;
-    if (!m_headerPath.isEmpty() && !writeHeader())
-        return kExitError;
+    if (!m_headerPath.isEmpty()
+        && !files.add(m_headerPath.toLocal8Bit().toStdString(), panetools::headerText(m_name.toStdString())))
+        return fail(writeError(files)), kExitError;
+    if (!files.commit())
+        return fail(writeError(files)), kExitError;
     return kExitOk;
 }
 

@@ -11,6 +11,10 @@
 #include <cstdio>
 #include <optional>
 
+namespace panetools {
+class OutputFiles;
+}
+
 namespace pixport {
 
 class CommandLine {
@@ -35,8 +39,7 @@ public:
 private:
     bool fail(const QString& message);
     bool choose(Settings* settings);
-    int convertToText(const Picture& picture, const Settings& settings);
-    bool writeHeader();
+    bool convertToText(const Picture& picture, const Settings& settings, panetools::OutputFiles* files);
 
     QString m_imagePath;
     SizeOption m_size = SizeOption::Size16;
