@@ -126,23 +126,28 @@ function(_pane_pixport_options caller var size tiles transparent)
   set(${var} ${options} PARENT_SCOPE)
 endfunction()
 
+# pixport's output for IMAGE with the options after it, as NAME.c and NAME.h on TARGET.
+function(_pane_pixport_step caller target name image)
+  _pane_tool(pixport pixport ${caller})
+  _pane_outputs(${name} dir source header)
+  add_custom_command(OUTPUT ${source} ${header}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+    COMMAND ${pixport_COMMAND} ${image} ${ARGN} --name ${name} --header ${header} -o ${source}
+    DEPENDS ${pixport_DEPENDS} ${image}
+    COMMENT "pixport: ${name}"
+    VERBATIM)
+  _pane_attach(${target} ${dir} ${source} ${header})
+endfunction()
+
 function(pane_add_picture target name image)
   cmake_parse_arguments(PARSE_ARGV 3 P "TILES" "SIZE;TRANSPARENT" "")
   _pane_check_name(pane_add_picture "${name}")
   if(P_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "pane_add_picture: unknown arguments ${P_UNPARSED_ARGUMENTS}")
   endif()
-  _pane_tool(pixport pixport pane_add_picture)
-  _pane_outputs(${name} dir source header)
   get_filename_component(image "${image}" ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
   _pane_pixport_options(pane_add_picture options "${P_SIZE}" "${P_TILES}" "${P_TRANSPARENT}")
-  add_custom_command(OUTPUT ${source} ${header}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
-    COMMAND ${pixport_COMMAND} ${image} ${options} --name ${name} --header ${header} -o ${source}
-    DEPENDS ${pixport_DEPENDS} ${image}
-    COMMENT "pixport: ${name}"
-    VERBATIM)
-  _pane_attach(${target} ${dir} ${source} ${header})
+  _pane_pixport_step(pane_add_picture ${target} ${name} ${image} ${options})
 endfunction()
 
 function(pane_add_sprite target name image)
@@ -151,19 +156,14 @@ function(pane_add_sprite target name image)
   if(S_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "pane_add_sprite: unknown arguments ${S_UNPARSED_ARGUMENTS}")
   endif()
-  _pane_tool(pixport pixport pane_add_sprite)
-  _pane_outputs(${name} dir source header)
   get_filename_component(image "${image}" ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
   _pane_pixport_options(pane_add_sprite options "${S_SIZE}" "" "${S_TRANSPARENT}")
   if(NOT S_COMPRESS)
-    add_custom_command(OUTPUT ${source} ${header}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
-      COMMAND ${pixport_COMMAND} ${image} ${options} --name ${name} --header ${header} -o ${source}
-      DEPENDS ${pixport_DEPENDS} ${image}
-      COMMENT "pixport: ${name}"
-      VERBATIM)
+    _pane_pixport_step(pane_add_sprite ${target} ${name} ${image} ${options})
   else()
+    _pane_tool(pixport pixport pane_add_sprite)
     _pane_tool(palsqueeze palsqueeze pane_add_sprite)
+    _pane_outputs(${name} dir source header)
     set(plain ${dir}/${name}.plain.txt)
     add_custom_command(OUTPUT ${source} ${header}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
@@ -173,6 +173,6 @@ function(pane_add_sprite target name image)
       BYPRODUCTS ${plain}
       COMMENT "pixport and palsqueeze: ${name}"
       VERBATIM)
+    _pane_attach(${target} ${dir} ${source} ${header})
   endif()
-  _pane_attach(${target} ${dir} ${source} ${header})
 endfunction()
