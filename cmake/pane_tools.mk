@@ -7,8 +7,9 @@
 #   $(eval $(call pane_compressed_sprite,rocket_packed,gfx/rocket.png,--size 32x32))
 #
 # Each call makes $(PANE_ASSET_DIR)/NAME.c (uint16 NAME[], or the font table
-# uint16* NAME[]) and NAME.h (its extern declaration), remade when the asset or
-# the tool changes, and adds them to PANE_ASSET_SOURCES and PANE_ASSET_HEADERS.
+# uint16* NAME[]) and NAME.h (its extern declaration), remade when the asset, the
+# tool or the project's Makefile changes, and adds them to PANE_ASSET_SOURCES and
+# PANE_ASSET_HEADERS.
 # Compile the sources with your program, put $(PANE_ASSET_DIR) on the include path
 # and make the objects that include the headers depend on $(PANE_ASSET_HEADERS).
 #
@@ -21,8 +22,10 @@
 # OPTIONS are the tool's own (pixport --help); a custom size (--size WxH or picture)
 # keeps the size header that makes the output a sprite record.
 
-# Taken now: MAKEFILE_LIST grows with every later include.
+# Taken now: MAKEFILE_LIST grows with every later include. The project's own
+# Makefile, which holds each call's options, is a prerequisite of every output.
 _pane_tools_mk := $(lastword $(MAKEFILE_LIST))
+_pane_project_mk := $(firstword $(MAKEFILE_LIST))
 PANE_TOOLS_BIN ?= $(abspath $(dir $(_pane_tools_mk))/../../bin)
 GLYPHCAST ?= $(PANE_TOOLS_BIN)/glyphcast
 PIXPORT ?= $(PANE_TOOLS_BIN)/pixport
@@ -41,14 +44,14 @@ endef
 
 define pane_font
 $(call _pane_outputs,$(1))
-$(PANE_ASSET_DIR)/$(1).c: $(2) $(GLYPHCAST)
+$(PANE_ASSET_DIR)/$(1).c: $(2) $(GLYPHCAST) $(_pane_project_mk)
 	@mkdir -p $(PANE_ASSET_DIR)
 	$(GLYPHCAST) --font-file $(2) --size $(3) $(4) --name $(1) --header $(PANE_ASSET_DIR)/$(1).h -o $$@
 endef
 
 define pane_picture
 $(call _pane_outputs,$(1))
-$(PANE_ASSET_DIR)/$(1).c: $(2) $(PIXPORT)
+$(PANE_ASSET_DIR)/$(1).c: $(2) $(PIXPORT) $(_pane_project_mk)
 	@mkdir -p $(PANE_ASSET_DIR)
 	$(PIXPORT) $(2) $(if $(strip $(3)),$(3),--size picture) --name $(1) --header $(PANE_ASSET_DIR)/$(1).h -o $$@
 endef
@@ -59,7 +62,7 @@ endef
 
 define pane_compressed_sprite
 $(call _pane_outputs,$(1))
-$(PANE_ASSET_DIR)/$(1).c: $(2) $(PIXPORT) $(PALSQUEEZE)
+$(PANE_ASSET_DIR)/$(1).c: $(2) $(PIXPORT) $(PALSQUEEZE) $(_pane_project_mk)
 	@mkdir -p $(PANE_ASSET_DIR)
 	$(PIXPORT) $(2) $(if $(strip $(3)),$(3),--size picture) -o $(PANE_ASSET_DIR)/$(1).plain.txt
 	$(PALSQUEEZE) $(PANE_ASSET_DIR)/$(1).plain.txt --name $(1) --header $(PANE_ASSET_DIR)/$(1).h -o $$@

@@ -169,7 +169,7 @@ TEST_F(PalsqueezeCommandLine, NameMakesASourceAndHeader) {
   EXPECT_EQ(readFile(output), "#include <libpane.h>\r\n\r\nuint16 packed_spr[] = " +
                                   record.substr(record.find('{')) + "\r\n");
   EXPECT_EQ(readFile(header),
-            "#ifndef PACKED_SPR_H\r\n#define PACKED_SPR_H\r\n\r\n#include <libpane.h>\r\n\r\n"
+            "#ifndef PANE_ASSET_PACKED_SPR_H\r\n#define PANE_ASSET_PACKED_SPR_H\r\n\r\n#include <libpane.h>\r\n\r\n"
             "#ifdef __cplusplus\r\nextern \"C\" {\r\n#endif\r\n\r\n"
             "extern uint16 packed_spr[];\r\n\r\n#ifdef __cplusplus\r\n}\r\n#endif\r\n\r\n#endif\r\n");
   // A failure on either file leaves both as they were.

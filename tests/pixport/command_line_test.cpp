@@ -235,7 +235,7 @@ TEST_F(PixportCommandLine, NameWrapsTheTextIntoASourceAndHeader)
         test::runPixport({image, "--size", "5x3", "--name", "rocket", "--header", header, "-o", source});
     EXPECT_EQ(named.status, 0) << named.err.constData();
     EXPECT_EQ(test::readFile(source), "#include <libpane.h>\r\n\r\nuint16 rocket[] = " + bare + "\r\n");
-    EXPECT_EQ(test::readFile(header), "#ifndef ROCKET_H\r\n#define ROCKET_H\r\n\r\n#include <libpane.h>\r\n\r\n"
+    EXPECT_EQ(test::readFile(header), "#ifndef PANE_ASSET_ROCKET_H\r\n#define PANE_ASSET_ROCKET_H\r\n\r\n#include <libpane.h>\r\n\r\n"
                                       "#ifdef __cplusplus\r\nextern \"C\" {\r\n#endif\r\n\r\n"
                                       "extern uint16 rocket[];\r\n\r\n#ifdef __cplusplus\r\n}\r\n#endif\r\n\r\n"
                                       "#endif\r\n");
@@ -248,6 +248,10 @@ TEST_F(PixportCommandLine, NameWrapsTheTextIntoASourceAndHeader)
         EXPECT_EQ(test::readFile(source), oldSource);
         EXPECT_EQ(test::readFile(header), oldHeader);
     }
+    // Nor does standard output get a source whose header cannot be written.
+    const test::RunResult piped = test::runPixport({image, "--name", "other", "--header", dir.path()});
+    EXPECT_EQ(piped.status, 2);
+    EXPECT_TRUE(piped.out.isEmpty());
     const test::RunResult whole = test::runPixport({image, "--size", "picture"});
     EXPECT_EQ(whole.out, test::runPixport({image, "--size", "20x12"}).out);
 }

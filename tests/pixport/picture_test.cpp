@@ -97,3 +97,16 @@ TEST(PixportPicture, BmpShorterThanItsHeaderSaysIsRefused)
         EXPECT_TRUE(error.startsWith("cut.bmp: the picture is cut short")) << size << ": " << qPrintable(error);
     }
 }
+
+TEST(PixportPicture, BmpPixelOffsetInsideItsColourTableCountsTheTable)
+{
+    // The reader takes the pixels after the colour table when the offset points into it.
+    QByteArray bmp = runLengthBmp(40, 4, 8, QByteArray(160, char(7)));
+    bmp.replace(10, 4, le32(54));
+    bmp.replace(30, 4, le32(0)); // rows as stored
+    EXPECT_EQ(bmpBytesNeeded(bmp), bmp.size());
+    Picture picture;
+    QString error;
+    EXPECT_FALSE(decodePicture(bmp.first(bmp.size() - 100), "table.bmp", "bmp", &picture, &error));
+    EXPECT_TRUE(error.startsWith("table.bmp: the picture is cut short")) << qPrintable(error);
+}

@@ -86,7 +86,8 @@ std::string sourcePrefix(std::string_view name) {
 std::string headerText(std::string_view name, std::string_view type, const HeaderNotes& notes) {
   std::string guard(notes.guard);
   if (guard.empty()) {
-    guard = name;
+    // Prefixed, so that no name meets the guard of libpane.h or of a platform header.
+    guard = "PANE_ASSET_" + std::string(name);
     for (char& c : guard) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     guard += "_H";
   }

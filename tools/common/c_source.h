@@ -26,7 +26,7 @@ inline constexpr char kSourceSuffix[] = "\r\n";
 
 // What a header may say besides the declaration.
 struct HeaderNotes {
-  std::string_view guard;  // the include guard; empty: the name in capitals and "_H"
+  std::string_view guard;  // the include guard; empty: PANE_ASSET_, the name in capitals, "_H"
   std::string_view about;  // a comment line (with its "// ") above the guard
   std::string_view use;    // a comment line above the declaration
 };

@@ -170,12 +170,14 @@ int CommandLine::run()
         return kExitOk;
     }
     // The source and its header replace the old ones together or not at all.
+    // The header goes first: a header that cannot be written stops the run before any
+    // source text reaches standard output.
     panetools::OutputFiles files;
-    if (!convertToText(picture, settings, &files))
-        return kExitError;
     if (!m_headerPath.isEmpty()
         && !files.add(m_headerPath.toLocal8Bit().toStdString(), panetools::headerText(m_name.toStdString())))
         return fail(writeError(files)), kExitError;
+    if (!convertToText(picture, settings, &files))
+        return kExitError;
     if (!files.commit())
         return fail(writeError(files)), kExitError;
     return kExitOk;

@@ -36,6 +36,24 @@ int le16(const QByteArray& bytes, int at)
     return qFromLittleEndian<quint16>(bytes.constData() + at);
 }
 
+// Where the reader takes the first pixel byte: after the headers and the colour
+// table, or at the header's pixel offset when that lies further on (an offset that
+// points into the table is not followed). bytes holds at least the headers.
+qint64 bmpPixelsStart(const QByteArray& bytes)
+{
+    constexpr int kFileHeader = 14;
+    const qint64 infoSize = leU32(bytes, kFileHeader);
+    const bool core = infoSize == 12;
+    const int bitsPerPixel = le16(bytes, core ? 24 : 28);
+    qint64 tableEntries = 0;
+    if (bitsPerPixel >= 1 && bitsPerPixel <= 8) {
+        const qint64 used = core ? 0 : leU32(bytes, 46);
+        tableEntries = used != 0 ? used : qint64(1) << bitsPerPixel;
+    }
+    const qint64 tableEnd = kFileHeader + infoSize + tableEntries * (core ? 3 : 4);
+    return qMax(leU32(bytes, 10), tableEnd);
+}
+
 } // namespace
 
 Picture::Picture(const QImage& image)
@@ -74,13 +92,12 @@ qint64 bmpBytesNeeded(const QByteArray& bytes)
     const qint64 headers = kFileHeader + (core ? 12 : 40);
     if (bytes.size() < headers)
         return headers;
-    const qint64 pixelsAt = leU32(bytes, 10);
     const qint64 width = core ? le16(bytes, 18) : le32(bytes, 18);
     const qint64 height = core ? le16(bytes, 20) : le32(bytes, 22);
     const int bitsPerPixel = le16(bytes, core ? 24 : 28);
     const qint64 compression = core ? 0 : leU32(bytes, 30);
     const qint64 imageSize = core ? 0 : leU32(bytes, 34);
-    const qint64 start = qMax(pixelsAt, kFileHeader + infoSize);
+    const qint64 start = bmpPixelsStart(bytes);
     if (compression == 0 || compression == 3 || compression == 6) { // rows as stored
         const qint64 stride = (qAbs(width) * bitsPerPixel + 31) / 32 * 4;
         const qint64 rows = qAbs(height);
@@ -105,7 +122,7 @@ RunLength walkBmpRunLength(const QByteArray& bytes)
     const qint64 width = qAbs(le32(bytes, 18));
     const qint64 height = qAbs(le32(bytes, 22));
     const auto byteAt = [&bytes](qint64 at) { return static_cast<uchar>(bytes[static_cast<qsizetype>(at)]); };
-    qint64 at = qMax<qint64>(leU32(bytes, 10), kFileHeader + leU32(bytes, kFileHeader));
+    qint64 at = bmpPixelsStart(bytes);
     qint64 x = 0;
     qint64 y = 0;
     while (y < height) {
