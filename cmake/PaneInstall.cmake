@@ -30,19 +30,20 @@ endif()
 
 # The licence goes with every install: beside include and lib in a BlocksDS
 # library folder, under licenses/<package> in devkitPro's portlibs, with the
-# other packages' documentation on the desktop.
-if(PANE_PLATFORM STREQUAL "libnds")
-  if(CMAKE_INSTALL_PREFIX MATCHES "/portlibs/nds/?$")
-    set(pane_license_dir licenses/nds-libpane)
-  else()
-    set(pane_license_dir .)
-  endif()
+# other packages' documentation on the desktop. Decided anew for every prefix
+# unless PANE_LICENSE_DIR says where.
+set(PANE_LICENSE_DIR "" CACHE STRING
+  "Where the install puts LICENSE, relative to the prefix (empty: as the prefix's SDK does)")
+if(NOT PANE_LICENSE_DIR STREQUAL "")
+  set(pane_license_dir "${PANE_LICENSE_DIR}")
+elseif(PANE_PLATFORM STREQUAL "libnds" AND CMAKE_INSTALL_PREFIX MATCHES "/portlibs/nds/?$")
+  set(pane_license_dir licenses/nds-libpane)
+elseif(PANE_PLATFORM STREQUAL "libnds")
+  set(pane_license_dir .)
 else()
   set(pane_license_dir ${CMAKE_INSTALL_DATADIR}/doc/libpane)
 endif()
-set(PANE_LICENSE_DIR "${pane_license_dir}" CACHE STRING
-  "Where the install puts LICENSE, relative to the prefix")
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${PANE_LICENSE_DIR})
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${pane_license_dir})
 
 # The source archive a package recipe builds from, libpane-<version>.tar.gz: made
 # by CPack (target package_source, or every cmake --install of a host build) in the
