@@ -134,8 +134,7 @@ TEST(GlyphcastArguments, HelpAndVersionGoToStandardOutput) {
 
     outcome = runInProcess({"--version"});
     EXPECT_EQ(outcome.status, 0);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^glyphcast \\d+\\.\\d+\\.\\d+\n$")).match(QString::fromUtf8(outcome.out)).hasMatch())
-        << outcome.out.toStdString();
+    EXPECT_EQ(outcome.out, QByteArray("glyphcast " LIBPANE_VERSION_STRING "\n"));
 }
 
 TEST(GlyphcastArguments, WithoutADisplayTheWindowIsExplainedNotOpened) {

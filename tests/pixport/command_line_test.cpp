@@ -141,8 +141,7 @@ TEST_F(PixportCommandLine, HelpExplainsTheOptions)
         EXPECT_TRUE(help.out.contains(option)) << option;
     const test::RunResult version = test::runPixport({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_TRUE(QRegularExpression("^pixport \\d+\\.\\d+\\.\\d+\n$").match(version.out).hasMatch())
-        << version.out.constData();
+    EXPECT_EQ(version.out, QByteArray("pixport " LIBPANE_VERSION_STRING "\n"));
 }
 
 TEST_F(PixportCommandLine, WithoutArgumentsOrDisplaySaysTheWindowNeedsOne)
