@@ -54,8 +54,10 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Bitmap text, sprites and dialog boxes for
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_PACKAGE_FILE_NAME libpane-${PROJECT_VERSION})
+# This build tree is left out wherever it lies, so no archive ever holds another.
+string(REGEX REPLACE "([][+.*?()^$|\\\\])" "\\\\\\1" pane_binary_dir_pattern "${PROJECT_BINARY_DIR}/")
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git" "/build[^/]*/" "/out/" "/\\\\.cache/" "_err\\\\.png$"
-  "/compile_commands\\\\.json$")
+  "/compile_commands\\\\.json$" "^${pane_binary_dir_pattern}")
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR})
 include(CPack)
 option(PANE_INSTALL_SOURCE_ARCHIVE "cmake --install also writes the source archive (host builds)"

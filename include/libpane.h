@@ -87,7 +87,7 @@ extern "C" {
     that font is current.
     @{ */
 
-/*! \brief Width in pixels of a plain or compressed sprite record (1..65535).
+/*! \brief Width in pixels of a plain or compressed sprite record (1..65536).
     The record is trusted: sprite must point at a valid record. */
 uint32_t getSpriteWidth(uint16_t* sprite);
 /*! \brief Height in pixels of a plain or compressed sprite record (1..65536).
