@@ -28,6 +28,10 @@ function(run step)
   message(STATUS "${step}: ok")
 endfunction()
 
+file(GLOB stale_archives ${BUILD_DIR}/libpane-*.tar.gz)
+if(stale_archives)
+  file(REMOVE ${stale_archives})
+endif()
 run("install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 # Every install carries the licence; a host build's install also writes the source
 # archive the package recipes build from.
