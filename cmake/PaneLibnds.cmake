@@ -28,6 +28,46 @@ function(pane_find_libnds out)
   set(${out} "" PARENT_SCOPE)
 endfunction()
 
+# Finds calico, the system library libnds 2 builds on: the directory holding
+# include/calico.h. Looked for in CALICO_ROOT (the CMake variable, then the
+# environment variable), then in $DEVKITPRO/calico and beside libnds (devkitARM
+# installs both side by side), then where devkitARM installs by default.
+#   pane_find_calico(<out-var> <libnds-dir>)   sets <out-var> to the directory, or empty
+function(pane_find_calico out libnds)
+  set(candidates "")
+  if(CALICO_ROOT)
+    list(APPEND candidates "${CALICO_ROOT}")
+  elseif(DEFINED ENV{CALICO_ROOT} AND NOT "$ENV{CALICO_ROOT}" STREQUAL "")
+    list(APPEND candidates "$ENV{CALICO_ROOT}")
+  else()
+    if(DEFINED ENV{DEVKITPRO} AND NOT "$ENV{DEVKITPRO}" STREQUAL "")
+      list(APPEND candidates "$ENV{DEVKITPRO}/calico")
+    endif()
+    list(APPEND candidates "${libnds}/../calico" /opt/devkitpro/calico)
+  endif()
+  foreach(candidate ${candidates})
+    if(EXISTS "${candidate}/include/calico.h")
+      get_filename_component(candidate "${candidate}" REALPATH)
+      set(${out} "${candidate}" PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+  set(${out} "" PARENT_SCOPE)
+endfunction()
+
+# Whether the libnds in <libnds-dir> builds on calico (libnds 2 and later): its
+# <nds/ndstypes.h> takes its types from calico's headers.
+#   pane_libnds_needs_calico(<out-var> <libnds-dir>)
+function(pane_libnds_needs_calico out libnds)
+  set(${out} FALSE PARENT_SCOPE)
+  if(EXISTS "${libnds}/include/nds/ndstypes.h")
+    file(STRINGS "${libnds}/include/nds/ndstypes.h" uses REGEX "#include <calico")
+    if(uses)
+      set(${out} TRUE PARENT_SCOPE)
+    endif()
+  endif()
+endfunction()
+
 # Where a DS project's build looks for third-party libraries: $BLOCKSDSEXT/libpane
 # (a BlocksDS Makefile adds it with LIBDIRS), else devkitPro's portlibs for the DS,
 # whose include and lib directories a devkitARM Makefile already searches.
@@ -36,8 +76,12 @@ function(pane_ds_library_prefix out)
   if(DEFINED ENV{BLOCKSDSEXT} AND NOT "$ENV{BLOCKSDSEXT}" STREQUAL "")
     set(${out} "$ENV{BLOCKSDSEXT}/libpane" PARENT_SCOPE)
   elseif(DEFINED ENV{BLOCKSDS} AND NOT "$ENV{BLOCKSDS}" STREQUAL "")
-    # BlocksDS's default layout: core and external side by side.
-    get_filename_component(parent "$ENV{BLOCKSDS}" DIRECTORY)
+    # BlocksDS's own layout, core and external side by side, wherever BLOCKSDS
+    # points (a trailing slash or a relative path included). BlocksDS's Makefiles
+    # look in /opt/blocksds/external unless BLOCKSDSEXT says otherwise, which
+    # scripts/ds-install tells when this is another folder.
+    get_filename_component(core "$ENV{BLOCKSDS}" ABSOLUTE)
+    get_filename_component(parent "${core}" DIRECTORY)
     set(${out} "${parent}/external/libpane" PARENT_SCOPE)
   elseif(DEFINED ENV{DEVKITPRO} AND NOT "$ENV{DEVKITPRO}" STREQUAL "")
     set(${out} "$ENV{DEVKITPRO}/portlibs/nds" PARENT_SCOPE)

@@ -16,5 +16,7 @@ pane_install_packages() {
 
 PANE_HOST_PACKAGES=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev
   qt6-base-dev fonts-liberation fonts-dejavu-core)
+# The API reference (scripts/docs).
+PANE_DOCS_PACKAGES=(doxygen)
 # The sanitizer and fuzzing legs: clang with its sanitizer and libFuzzer runtimes.
 PANE_CLANG_PACKAGES=(clang libclang-rt-dev)

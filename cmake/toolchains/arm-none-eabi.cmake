@@ -57,8 +57,19 @@ if(PANE_DS_SEMIHOSTING)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${PANE_QEMU_ARM} -cpu arm946)
 endif()
 
-# Headers and libraries come from the toolchain's sysroot only; programs from the host.
+# Headers, libraries and packages come from the toolchain's sysroot only, so no
+# package of the host leaks into a DS build; programs come from the host. The
+# prefixes a project names itself in CMAKE_PREFIX_PATH (the variable or the
+# environment variable) hold DS installs too, such as libpane's own: each is a
+# root of its own, which find_package(libpane) then searches.
 set(CMAKE_FIND_ROOT_PATH /usr/lib/arm-none-eabi)
+set(_pane_prefixes "$ENV{CMAKE_PREFIX_PATH}")
+string(REPLACE ":" ";" _pane_prefixes "${_pane_prefixes}")
+foreach(_pane_prefix IN LISTS CMAKE_PREFIX_PATH _pane_prefixes)
+  if(NOT _pane_prefix STREQUAL "")
+    list(APPEND CMAKE_FIND_ROOT_PATH "${_pane_prefix}")
+  endif()
+endforeach()
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

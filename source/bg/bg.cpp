@@ -11,10 +11,10 @@ using pane::Screen;
 namespace {
 
 // Sub display control: graphics display, background mode 5, BG3 on.
-constexpr u32 kDisplayMode5Bg3 = 0x00010805;
+constexpr uint32_t kDisplayMode5Bg3 = 0x00010805;
 // 256 x 256 direct-colour bitmap at base 0, priority 0.
-constexpr u16 kBitmapLayer = 0x4084;
-constexpr int16 kOne = 1 << 8;
+constexpr uint16_t kBitmapLayer = 0x4084;
+constexpr int16_t kOne = 1 << 8;
 
 Screen bgScreen;
 
@@ -35,7 +35,7 @@ extern "C" {
 // off and every bg_ operation keeps doing nothing.
 void bg_init(void) {
   if (bgScreen.framebuffer2 == nullptr) {
-    bgScreen.framebuffer2 = static_cast<uint16*>(malloc(pane::kBufferBytes));
+    bgScreen.framebuffer2 = static_cast<uint16_t*>(malloc(pane::kBufferBytes));
     if (bgScreen.framebuffer2 == nullptr) return;
   }
   REG_DISPCNT_SUB = kDisplayMode5Bg3;
@@ -59,9 +59,9 @@ void bg_swapBuffers(void) {
   pane::screenSetDefaultClipping(bgScreen);
 }
 
-uint16* bg_backBuffer(void) { return bgScreen.enabled ? bgScreen.framebuffer2 : nullptr; }
+uint16_t* bg_backBuffer(void) { return bgScreen.enabled ? bgScreen.framebuffer2 : nullptr; }
 
-uint16* bg_returnFrameBuffer(void) { return bgScreen.bgFrameBuffer; }
+uint16_t* bg_returnFrameBuffer(void) { return bgScreen.bgFrameBuffer; }
 
 bool bg_needsUpdate(void) { return bgScreen.update == 1; }
 
@@ -71,8 +71,8 @@ void bg_setUpdate(void) {
 
 bool bg_isbgEnabled(void) { return bgScreen.bgEnabled == 1; }
 
-void bg_setBG(uint16* buffer) { pane::screenSetBackground(bgScreen, buffer); }
-void bg_setBGColor(uint16 color) { pane::screenSetBackgroundColor(bgScreen, color); }
+void bg_setBG(uint16_t* buffer) { pane::screenSetBackground(bgScreen, buffer); }
+void bg_setBGColor(uint16_t color) { pane::screenSetBackgroundColor(bgScreen, color); }
 void bg_eraseBG(void) { pane::screenEraseBackground(bgScreen); }
 void bg_clear(void) { pane::screenClear(bgScreen); }
 
@@ -92,25 +92,25 @@ void bg_setClipping(int x, int y, int bx, int by) {
   if (bgScreen.enabled) pane::screenSetClipping(bgScreen, x, y, bx, by);
 }
 
-void bg_setPixel(int x, int y, uint16 color) { pane::screenSetPixel(bgScreen, x, y, color); }
+void bg_setPixel(int x, int y, uint16_t color) { pane::screenSetPixel(bgScreen, x, y, color); }
 
-void bg_drawRect(int x, int y, int bx, int by, uint16 c) {
+void bg_drawRect(int x, int y, int bx, int by, uint16_t c) {
   pane::screenDrawRect(bgScreen, x, y, bx, by, c);
 }
 
-void bg_drawBox(int x, int y, int bx, int by, uint16 c) {
+void bg_drawBox(int x, int y, int bx, int by, uint16_t c) {
   pane::screenDrawBox(bgScreen, x, y, bx, by, c);
 }
 
-void bg_drawFilledRect(int x, int y, int bx, int by, uint16 borderColor, uint16 fillColor) {
+void bg_drawFilledRect(int x, int y, int bx, int by, uint16_t borderColor, uint16_t fillColor) {
   pane::screenDrawFilledRect(bgScreen, x, y, bx, by, borderColor, fillColor);
 }
 
-void bg_dispCustomSprite(int x, int y, uint16* sprite, uint16 tc, uint16 colormask) {
+void bg_dispCustomSprite(int x, int y, uint16_t* sprite, uint16_t tc, uint16_t colormask) {
   pane::screenDispCustomSprite(bgScreen, x, y, sprite, tc, colormask);
 }
 
-void bg_dispSprite(int x, int y, uint16* sprite, uint16 tc) {
+void bg_dispSprite(int x, int y, uint16_t* sprite, uint16_t tc) {
   pane::screenDispCustomSprite(bgScreen, x, y, sprite, tc, 0xFFFF);
 }
 

@@ -10,21 +10,21 @@ using pane::Screen;
 namespace {
 
 // Display control: graphics display, background mode 5, BG2 and BG3 on.
-constexpr u32 kDisplayMode5Bg2Bg3 = 0x00010C05;
+constexpr uint32_t kDisplayMode5Bg2Bg3 = 0x00010C05;
 // Background control: 256 x 256 direct-colour bitmap (0x4084), bitmap base in
 // 16 KB units from bit 8, priority in bits 0-1; priority 2 lies in front of 3.
-constexpr u16 kBankALayerFront = 0x4086;
-constexpr u16 kBankALayerBehind = 0x4087;
-constexpr u16 kBankBLayerFront = 0x4886;
-constexpr u16 kBankBLayerBehind = 0x4887;
+constexpr uint16_t kBankALayerFront = 0x4086;
+constexpr uint16_t kBankALayerBehind = 0x4087;
+constexpr uint16_t kBankBLayerFront = 0x4886;
+constexpr uint16_t kBankBLayerBehind = 0x4887;
 
 // Affine parameters: 8.8 fixed point rates, 20.8 fixed point reference point.
 struct AffineSetting {
-  int16 xdx, xdy, ydx, ydy;
-  s32 cx, cy;
+  int16_t xdx, xdy, ydx, ydy;
+  int32_t cx, cy;
 };
 
-constexpr int16 kOne = 1 << 8;
+constexpr int16_t kOne = 1 << 8;
 constexpr AffineSetting kOrientations[4] = {
     {kOne, 0, 0, kOne, 0, 0},                        // as drawn
     {0, -kOne, kOne, 0, 191 << 8, 0},                // quarter turn counter-clockwise
@@ -36,8 +36,8 @@ Screen fbScreen;
 int buffers;
 int fb_orientation;
 
-uint16* bankA() { return BG_GFX; }
-uint16* bankB() { return BG_GFX + pane::kBufferPixels; }
+uint16_t* bankA() { return BG_GFX; }
+uint16_t* bankB() { return BG_GFX + pane::kBufferPixels; }
 
 void writeAffine(const AffineSetting& setting) {
   REG_BG2PA = setting.xdx;
@@ -96,9 +96,9 @@ void fb_swapBuffers(void) {
   libPANE_bgDisabled = false;
 }
 
-uint16* fb_backBuffer(void) { return fbScreen.enabled ? fbScreen.framebuffer2 : nullptr; }
+uint16_t* fb_backBuffer(void) { return fbScreen.enabled ? fbScreen.framebuffer2 : nullptr; }
 
-uint16* fb_returnFrameBuffer(void) { return fbScreen.bgFrameBuffer; }
+uint16_t* fb_returnFrameBuffer(void) { return fbScreen.bgFrameBuffer; }
 
 void fb_setOrientation(int orientation) {
   if (!fbScreen.enabled || orientation == fb_orientation) return;
@@ -114,8 +114,8 @@ void fb_setUpdate(void) {
 
 bool fb_isbgEnabled(void) { return fbScreen.bgEnabled == 1; }
 
-void fb_setBG(uint16* buffer) { pane::screenSetBackground(fbScreen, buffer); }
-void fb_setBGColor(uint16 color) { pane::screenSetBackgroundColor(fbScreen, color); }
+void fb_setBG(uint16_t* buffer) { pane::screenSetBackground(fbScreen, buffer); }
+void fb_setBGColor(uint16_t color) { pane::screenSetBackgroundColor(fbScreen, color); }
 void fb_eraseBG(void) { pane::screenEraseBackground(fbScreen); }
 void fb_clear(void) { pane::screenClear(fbScreen); }
 
@@ -124,26 +124,26 @@ void fb_disableClipping(void) { fbScreen.clip = 0; }
 void fb_setDefaultClipping(void) { pane::screenSetDefaultClipping(fbScreen); }
 void fb_setClipping(int x, int y, int bx, int by) { pane::screenSetClipping(fbScreen, x, y, bx, by); }
 
-void fb_setPixel(int x, int y, uint16 color) { pane::screenSetPixel(fbScreen, x, y, color); }
+void fb_setPixel(int x, int y, uint16_t color) { pane::screenSetPixel(fbScreen, x, y, color); }
 
-void fb_drawRect(int x, int y, int bx, int by, uint16 c) {
+void fb_drawRect(int x, int y, int bx, int by, uint16_t c) {
   pane::screenDrawRect(fbScreen, x, y, bx, by, c);
 }
 
-void fb_drawBox(int x, int y, int bx, int by, uint16 c) {
+void fb_drawBox(int x, int y, int bx, int by, uint16_t c) {
   pane::screenDrawBox(fbScreen, x, y, bx, by, c);
 }
 
-void fb_drawFilledRect(int x, int y, int bx, int by, uint16 borderColor, uint16 fillColor) {
+void fb_drawFilledRect(int x, int y, int bx, int by, uint16_t borderColor, uint16_t fillColor) {
   pane::screenDrawFilledRect(fbScreen, x, y, bx, by, borderColor, fillColor);
 }
 
-void fb_dispCustomSprite(int x, int y, uint16* sprite, uint16 tc, uint16 colormask) {
+void fb_dispCustomSprite(int x, int y, uint16_t* sprite, uint16_t tc, uint16_t colormask) {
   pane::screenDispCustomSprite(fbScreen, x, y, sprite, tc, colormask);
 }
 
 // Marks the frame as updated even before fb_init; callers may rely on that.
-void fb_dispSprite(int x, int y, uint16* sprite, uint16 tc) {
+void fb_dispSprite(int x, int y, uint16_t* sprite, uint16_t tc) {
   pane::screenDispCustomSprite(fbScreen, x, y, sprite, tc, 0xFFFF);
   fbScreen.update = 1;
 }

@@ -14,24 +14,24 @@ constexpr int kLastColumn = kBufferWidth - 1;
 constexpr int kLastRow = kBufferRows - 1;
 constexpr unsigned kBufferPixels = 256u * 256u;
 constexpr unsigned kBufferBytes = kBufferPixels * 2u;  // one 128 KB VRAM bank
-constexpr uint16 kOpaque = 0x8000;
+constexpr uint16_t kOpaque = 0x8000;
 
 // Per-screen state; a zero-initialised Screen is the state before its init.
 struct Screen {
   bool enabled;           // set by the screen's init; every operation waits for it
-  uint16* framebuffer1;   // front buffer, the one shown
-  uint16* framebuffer2;   // back buffer, where every drawing operation writes
-  uint16* bgFrameBuffer;  // heap copy of the background picture, or null
+  uint16_t* framebuffer1;   // front buffer, the one shown
+  uint16_t* framebuffer2;   // back buffer, where every drawing operation writes
+  uint16_t* bgFrameBuffer;  // heap copy of the background picture, or null
   int bgEnabled;          // 1 while the background picture refills the back buffer
-  uint16 bgColor;         // refill colour while no picture is in use
+  uint16_t bgColor;         // refill colour while no picture is in use
   int update;             // 1 once anything was drawn
   int clip;               // text clipping switch for the string renderer
   int clip_x, clip_y, clip_bx, clip_by;
 };
 
 // Whole-buffer stores in 32-bit units (VRAM drops 8-bit writes).
-void fillBufferWords(uint16* buffer, uint32 word);
-void copyBufferWords(uint16* to, const uint16* from);
+void fillBufferWords(uint16_t* buffer, uint32_t word);
+void copyBufferWords(uint16_t* to, const uint16_t* from);
 
 // Puts the background picture (or colour) into the back buffer, as every
 // page flip does unless a one-shot request says otherwise.
@@ -40,21 +40,21 @@ void refillBackBuffer(Screen& screen);
 // released), colour 0, nothing drawn, clipping on with the full rectangle.
 void resetScreenState(Screen& screen);
 
-void screenSetBackground(Screen& screen, const uint16* picture);
-void screenSetBackgroundColor(Screen& screen, uint16 color);
+void screenSetBackground(Screen& screen, const uint16_t* picture);
+void screenSetBackgroundColor(Screen& screen, uint16_t color);
 void screenEraseBackground(Screen& screen);
 void screenClear(Screen& screen);
 
 void screenSetDefaultClipping(Screen& screen);
 void screenSetClipping(Screen& screen, int x, int y, int bx, int by);
 
-void screenSetPixel(Screen& screen, int x, int y, uint16 color);
-void screenDrawRect(Screen& screen, int x, int y, int bx, int by, uint16 color);
-void screenDrawBox(Screen& screen, int x, int y, int bx, int by, uint16 color);
-void screenDrawFilledRect(Screen& screen, int x, int y, int bx, int by, uint16 borderColor,
-                          uint16 fillColor);
-void screenDispCustomSprite(Screen& screen, int x, int y, uint16* sprite, uint16 tc,
-                            uint16 colormask);
+void screenSetPixel(Screen& screen, int x, int y, uint16_t color);
+void screenDrawRect(Screen& screen, int x, int y, int bx, int by, uint16_t color);
+void screenDrawBox(Screen& screen, int x, int y, int bx, int by, uint16_t color);
+void screenDrawFilledRect(Screen& screen, int x, int y, int bx, int by, uint16_t borderColor,
+                          uint16_t fillColor);
+void screenDispCustomSprite(Screen& screen, int x, int y, uint16_t* sprite, uint16_t tc,
+                            uint16_t colormask);
 void screenDispChar(Screen& screen, int x, int y, int toDisp);
 void screenDispString(Screen& screen, int x, int y, const void* toDisp);
 

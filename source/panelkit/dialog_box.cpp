@@ -11,7 +11,7 @@ namespace pane {
 namespace {
 
 // A whole 256 x 256 picture of RGB15 pixels.
-constexpr u32 kPictureBytes = 256 * 256 * sizeof(uint16);
+constexpr uint32_t kPictureBytes = 256 * 256 * sizeof(uint16_t);
 
 // The animation's first box size and its growth per frame.
 constexpr int kFirstFrameSize = 25;
@@ -58,12 +58,12 @@ void drawBox(const DrawTarget& target, int x, int y, int width, int height) {
   drawTile(target, kBottomLeft, x, bottom);
 
   const int across = width - 2 * w;
-  for (uint16 i = 0; i < across; i++) {
+  for (uint16_t i = 0; i < across; i++) {
     drawTile(target, kTop, x + w + i, y);
     drawTile(target, kBottom, x + w + i, bottom);
   }
   const int down = height - 2 * h;
-  for (uint16 i = 0; i < down; i++) {
+  for (uint16_t i = 0; i < down; i++) {
     drawTile(target, kLeft, x, y + h + i);
     drawTile(target, kRight, right, y + h + i);
   }
@@ -74,7 +74,7 @@ void drawBox(const DrawTarget& target, int x, int y, int width, int height) {
 
 // DMA reads and writes memory behind the data cache: both ranges are written
 // back and dropped from the cache first.
-void copyPicture(const uint16* from, uint16* to) {
+void copyPicture(const uint16_t* from, uint16_t* to) {
   DC_FlushRange(from, kPictureBytes);
   DC_FlushRange(to, kPictureBytes);
   dmaCopy(from, to, kPictureBytes);
@@ -83,18 +83,18 @@ void copyPicture(const uint16* from, uint16* to) {
 // Keeps the background picture in block, then makes the picture being drawn
 // the one that every swap of the animation refills from. False when there
 // is no picture to keep.
-bool saveBackground(const DrawTarget& target, uint16* block) {
-  uint16* picture = target.returnFrameBuffer();
+bool saveBackground(const DrawTarget& target, uint16_t* block) {
+  uint16_t* picture = target.returnFrameBuffer();
   if (picture == nullptr) return false;
   copyPicture(picture, block);
-  uint16* back = target.backBuffer();
+  uint16_t* back = target.backBuffer();
   picture = target.returnFrameBuffer();
   if (back != nullptr && picture != nullptr) copyPicture(back, picture);
   return true;
 }
 
-void restoreBackground(const DrawTarget& target, const uint16* block) {
-  uint16* picture = target.returnFrameBuffer();
+void restoreBackground(const DrawTarget& target, const uint16_t* block) {
+  uint16_t* picture = target.returnFrameBuffer();
   if (picture != nullptr) copyPicture(block, picture);
 }
 
@@ -111,10 +111,10 @@ void openDialogBox(const DrawTarget& target, int x, int y, int width, int height
                    int ty, const void* text) {
   if (!boxFits(x, y, width, height)) return;
 
-  uint16* block = static_cast<uint16*>(malloc(kPictureBytes));
+  uint16_t* block = static_cast<uint16_t*>(malloc(kPictureBytes));
   const bool saved = target.isbgEnabled() && block != nullptr && saveBackground(target, block);
 
-  for (uint16 s = kFirstFrameSize; s < width || s < height; s += kFrameGrowth) {
+  for (uint16_t s = kFirstFrameSize; s < width || s < height; s += kFrameGrowth) {
     drawBox(target, x, y, s < width ? s : width, s < height ? s : height);
     swiWaitForVBlank();
     target.swapBuffers();

@@ -8,7 +8,7 @@ namespace pane {
 
 // The eight frame pieces clockwise from the top-left corner, then the
 // transparent colour and the interior colour, each a one-word array.
-extern uint16* const BoxPointers[10];
+extern uint16_t* const BoxPointers[10];
 
 // Positions in BoxPointers.
 enum BoxPiece {
@@ -28,12 +28,12 @@ enum BoxPiece {
 // table per screen, so both screens run the very same box code.
 struct DrawTarget {
   void (*setClipping)(int x, int y, int bx, int by);
-  void (*dispCustomSprite)(int x, int y, uint16* sprite, uint16 tc, uint16 colormask);
-  void (*drawRect)(int x, int y, int bx, int by, uint16 c);
+  void (*dispCustomSprite)(int x, int y, uint16_t* sprite, uint16_t tc, uint16_t colormask);
+  void (*drawRect)(int x, int y, int bx, int by, uint16_t c);
   void (*setUpdate)();
   bool (*isbgEnabled)();
-  uint16* (*returnFrameBuffer)();
-  uint16* (*backBuffer)();
+  uint16_t* (*returnFrameBuffer)();
+  uint16_t* (*backBuffer)();
   void (*swapBuffers)();
   void (*dispString)(int x, int y, const void* text);
 };

@@ -28,7 +28,18 @@ function(run step)
   message(STATUS "${step}: ok")
 endfunction()
 
+file(GLOB stale_archives ${BUILD_DIR}/libpane-*.tar.gz)
+if(stale_archives)
+  file(REMOVE ${stale_archives})
+endif()
 run("install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+# Every install carries the licence; a host build's install also writes the source
+# archive the package recipes build from.
+file(GLOB source_archives ${BUILD_DIR}/libpane-*.tar.gz)
+if(NOT EXISTS ${prefix}/share/doc/libpane/LICENSE OR NOT source_archives)
+  message(FATAL_ERROR "install did not put LICENSE into ${prefix}/share/doc/libpane, or wrote no "
+    "libpane-<version>.tar.gz into ${BUILD_DIR}")
+endif()
 if(INSTALLED_PROGRAMS)
   string(REPLACE "," ";" programs "${INSTALLED_PROGRAMS}")
   foreach(program ${programs})

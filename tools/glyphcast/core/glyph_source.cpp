@@ -40,7 +40,8 @@ QString commentBlock(const Fields& fields, Includes includes) {
     const QString includeLines = includes == Includes::Libpane
         ? QLatin1String("#include <libpane.h>") + kCrLf
         : QLatin1String("#include <nds.h>") + kCrLf + QLatin1String("#include <stdio.h>") + kCrLf;
-    return includeLines
+    return QString::fromStdString(panetools::generatedLine("glyphcast"))
+         + includeLines
          + kCrLf
          + QLatin1String("// Font name: '") + fields.fontName + QLatin1String("' size ") + fields.size + kCrLf
          + QLatin1String("// [") + mark(fields.bold) + QLatin1String("] Bold") + kCrLf
@@ -72,7 +73,7 @@ QString headerText(const QString& tableName, const Fields& fields) {
     const std::string guard = "GLYPHCAST_FONT_" + tableName.toStdString() + "_H";
     const std::string name = tableName.toStdString();
     return QString::fromStdString(panetools::headerText(
-        name, "uint16*", {guard, about, "// 260 slots as libpane.h lays them out: pass it to setFont."}));
+        "glyphcast", name, "uint16*", {guard, about, "// 260 slots as libpane.h lays them out: pass it to setFont."}));
 }
 
 std::optional<std::vector<std::uint16_t>> capturePixels(const CaptureBox& box, int w, int h,

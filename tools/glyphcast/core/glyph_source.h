@@ -34,7 +34,8 @@ bool isCIdentifier(const QString& text);
 // window writes it, or "#include <libpane.h>" for a source that compiles by itself.
 enum class Includes { Nds, Libpane };
 
-// The include lines and the comments recording every field, ending in a blank line.
+// The line naming glyphcast and its version (panetools::generatedLine), the include
+// lines and the comments recording every field, ending in a blank line.
 QString commentBlock(const Fields& fields, Includes includes = Includes::Nds);
 
 // The header that declares the font table tableName for other sources: include

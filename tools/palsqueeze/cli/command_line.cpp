@@ -174,10 +174,10 @@ int CommandLine::run() {
   std::string output = result.output;
   if (!name_.empty()) {
     // The pasted declaration gives way to the named one; it holds no "{".
-    output = panetools::sourcePrefix(name_) + output.substr(output.find('{')) +
+    output = panetools::sourcePrefix("palsqueeze", name_) + output.substr(output.find('{')) +
              panetools::kSourceSuffix;
   }
-  if (!writeOutputs(output, headerPath_.empty() ? std::string() : panetools::headerText(name_)))
+  if (!writeOutputs(output, headerPath_.empty() ? std::string() : panetools::headerText("palsqueeze", name_)))
     return kExitFailure;
   err_ << result.sizeReport << '\n' << result.bitsReport << '\n';
   return kExitSuccess;

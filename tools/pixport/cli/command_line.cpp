@@ -135,7 +135,7 @@ bool CommandLine::convertToText(const Picture& picture, const Settings& settings
 
     QString error;
     if (!m_name.isEmpty())
-        error = write(QByteArray::fromStdString(panetools::sourcePrefix(m_name.toStdString())));
+        error = write(QByteArray::fromStdString(panetools::sourcePrefix("pixport", m_name.toStdString())));
     OutputWriter out = OutputWriter::arrayText(write);
     if (error.isEmpty() && convert(picture, settings, out, ConversionHooks(), &error) == Outcome::Done) {
         error.clear();
@@ -174,7 +174,7 @@ int CommandLine::run()
     // source text reaches standard output.
     panetools::OutputFiles files;
     if (!m_headerPath.isEmpty()
-        && !files.add(m_headerPath.toLocal8Bit().toStdString(), panetools::headerText(m_name.toStdString())))
+        && !files.add(m_headerPath.toLocal8Bit().toStdString(), panetools::headerText("pixport", m_name.toStdString())))
         return fail(writeError(files)), kExitError;
     if (!convertToText(picture, settings, &files))
         return kExitError;
