@@ -108,11 +108,14 @@ void drawLayout(const Screen& s) {
   line(s, 53, "CR\rends a line, ESC\x1bone more");
 
   // The first line's top lies 13 rows above the box: its glyphs and band show
-  // there, while its underline row (one above the box) is left out.
+  // there, while its underline row (one above the box) is left out. Wrapped to
+  // the border, new lines start at the box's left edge, not at the indent; a
+  // word wider than the box breaks before its first letter that does not fit.
   plainText(s);
   setUnderline(true);
+  setWrapToBorder();
   setHighlight(0, 3);
-  boxed(s, 8, 118, 118, 186, 0, -13, "Above the box, then wrapped inside it");
+  boxed(s, 8, 118, 118, 186, 24, -13, "Above the box, then to its edge: Unbreakablewords");
 
   // The tabs run past the right limit on a line without a space: the layout
   // breaks there, the drawing does not, so the layout runs a line ahead and must
@@ -123,7 +126,7 @@ void drawLayout(const Screen& s) {
         "Due:\t\t\t\t\nthen words that wrap at their spaces and run on below the box");
   plainText(s);
   setStrikeThrough(true);
-  boxed(s, 132, 165, 245, 186, 0, 0, "Cut at the bottom row of the box");
+  boxed(s, 132, 165, 245, 189, 0, 0, "Cut at the bottom row of the box");
   plainText(s);
 }
 
