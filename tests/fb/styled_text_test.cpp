@@ -47,13 +47,15 @@ void plainText(const Screen& s) {
 void boxed(const Screen& s, int x, int y, int bx, int by, int dx, int dy, std::string text) {
   s.drawBox(x - 1, y - 1, bx + 1, by + 1, s.outline);
   s.setClipping(x, y, bx, by);
-  s.dispString(dx, dy, text.c_str());
+  s.dispString(dx, dy, text.data());
   s.setClipping(0, 0, 256, 256);
 }
 
-void line(const Screen& s, int y, std::string text) {
+// A free line at column x of the rectangle that starts at column c_x.
+void line(const Screen& s, int y, std::string text, int x = 4, int c_x = 0) {
+  s.setClipping(c_x, 0, 256, 256);
+  s.dispString(x, y, text.data());
   s.setClipping(0, 0, 256, 256);
-  s.dispString(4, y, text.c_str());
 }
 
 // Each style alone and two combined, one per line; then a highlight that runs
@@ -95,15 +97,21 @@ void drawStyles(const Screen& s) {
   plainText(s);
 }
 
-// Tabs and the pen-moving control codes on free lines; text that starts above
+// Tabs, the pen-moving control codes and glyphs of their own on free lines; text that starts above
 // its clip box; text that runs out of the bottom of its box.
 void drawLayout(const Screen& s) {
   s.setBGColor(0x0421);
   plainText(s);
+  // Tab stops are multiples of the font's 25 columns counted from the buffer's
+  // column 0, not from the box at column 10; a highlighted tab's band covers
+  // its whole advance.
   setHighlight(4, 5);
-  line(s, 2, "Tab:\tone stop,\tthe next");
+  line(s, 2, "Tab:\tone stop,\tthe next", 0, 10);
+  // A leading tab at column 0 goes to 25. Button glyphs keep their own colours;
+  // a code without a glyph shows '?'.
+  setHighlight(0, 1);
+  line(s, 19, "\tbell A\a\a\aB, back C\b\b\bD \x01\x0e, none \x81", 0);
   plainText(s);
-  line(s, 19, "\tbell A\a\a\aB, back C\b\b\bD");
   line(s, 36, "up\v\v\v\vand down\f\f\f\f\f\f\f\f again");
   line(s, 53, "CR\rends a line, ESC\x1bone more");
 
