@@ -28,7 +28,7 @@ const Screen kMain{fb_setClipping, fb_dispString, fb_drawBox, fb_setBGColor,
 const Screen kSub{bg_setClipping, bg_dispString, bg_drawBox, bg_setBGColor,
                   0x03FF, 0x4008, 0x7C1F, 0x294A};
 
-// Every text setting back to its start, then the screen's colours.
+// The settings the scenes change back to their start, then the screen's colours.
 void plainText(const Screen& s) {
   clearHighlight();
   setBold(false);
