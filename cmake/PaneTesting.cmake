@@ -3,7 +3,7 @@
 # Each executable links GoogleTest's main and is discovered test by test.
 # A cross build (the ARM9 under qemu-arm) compiles GoogleTest from its sources.
 if(CMAKE_CROSSCOMPILING)
-  include(${PROJECT_SOURCE_DIR}/cmake/ds/googletest.cmake)
+  include(${PROJECT_SOURCE_DIR}/tests/ds_stubs/googletest.cmake)
 else()
   find_package(GTest REQUIRED)
 endif()
