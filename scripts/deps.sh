@@ -15,6 +15,6 @@ pane_install_packages() {
 }
 
 PANE_HOST_PACKAGES=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev
-  qt6-base-dev fonts-liberation fonts-dejavu-core)
+  qt6-base-dev fonts-liberation fonts-dejavu-core fonts-urw-base35 fonts-font-awesome fonts-terminus-otb)
 # The sanitizer and fuzzing legs: clang with its sanitizer and libFuzzer runtimes.
 PANE_CLANG_PACKAGES=(clang libclang-rt-dev)

@@ -238,7 +238,12 @@ void FontWindow::convert() {
     picture1_->update();
     if (result.ok) {
         hooks_.putOnClipboard(result.text);
-        label1_->setText(result.note.isEmpty() ? kDoneStatus : kDoneStatus + QLatin1Char(' ') + result.note);
+        QString status = kDoneStatus;
+        for (const QString& said : {result.note, result.warning}) {
+            if (!said.isEmpty())
+                status += QLatin1Char(' ') + said;
+        }
+        label1_->setText(status);
         QString problem;
         previewFont_ = MemoryFont::build(result, &problem);
         if (!previewFont_)
