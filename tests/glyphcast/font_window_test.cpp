@@ -12,9 +12,11 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -251,4 +253,23 @@ TEST_F(GlyphcastWindow, PreviewsTheFontAndClearsItOnARefusal) {
     convert();
     EXPECT_TRUE(status().startsWith(kDone));
     EXPECT_EQ(preview1x->text(), QStringLiteral("No preview: the template declares no table uint16* font_dejavu_sans_9[]."));
+}
+
+TEST_F(GlyphcastWindow, AStatusThatWrapsMovesNoControl) {
+    window.resize(900, 600);
+    window.show();
+    QLabel* label1 = control<QLabel>("Label1");
+    auto geometries = [this] {
+        QList<QRect> all;
+        for (const char* name : {"Text3", "Command2", "Text11", "Check1", "Text2"})
+            all << control<QWidget>(name)->geometry();
+        return all;
+    };
+    label1->setText(QStringLiteral("short"));
+    window.layout()->activate();
+    const QList<QRect> before = geometries();
+    label1->setText(QString(400, QLatin1Char('x')).replace(QRegularExpression(QStringLiteral("x{9}")), QStringLiteral("word word ")));
+    window.layout()->activate();
+    EXPECT_EQ(geometries(), before);
+    EXPECT_GT(label1->heightForWidth(label1->width()), label1->height());  // it did wrap past two lines
 }
