@@ -1,6 +1,6 @@
 # The desktop tools as build steps. Each function makes a C source and its header at
-# build time, adds both to TARGET and puts their directory on its include path, and
-# makes them again when the asset or the tool changes:
+# build time, adds both to TARGET and puts their directory and libpane's include folder
+# on its include path, and makes them again when the asset or the tool changes:
 #
 #   pane_add_font(TARGET NAME FONT family | FONT_FILE file SIZE points [BOLD] [ITALIC])
 #       glyphcast: the font table uint16* NAME[]
@@ -56,9 +56,15 @@ function(_pane_check_name caller name)
   endif()
 endfunction()
 
+# The sources include <libpane.h>: the target gets libpane's include folder even
+# when it does not link the library (a library of assets alone).
 function(_pane_attach target dir source header)
   target_sources(${target} PRIVATE ${source} ${header})
   target_include_directories(${target} PRIVATE ${dir})
+  if(TARGET libpane::pane)
+    target_include_directories(${target} PRIVATE
+      $<TARGET_PROPERTY:libpane::pane,INTERFACE_INCLUDE_DIRECTORIES>)
+  endif()
 endfunction()
 
 function(pane_add_font target name)

@@ -35,25 +35,24 @@ PANE_ASSET_DIR ?= build/pane_assets
 PANE_ASSET_SOURCES ?=
 PANE_ASSET_HEADERS ?=
 
-# The header is made with the source.
+# NAME, PREREQUISITES, COMMAND: the command writes NAME.c and NAME.h together. A
+# header deleted on its own runs the command again, when the source is up to date.
 define _pane_outputs
 PANE_ASSET_SOURCES += $(PANE_ASSET_DIR)/$(1).c
 PANE_ASSET_HEADERS += $(PANE_ASSET_DIR)/$(1).h
-$(PANE_ASSET_DIR)/$(1).h: $(PANE_ASSET_DIR)/$(1).c ;
+$(PANE_ASSET_DIR)/$(1).c: $(2)
+	@mkdir -p $(PANE_ASSET_DIR)
+	$(3)
+$(PANE_ASSET_DIR)/$(1).h: $(PANE_ASSET_DIR)/$(1).c
+	@test -f $$@ || { echo "remaking $$@" && $(3); }
 endef
 
 define pane_font
-$(call _pane_outputs,$(1))
-$(PANE_ASSET_DIR)/$(1).c: $(2) $(GLYPHCAST) $(_pane_project_mk)
-	@mkdir -p $(PANE_ASSET_DIR)
-	$(GLYPHCAST) --font-file $(2) --size $(3) $(4) --name $(1) --header $(PANE_ASSET_DIR)/$(1).h -o $$@
+$(call _pane_outputs,$(1),$(2) $(GLYPHCAST) $(_pane_project_mk),$(GLYPHCAST) --font-file $(2) --size $(3) $(4) --name $(1) --header $(PANE_ASSET_DIR)/$(1).h -o $(PANE_ASSET_DIR)/$(1).c)
 endef
 
 define pane_picture
-$(call _pane_outputs,$(1))
-$(PANE_ASSET_DIR)/$(1).c: $(2) $(PIXPORT) $(_pane_project_mk)
-	@mkdir -p $(PANE_ASSET_DIR)
-	$(PIXPORT) $(2) $(if $(strip $(3)),$(3),--size picture) --name $(1) --header $(PANE_ASSET_DIR)/$(1).h -o $$@
+$(call _pane_outputs,$(1),$(2) $(PIXPORT) $(_pane_project_mk),$(PIXPORT) $(2) $(if $(strip $(3)),$(3),--size picture) --name $(1) --header $(PANE_ASSET_DIR)/$(1).h -o $(PANE_ASSET_DIR)/$(1).c)
 endef
 
 define pane_sprite
@@ -61,9 +60,5 @@ $(call pane_picture,$(1),$(2),$(3))
 endef
 
 define pane_compressed_sprite
-$(call _pane_outputs,$(1))
-$(PANE_ASSET_DIR)/$(1).c: $(2) $(PIXPORT) $(PALSQUEEZE) $(_pane_project_mk)
-	@mkdir -p $(PANE_ASSET_DIR)
-	$(PIXPORT) $(2) $(if $(strip $(3)),$(3),--size picture) -o $(PANE_ASSET_DIR)/$(1).plain.txt
-	$(PALSQUEEZE) $(PANE_ASSET_DIR)/$(1).plain.txt --name $(1) --header $(PANE_ASSET_DIR)/$(1).h -o $$@
+$(call _pane_outputs,$(1),$(2) $(PIXPORT) $(PALSQUEEZE) $(_pane_project_mk),$(PIXPORT) $(2) $(if $(strip $(3)),$(3),--size picture) -o $(PANE_ASSET_DIR)/$(1).plain.txt && $(PALSQUEEZE) $(PANE_ASSET_DIR)/$(1).plain.txt --name $(1) --header $(PANE_ASSET_DIR)/$(1).h -o $(PANE_ASSET_DIR)/$(1).c)
 endef

@@ -84,9 +84,8 @@ TEST(GlyphcastConverter, RoundsPositionsAndSizesHalfToEven) {
         f.locY = QStringLiteral("3.5");
     }));
     ASSERT_TRUE(result.ok);
-    ASSERT_EQ(box.draws[0].x, 0);  // the start glyph, drawn to see that nothing of it is cut
-    EXPECT_EQ(box.draws[1].x, 2);
-    EXPECT_EQ(box.draws[1].y, 4);
+    EXPECT_EQ(box.draws[0].x, 2);
+    EXPECT_EQ(box.draws[0].y, 4);
     EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A032")))[0], 4);  // 3.5
     EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A033")))[0], 4);  // 4.5
 }
@@ -236,17 +235,11 @@ TEST(GlyphcastConverter, RefusesUnusableSettings) {
         {[](Fields& f) { f.locX = QStringLiteral("1,5"); }, "Loc bias x \"1,5\" is not a number."},
         {[](Fields& f) { f.locY = QStringLiteral(" 2"); }, "Loc bias y \" 2\" is not a number."},
         {[](Fields& f) { f.locX = QStringLiteral("40000"); }, "Loc bias x 40000 is outside -32767 to 32767."},
-        {[](Fields& f) { f.widthBias = QStringLiteral("-5"); }, "Width bias -5 leaves code 32 less than one pixel wide."},
-        {[](Fields& f) { f.heightBias = QStringLiteral("-6"); }, "Height bias -6 leaves code 32 less than one pixel tall."},
-        {[](Fields& f) { f.widthBias = QStringLiteral("238"); }, "Code 32 would be 242 pixels wide (size 12, width bias 238); the capture box is 241."},
-        {[](Fields& f) { f.heightBias = QStringLiteral("220"); }, "Code 32 would be 226 pixels tall (size 12, height bias 220); the capture box is 225."},
-        {[](Fields& f) { f.locX = QStringLiteral("5"); }, "Loc bias 5, 0 draws code 32 outside its glyph of 4 x 6 pixels."},
-        {[](Fields& f) { f.locY = QStringLiteral("-5"); }, "Loc bias 0, -5 draws code 32 outside its glyph of 4 x 6 pixels."},
-        {[](Fields& f) { f.locX = QStringLiteral("-1"); }, "Loc bias -1, 0 with width bias 0, height bias 0 cuts code 32 on the left: its glyph of 4 x 6 pixels loses ink that loc bias 0, 0 without bias keeps."},
-        {[](Fields& f) { f.locX = QStringLiteral("3"); }, "Loc bias 3, 0 with width bias 0, height bias 0 cuts code 32 on the right:"},
-        {[](Fields& f) { f.widthBias = QStringLiteral("-3"); }, "Loc bias 0, 0 with width bias -3, height bias 0 cuts code 32 on the right: its glyph of 1 x 6"},
-        {[](Fields& f) { f.locY = QStringLiteral("-1"); }, "Loc bias 0, -1 with width bias 0, height bias 0 cuts code 32 on the top:"},
-        {[](Fields& f) { f.heightBias = QStringLiteral("-5"); }, "Loc bias 0, 0 with width bias 0, height bias -5 cuts code 32 on the bottom:"},
+        {[](Fields& f) { f.widthBias = QStringLiteral("-5"); }, "Width bias -5 leaves code 32, ' ' less than one pixel wide."},
+        {[](Fields& f) { f.heightBias = QStringLiteral("-6"); }, "Height bias -6 leaves code 32, ' ' less than one pixel tall."},
+        {[](Fields& f) { f.widthBias = QStringLiteral("238"); }, "The glyph of code 32, ' ' would be 242 pixels wide (size 12, width bias 238); the capture box is 241."},
+        {[](Fields& f) { f.heightBias = QStringLiteral("220"); }, "The glyph of code 32, ' ' would be 226 pixels tall (size 12, height bias 220); the capture box is 225."},
+        {[](Fields& f) { f.locX = QStringLiteral("300"); }, "Every glyph is blank"},
         {[](Fields& f) { f.size = QStringLiteral("12.5"); }, "Size \"12.5\" gives array names such as fa12.5_A032, which C does not accept."},
         {[](Fields& f) { f.fontName = QStringLiteral("Sans-Serif"); }, "Font name \"Sans-Serif\" gives the table name font_sans-serif_12, which C does not accept."},
         {[](Fields& f) { f.fontName = QStringLiteral("\u00c9toile"); }, "Font name \"\u00c9toile\" gives array names such as f\u00e912_A032"},
@@ -289,19 +282,37 @@ TEST(GlyphcastConverter, AcceptsTheSmallestAndLargestGlyphs) {
     EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A035")))[1], CaptureBox::kHeight - 1);
 }
 
-TEST(GlyphcastConverter, KeepsInkPastTheStartGlyphAsTheStartSettingsDo) {
-    // Ink past the glyph of loc bias 0, 0 (an italic's overhang) is cut at the
-    // start settings and by settings that keep all the start glyph holds.
-    FakeCaptureBox box;
-    box.inkLength = 20;
-    EXPECT_TRUE(convert(box, arial()).ok);
-    box.inkLength = 3;
-    const Conversion moved = convert(box, arial([](Fields& f) {
-        f.locX = QStringLiteral("2");
-        f.widthBias = QStringLiteral("2");
-    }));
-    ASSERT_TRUE(moved.ok) << moved.message.toStdString();
-    EXPECT_EQ(box.draws.back().x, 2);  // the capture box shows the last glyph as captured
+TEST(GlyphcastConverter, ConvertsSettingsThatCutInkAndNamesTheCutCharacters) {
+    // The fake's advance is 3 + code % 4, its ink a diagonal from the cell's corner.
+    struct Case {
+        std::function<void(Fields&)> change;
+        int inkLength;
+        const char* warning;  // start of the warning, empty for none
+        const char* named;    // a character the warning names
+        const char* unnamed;  // one it does not
+    };
+    const Case cases[] = {
+        {{}, 2, "", "", ""},
+        {{}, 20, "The glyph boxes cut ink off 163 characters (loc bias 0, 0, width bias 0, height bias 0): 32 ' ', 33 '!'", "255", ""},
+        {[](Fields& f) { f.widthBias = QStringLiteral("-1"); }, 2, "", "", ""},
+        {[](Fields& f) { f.widthBias = QStringLiteral("-1"); }, 4, "The glyph boxes cut ink off 39 characters (loc bias 0, 0, width bias -1, height bias 0): 32 ' ', 36 '$', 40 '('", "", "33 '!'"},
+        {[](Fields& f) { f.locX = f.locY = QStringLiteral("2"); }, 4, "The glyph boxes cut ink off 83 characters", "33 '!'", "34 '\"'"},
+        {[](Fields& f) { f.locX = QStringLiteral("-1"); }, 2, "The glyph boxes cut ink off 163 characters (loc bias -1, 0,", "", ""},
+        {[](Fields& f) { f.heightBias = QStringLiteral("-3"); }, 4, "The glyph boxes cut ink off 163 characters (loc bias 0, 0, width bias 0, height bias -3)", "", ""},
+    };
+    for (const Case& c : cases) {
+        FakeCaptureBox box;
+        box.inkLength = c.inkLength;
+        const Conversion result = convert(box, arial(c.change));
+        ASSERT_TRUE(result.ok) << result.message.toStdString();
+        const std::string warning = result.warning.toStdString();
+        EXPECT_EQ(warning.rfind(c.warning, 0), 0u) << warning;
+        EXPECT_EQ(warning.empty(), *c.warning == 0) << warning;
+        EXPECT_NE(warning.find(c.named), std::string::npos) << warning;
+        if (*c.unnamed) {
+            EXPECT_EQ(warning.find(c.unnamed), std::string::npos) << warning;
+        }
+    }
 }
 
 TEST(GlyphcastConverter, RefusesARunWhoseGlyphsAreAllBlank) {
@@ -348,4 +359,41 @@ TEST(GlyphcastConverter, ExactRefusesTheFamilyThatAnswersForAnother) {
 
     box.match = {QStringLiteral("ARIAL"), true};
     EXPECT_TRUE(convertFont(box, arial(), QString(), exact).ok);
+}
+
+TEST(GlyphcastConverter, SaysWhatTheFontDrawsOtherThanAsked) {
+    struct Case {
+        std::function<void(FakeCaptureBox&)> font;
+        bool exact;
+        const char* size;
+        const char* said;  // the note, or the refusal with exact settings
+    };
+    const auto lacksAB = [](FakeCaptureBox& box) { box.missing = {65, 66}; };
+    const auto bitmap = [](FakeCaptureBox& box) {
+        box.match.fixedPixels = 12;
+        box.match.fixedPoints = {9, 10.5};
+    };
+    const Case cases[] = {
+        {lacksAB, false, "12", "Arial has no glyph for characters 65 'A', 66 'B': each is drawn as code 63, '?'."},
+        {lacksAB, true, "12", "Arial has no glyph for characters 65 'A', 66 'B'; only the font's own glyphs are accepted."},
+        {bitmap, false, "24", "Arial is a bitmap font: size 24 is drawn at 9 points (12 pixels); its sizes are 9, 10.5 points."},
+        {bitmap, true, "24", "Arial is a bitmap font: size 24 is drawn at 9 points (12 pixels); its sizes are 9, 10.5 points. Only the size asked is accepted."},
+        {bitmap, true, "9", ""},
+        {[](FakeCaptureBox& box) { box.match.fromFile = false; }, false, "12",
+         "An installed font named \"Arial\" draws in place of the font file's own face."},
+    };
+    for (const Case& c : cases) {
+        FakeCaptureBox box;
+        box.match.familyUsed = QStringLiteral("Arial");
+        c.font(box);
+        ConvertOptions options;
+        options.exact = c.exact;
+        const Conversion result =
+            convertFont(box, arial([&c](Fields& f) { f.size = QString::fromUtf8(c.size); }), QString(), options);
+        EXPECT_EQ(result.ok ? result.note : result.message, QString::fromUtf8(c.said));
+        if (result.ok && !box.missing.empty()) {
+            EXPECT_EQ(arrayValues(arrayText(result.text, QStringLiteral("fa12_A065"))),
+                      arrayValues(arrayText(result.text, QStringLiteral("fa12_A063"))));
+        }
+    }
 }

@@ -4,6 +4,7 @@
 
 #include "glyphcast/core/capture_box.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace glyphcast::test {
@@ -22,6 +23,7 @@ public:
     bool blank = false;     // draws nothing
     int inkLength = 2;      // pixels of the diagonal line a character draws
     FontMatch match{QStringLiteral("Fake Sans"), true};
+    std::vector<int> missing;  // codes the font has no glyph for
 
     CaptureFont font;
     int fontCalls = 0;
@@ -43,6 +45,16 @@ public:
     }
     double textWidth(int code) const override { return 3 + code % 4 + extraWidth; }
     double textHeight(int) const override { return lineHeight; }
+    bool hasChar(int code) const override {
+        return std::find(missing.begin(), missing.end(), code) == missing.end();
+    }
+    bool inkOutside(int, int left, int top, int right, int bottom) override {
+        for (int along = 0; along < inkLength && !blank; ++along) {
+            if (along < left || along > right || along < top || along > bottom)
+                return true;
+        }
+        return false;
+    }
     std::int32_t pixel(int x, int y) const override {
         ++pixelReads;
         if (x < 0 || y < 0 || x >= kWidth || y >= kHeight)

@@ -12,9 +12,11 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -96,12 +98,13 @@ TEST_F(GlyphcastWindow, ConvertPutsTheFontOnTheClipboard) {
     control<QCheckBox>("Check1")->setChecked(true);
     field("Text11")->setText(QStringLiteral("1"));
     convert();
-    EXPECT_EQ(status(), kDone);
     EXPECT_EQ(clipboardCalls, 1);
 
     ImageCaptureBox box;
     const Conversion expected = convertFont(box, window.fields(), defaultTemplate());
     ASSERT_TRUE(expected.ok);
+    ASSERT_FALSE(expected.warning.isEmpty());  // '_' reaches below the line, 'j' left of its cell
+    EXPECT_EQ(status(), kDone + QLatin1Char(' ') + expected.warning);
     EXPECT_EQ(clipboard, expected.text);
     EXPECT_TRUE(clipboard.contains(QStringLiteral("// [x] Bold\r\n")));
     EXPECT_TRUE(clipboard.endsWith(QStringLiteral("(uint16*)fl12_VERTBIAS };\r\n")));
@@ -113,7 +116,7 @@ TEST_F(GlyphcastWindow, UsesTheEditedTemplate) {
     field("ULine")->setText(QStringLiteral("14"));
     control<QPlainTextEdit>("Text2")->setPlainText(QStringLiteral("uint16* @@ = <>;\n// ||"));
     convert();
-    EXPECT_EQ(status(), kDone);
+    EXPECT_TRUE(status().startsWith(kDone));
     EXPECT_TRUE(clipboard.endsWith(QStringLiteral("};\r\n\r\nuint16* font_dejavu_sans_12 = fd12;\r\n// 14")));
 }
 
@@ -123,9 +126,9 @@ TEST_F(GlyphcastWindow, NamesAnAliasInTheStatusLine) {
     ASSERT_EQ(clipboardCalls, 1);
     const QFontInfo used(qtFontFor(CaptureFont{QStringLiteral("Arial")}));
     if (used.family() == QLatin1String("Arial"))
-        EXPECT_EQ(status(), kDone);
+        EXPECT_TRUE(status().startsWith(kDone));
     else
-        EXPECT_EQ(status(), kDone + QStringLiteral(" Arial is drawn with ") + used.family() + QLatin1Char('.'));
+        EXPECT_TRUE(status().startsWith(kDone + QStringLiteral(" Arial is drawn with ") + used.family() + QLatin1Char('.')));
 }
 
 TEST_F(GlyphcastWindow, RefusalLeavesTheClipboardAlone) {
@@ -157,7 +160,7 @@ TEST_F(GlyphcastWindow, EditingNameSizeOrHeightBiasEmptiesTheStatus) {
     control<QLabel>("Label1")->setText(kDone);
     control<QCheckBox>("Check1")->setChecked(true);
     control<QPlainTextEdit>("Text2")->setPlainText(QStringLiteral("x"));
-    EXPECT_EQ(status(), kDone);
+    EXPECT_TRUE(status().startsWith(kDone));
 }
 
 TEST_F(GlyphcastWindow, ConvertIsDisabledWhileRunning) {
@@ -215,7 +218,7 @@ TEST_F(GlyphcastWindow, ReportsEachGlyphWhileItWorks) {
     ASSERT_FALSE(seen.isEmpty());
     EXPECT_TRUE(seen.first().startsWith(QStringLiteral("glyph "))) << seen.first().toStdString();
     EXPECT_TRUE(seen.contains(QStringLiteral("glyph 163 of 163")));
-    EXPECT_EQ(status(), kDone);
+    EXPECT_TRUE(status().startsWith(kDone));
 }
 
 TEST_F(GlyphcastWindow, PreviewsTheFontAndClearsItOnARefusal) {
@@ -224,7 +227,7 @@ TEST_F(GlyphcastWindow, PreviewsTheFontAndClearsItOnARefusal) {
     field("Text3")->setText(QStringLiteral("DejaVu Sans"));
     field("Text4")->setText(QStringLiteral("9"));
     convert();
-    ASSERT_EQ(status(), kDone);
+    ASSERT_TRUE(status().startsWith(kDone));
 
     ImageCaptureBox box;
     const Conversion expected = convertFont(box, window.fields(), defaultTemplate());
@@ -248,6 +251,25 @@ TEST_F(GlyphcastWindow, PreviewsTheFontAndClearsItOnARefusal) {
     field("ULine")->setText(QStringLiteral("12"));
     control<QPlainTextEdit>("Text2")->setPlainText(QStringLiteral("// no table"));
     convert();
-    EXPECT_EQ(status(), kDone);
+    EXPECT_TRUE(status().startsWith(kDone));
     EXPECT_EQ(preview1x->text(), QStringLiteral("No preview: the template declares no table uint16* font_dejavu_sans_9[]."));
+}
+
+TEST_F(GlyphcastWindow, AStatusThatWrapsMovesNoControl) {
+    window.resize(900, 600);
+    window.show();
+    QLabel* label1 = control<QLabel>("Label1");
+    auto geometries = [this] {
+        QList<QRect> all;
+        for (const char* name : {"Text3", "Command2", "Text11", "Check1", "Text2"})
+            all << control<QWidget>(name)->geometry();
+        return all;
+    };
+    label1->setText(QStringLiteral("short"));
+    window.layout()->activate();
+    const QList<QRect> before = geometries();
+    label1->setText(QString(400, QLatin1Char('x')).replace(QRegularExpression(QStringLiteral("x{9}")), QStringLiteral("word word ")));
+    window.layout()->activate();
+    EXPECT_EQ(geometries(), before);
+    EXPECT_GT(label1->heightForWidth(label1->width()), label1->height());  // it did wrap past two lines
 }

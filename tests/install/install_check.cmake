@@ -62,4 +62,14 @@ if(MAKE_CONSUMER)
   run("make consumer" ${MAKE_PROGRAM} -C ${MAKE_CONSUMER} PANE_PREFIX=${prefix}
       BUILD=${WORK_DIR}/make-build CC=${C_COMPILER})
   run("run make consumer" ${WORK_DIR}/make-build/consumer_make)
+  # A header deleted on its own is made again.
+  file(GLOB headers ${WORK_DIR}/make-build/assets/*.h)
+  file(REMOVE ${headers})
+  run("make consumer without its headers" ${MAKE_PROGRAM} -C ${MAKE_CONSUMER} PANE_PREFIX=${prefix}
+      BUILD=${WORK_DIR}/make-build CC=${C_COMPILER})
+  foreach(header ${headers})
+    if(NOT EXISTS ${header})
+      message(FATAL_ERROR "make did not make the deleted ${header} again")
+    endif()
+  endforeach()
 endif()

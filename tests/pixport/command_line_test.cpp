@@ -14,6 +14,8 @@
 
 #include <functional>
 
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 #include <libpane.h>
 
@@ -180,6 +182,9 @@ TEST_F(PixportCommandLine, RefusalsExitTwoAndWriteNothing)
         {{"IMG", "-o"}, "-o needs a value"},
         {{"IMG", "--size", "12"}, "--size takes"},
         {{"IMG", "--size", "ax3"}, "--size takes"},
+        {{"IMG", "--size", "1e1x2"}, "--size takes"},
+        {{"IMG", "--size", "+8x8"}, "--size takes"},
+        {{"IMG", "--size", "8x 8"}, "--size takes"},
         {{"IMG", "--order", "diagonal"}, "--order takes"},
         {{"IMG", "--size", "5x3", "--order", "tiles"}, "--order tiles needs a fixed size"},
         {{"IMG", "--size", "picture", "--order", "tiles"}, "--order tiles needs a fixed size"},
@@ -312,4 +317,22 @@ TEST_F(PixportCommandLine, UnwritableTargetsExitTwo)
         EXPECT_TRUE(run.out.isEmpty()) << option;
         EXPECT_TRUE(run.err.contains("Cannot write")) << option << " / " << run.err.constData();
     }
+}
+
+TEST_F(PixportCommandLine, AFileSizeLimitLeavesNoTemporaryFile)
+{
+    // 32 x 32 BIN words are 2048 bytes, past a limit of 1024.
+    const QString target = dir.filePath("art.bin");
+    QProcess process;
+    process.setChildProcessModifier([] {
+        const rlimit limit{1024, 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    process.start(PIXPORT_EXECUTABLE, {image, "--size", "32", "--bin", target});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 2);
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_TRUE(err.contains("File too large")) << err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"art.bmp", "art.png"}));
 }

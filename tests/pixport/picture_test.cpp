@@ -41,6 +41,34 @@ QByteArray runLengthBmp(int width, int height, int bits, const QByteArray& data)
     return "BM" + le32(pixelsAt + quint32(data.size())) + le32(0) + le32(pixelsAt) + info + palette + data;
 }
 
+QByteArray be32(quint32 v)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(v, bytes.data());
+    return bytes;
+}
+
+// A PNG of width x height 8-bit RGB pixels, rows given without their filter byte;
+// rows past those given are black. With header only, its pixel data is empty.
+QByteArray rgbPng(int width, int height, const QList<QByteArray>& rows, bool headerOnly = false)
+{
+    auto chunk = [](const QByteArray& type, const QByteArray& data) {
+        quint32 crc = 0xFFFFFFFFu;
+        for (char byte : type + data) {
+            crc ^= static_cast<uchar>(byte);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+        }
+        return be32(quint32(data.size())) + type + data + be32(~crc);
+    };
+    QByteArray raw(headerOnly ? 0 : qsizetype(height) * (1 + 3 * width), '\0');
+    for (int y = 0; y < rows.size(); ++y)
+        raw.replace(qsizetype(y) * (1 + 3 * width) + 1, rows[y].size(), rows[y]);
+    const QByteArray header = be32(quint32(width)) + be32(quint32(height)) + QByteArray("\x08\x02\0\0\0", 5);
+    return "\x89PNG\r\n\x1a\n" + chunk("IHDR", header) + chunk("IDAT", qCompress(raw, 1).mid(4))
+           + chunk("IEND", QByteArray());
+}
+
 QByteArray repeated(const QByteArray& row, int times)
 {
     QByteArray all;
@@ -109,4 +137,72 @@ TEST(PixportPicture, BmpPixelOffsetInsideItsColourTableCountsTheTable)
     QString error;
     EXPECT_FALSE(decodePicture(bmp.first(bmp.size() - 100), "table.bmp", "bmp", &picture, &error));
     EXPECT_TRUE(error.startsWith("table.bmp: the picture is cut short")) << qPrintable(error);
+}
+
+TEST(PixportPicture, SixteenBitBmpsKeepEveryRgb15ValueExactly)
+{
+    // 256 x 128 pixels, pixel (x, y) holding RGB15 value x + 256 y in each layout
+    // (the file keeps blue in the low bits, RGB15 red).
+    struct Case {
+        const char* name;
+        int infoSize;
+        int compression;
+        quint32 red, green, blue;
+        bool topDown;
+    };
+    const Case cases[] = {
+        {"555", 40, 0, 0x7C00, 0x03E0, 0x001F, false},
+        {"555 top-down", 40, 0, 0x7C00, 0x03E0, 0x001F, true},
+        {"555 bit fields", 40, 3, 0x7C00, 0x03E0, 0x001F, false},
+        {"565 bit fields", 40, 3, 0xF800, 0x07E0, 0x001F, false},
+        {"565 in a V4 header", 108, 3, 0xF800, 0x07E0, 0x001F, false},
+        {"555 in a V5 header", 124, 3, 0x7C00, 0x03E0, 0x001F, true},
+    };
+    for (const Case& c : cases) {
+        const bool fields = c.compression == 3;
+        QByteArray info = le32(quint32(c.infoSize)) + le32(256) + le32(quint32(c.topDown ? -128 : 128)) + le16(1)
+                          + le16(16) + le32(quint32(c.compression)) + le32(256 * 2 * 128) + le32(2835) + le32(2835)
+                          + le32(0) + le32(0);
+        if (fields)
+            info += le32(c.red) + le32(c.green) + le32(c.blue);
+        info += QByteArray(c.infoSize + (fields && c.infoSize == 40 ? 12 : 0) - info.size(), '\0');
+        QByteArray pixels;
+        const bool wideGreen = c.green == 0x07E0;
+        for (int row = 0; row < 128; ++row) {
+            const int y = c.topDown ? row : 127 - row;
+            for (int x = 0; x < 256; ++x) {
+                const int v = x + 256 * y;
+                const int r = v & 31, g = (v >> 5) & 31, b = v >> 10;
+                pixels += wideGreen ? le16(quint16(b | (g << 1 | g >> 4) << 5 | r << 11))
+                                    : le16(quint16(b | g << 5 | r << 10));
+            }
+        }
+        const quint32 at = 14 + quint32(info.size());
+        const QByteArray bmp = "BM" + le32(at + quint32(pixels.size())) + le32(0) + le32(at) + info + pixels;
+        Picture picture;
+        QString error;
+        ASSERT_TRUE(decodePicture(bmp, "16.bmp", "bmp", &picture, &error)) << c.name << ": " << qPrintable(error);
+        int wrong = 0;
+        for (int v = 0; v < 32768; ++v)
+            wrong += toRgb15(picture.desktopColourAt(v % 256, v / 256)) != v;
+        EXPECT_EQ(wrong, 0) << c.name;
+    }
+}
+
+TEST(PixportPicture, LargePicturesDecodeUpToTheStatedLimit)
+{
+    Picture picture;
+    QString error;
+    const QByteArray big = rgbPng(6000, 6000, {QByteArray("\xff\0\0\0\xff\0", 6)});
+    ASSERT_TRUE(decodePicture(big, "big.png", "png", &picture, &error)) << qPrintable(error);
+    EXPECT_EQ(picture.width(), 6000);
+    EXPECT_EQ(toRgb15(picture.desktopColourAt(0, 0)), 31);
+    EXPECT_EQ(toRgb15(picture.desktopColourAt(1, 0)), 992);
+    EXPECT_EQ(toRgb15(picture.desktopColourAt(5999, 5999)), 0);
+
+    // Only the header is read of a picture above the limit.
+    const QByteArray huge = rgbPng(9000, 8000, {}, true);
+    EXPECT_FALSE(decodePicture(huge, "huge.png", "png", &picture, &error));
+    EXPECT_EQ(error, "huge.png: the picture is 9000 x 8000 pixels, more than pixport decodes "
+                     "(256 MB of 32-bit pixels, such as 8192 x 8192)");
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -114,6 +115,10 @@ bool OutputFile::open() {
     fd_ = ::open(path_.c_str(), O_WRONLY | O_CLOEXEC);
     return fd_ >= 0 || failWithErrno();
   }
+  // Past the file size limit a write kills the process (SIGXFSZ) and leaves the
+  // temporary file behind; ignored, the write fails with EFBIG and it is removed.
+  static const bool sizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+  (void)sizeSignalIgnored;
   std::string pattern = path_ + ".XXXXXX";
   fd_ = ::mkstemp(pattern.data());
   if (fd_ < 0) return failWithErrno();

@@ -105,6 +105,7 @@ bool CommandLine::loadFontFile(Fields* fields, ConvertOptions* options, QIODevic
         return false;
     }
     fields->fontName = chosen;
+    options->fileData = bytes;
     const QString vendor = fontVendor(bytes);
     const QString withFoundry = chosen + QStringLiteral(" [") + vendor + QLatin1Char(']');
     for (const QString& family : QFontDatabase::families()) {
@@ -170,6 +171,8 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
     }
     if (!result.note.isEmpty())
         reportError(err, result.note);
+    if (!result.warning.isEmpty())
+        reportError(err, QStringLiteral("warning: ") + result.warning);
 
     QByteArray png;
     if (!previewFile_.isEmpty() && !drawPreview(result, &png, err))

@@ -1,6 +1,8 @@
 // Windows-1252 to Unicode: a table for 0x80-0x9F, Latin-1 elsewhere.
 #include "glyphcast/core/codepage.h"
 
+#include <QStringList>
+
 #include <cstdint>
 
 namespace glyphcast {
@@ -20,6 +22,17 @@ QChar unicodeFromWindows1252(int code) {
     if (code >= 0x80 && code <= 0x9F)
         return QChar(kHighControls[code - 0x80]);
     return QChar(static_cast<char16_t>(code & 0xFF));
+}
+
+QString codeName(int code) {
+    return QStringLiteral("code %1, '%2'").arg(code).arg(unicodeFromWindows1252(code));
+}
+
+QString codeList(const QList<int>& codes) {
+    QStringList names;
+    for (int code : codes)
+        names << QStringLiteral("%1 '%2'").arg(code).arg(unicodeFromWindows1252(code));
+    return names.join(QLatin1String(", "));
 }
 
 }  // namespace glyphcast

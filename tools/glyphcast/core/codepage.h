@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QChar>
+#include <QList>
+#include <QString>
 
 namespace glyphcast {
 
@@ -10,5 +12,10 @@ namespace glyphcast {
 // (0x80 the euro sign, 0x99 the trade mark); the five unassigned codes there and
 // every other code map to the same Unicode value, as in Latin-1.
 QChar unicodeFromWindows1252(int code);
+
+// A character for messages, by code and as drawn: code 34, '"'.
+QString codeName(int code);
+// Several of them: 34 '"', 65 'A'.
+QString codeList(const QList<int>& codes);
 
 }  // namespace glyphcast

@@ -1,8 +1,9 @@
 // The conversion run over a capture box, with the checks that keep its output
-// a well-formed font source.
+// a well-formed font source and the warnings of what the settings cut.
 #include "glyphcast/core/converter.h"
 
 #include "glyphcast/core/array_text.h"
+#include "glyphcast/core/codepage.h"
 #include "glyphcast/core/font_layout.h"
 #include "glyphcast/core/numbers.h"
 
@@ -54,8 +55,9 @@ private:
     // The header value W or H: columns or rows less one, so that the glyph lies
     // inside the capture box.
     std::optional<int> glyphSide(Side side, double sum, int code, const Fields& fields);
-    bool checkPosition(const GlyphSettings& settings, int code, int w, int h);
-    bool checkWhole(const GlyphSettings& settings, const Fields& fields, int code, int w, int h);
+    bool checkFixedSize(const FontMatch& match, const Fields& fields, double pixels);
+    bool checkCoverage(const Fields& fields);
+    bool cutsInk(const GlyphSettings& settings, int code, int w, int h);
     std::optional<CapturedGlyph> captureGlyph(int code);
     QString prefixFor(const Fields& fields) const;
     QString tableNameFor(const Fields& fields) const;
@@ -65,7 +67,14 @@ private:
     const ConvertSource& source_;
     QString message_;
     QString note_;
+    QList<int> cut_;  // characters whose ink lies outside their glyph
 };
+
+void addNote(QString* notes, const QString& note) {
+    if (!notes->isEmpty())
+        *notes += QLatin1Char(' ');
+    *notes += note;
+}
 
 Conversion Run::refuse(const QString& message) {
     Conversion result;
@@ -181,9 +190,9 @@ bool Run::setFont(const Fields& fields) {
     const float single = static_cast<float>(*points);
     const double pixels = roundHalfEven(single * 96 / 72.0);
     if (pixels < 1 || pixels > kMaxPixelSize) {
-        message_ = QStringLiteral("Size %1 is outside the sizes the converter draws (1 to %2 pixels).")
+        message_ = QStringLiteral("Size %1 is outside the sizes the converter draws (0.5 to %2 points).")
                        .arg(fields.size)
-                       .arg(kMaxPixelSize);
+                       .arg(kMaxPixelSize * 72 / 96);
         return false;
     }
     CaptureFont font;
@@ -192,7 +201,13 @@ bool Run::setFont(const Fields& fields) {
     font.bold = fields.bold;
     font.italic = fields.italic;
     font.smooth = source_.options.smooth;
+    font.fileData = source_.options.fileData;
     const FontMatch match = box_.setFont(font);
+    if (!match.fromFile) {
+        message_ = QStringLiteral("An installed font named %1 draws in place of the font file's own face.")
+                       .arg(quoted(fields.fontName));
+        return false;
+    }
     if (!match.answered) {
         message_ = QStringLiteral("No installed font is named %1 (it would be drawn with %2).")
                        .arg(quoted(fields.fontName), match.familyUsed);
@@ -205,8 +220,52 @@ bool Run::setFont(const Fields& fields) {
                            .arg(quoted(fields.fontName), match.familyUsed);
             return false;
         }
-        note_ = QStringLiteral("%1 is drawn with %2.").arg(fields.fontName, match.familyUsed);
+        addNote(&note_, QStringLiteral("%1 is drawn with %2.").arg(fields.fontName, match.familyUsed));
     }
+    return checkFixedSize(match, fields, pixels);
+}
+
+// A bitmap face draws at the sizes it holds whatever size is asked: say so, as
+// the size's text still names the arrays.
+bool Run::checkFixedSize(const FontMatch& match, const Fields& fields, double pixels) {
+    if (match.fixedPoints.isEmpty() || match.fixedPixels == pixels)
+        return true;
+    QStringList sizes;
+    for (double points : match.fixedPoints)
+        sizes << QString::number(points);
+    const QString text = QStringLiteral("%1 is a bitmap font: size %2 is drawn at %3 points (%4 pixels); "
+                                        "its sizes are %5 points.")
+                             .arg(fields.fontName, fields.size)
+                             .arg(match.fixedPixels * 72 / 96.0)
+                             .arg(match.fixedPixels)
+                             .arg(sizes.join(QLatin1String(", ")));
+    if (source_.options.exact) {
+        message_ = text + QStringLiteral(" Only the size asked is accepted.");
+        return false;
+    }
+    addNote(&note_, text);
+    return true;
+}
+
+// Characters the font lacks take the replacement glyph's drawing, as the library
+// draws a character without a glyph; with exact settings they are refused.
+bool Run::checkCoverage(const Fields& fields) {
+    QList<int> missing;
+    for (int code : captureCodes()) {
+        if (!box_.hasChar(code))
+            missing << code;
+    }
+    if (missing.isEmpty())
+        return true;
+    const QString text = QStringLiteral("%1 has no glyph for %2 %3").arg(fields.fontName,
+                                                                          missing.size() == 1 ? QStringLiteral("character")
+                                                                                              : QStringLiteral("characters"),
+                                                                          codeList(missing));
+    if (source_.options.exact) {
+        message_ = text + QStringLiteral("; only the font's own glyphs are accepted.");
+        return false;
+    }
+    addNote(&note_, text + QStringLiteral(": each is drawn as code 63, '?'."));
     return true;
 }
 
@@ -216,15 +275,15 @@ std::optional<int> Run::glyphSide(Side side, double sum, int code, const Fields&
     const int boxSide = wide ? CaptureBox::kWidth : CaptureBox::kHeight;
     const double pixels = roundHalfEven(sum) + 1;
     if (pixels < 1) {
-        message_ = QStringLiteral("%1 bias %2 leaves code %3 less than one pixel %4.")
+        message_ = QStringLiteral("%1 bias %2 leaves %3 less than one pixel %4.")
                        .arg(wide ? QStringLiteral("Width") : QStringLiteral("Height"), bias)
-                       .arg(code)
+                       .arg(codeName(code))
                        .arg(wide ? QStringLiteral("wide") : QStringLiteral("tall"));
         return std::nullopt;
     }
     if (pixels > boxSide) {
-        message_ = QStringLiteral("Code %1 would be %2 pixels %3 (size %4, %5 bias %6); the capture box is %7.")
-                       .arg(code)
+        message_ = QStringLiteral("The glyph of %1 would be %2 pixels %3 (size %4, %5 bias %6); the capture box is %7.")
+                       .arg(codeName(code))
                        .arg(pixels)
                        .arg(wide ? QStringLiteral("wide") : QStringLiteral("tall"), fields.size,
                             wide ? QStringLiteral("width") : QStringLiteral("height"), bias)
@@ -234,60 +293,10 @@ std::optional<int> Run::glyphSide(Side side, double sum, int code, const Fields&
     return static_cast<int>(pixels) - 1;
 }
 
-// The character's cell (its advance by the line height) must overlap the part of
-// the box that is read, or its glyph could only be blank.
-bool Run::checkPosition(const GlyphSettings& settings, int code, int w, int h) {
-    const double right = settings.x + box_.textWidth(code);
-    const double bottom = settings.y + box_.textHeight(code);
-    if (settings.x <= w && settings.y <= h && right > 0 && bottom > 0)
-        return true;
-    message_ = QStringLiteral("Loc bias %1, %2 draws code %3 outside its glyph of %4 x %5 pixels.")
-                   .arg(settings.x)
-                   .arg(settings.y)
-                   .arg(code)
-                   .arg(w + 1)
-                   .arg(h + 1);
-    return false;
-}
-
-// Ink that the glyph of the start settings (loc bias 0, 0, no bias) holds must
-// not be cut by other settings. Ink outside that glyph is not looked for: the
-// renderer draws overhangs of italics and negative side bearings past the cell,
-// and the start settings, whose output stays as it always was, cut them too.
-bool Run::checkWhole(const GlyphSettings& settings, const Fields& fields, int code, int w, int h) {
-    const int w0 = std::min(static_cast<int>(roundHalfEven(box_.textWidth(code))), CaptureBox::kWidth - 1);
-    const int h0 = std::min(static_cast<int>(roundHalfEven(box_.textHeight(code))), CaptureBox::kHeight - 1);
-    if (settings.x >= 0 && settings.y >= 0 && settings.x + w0 <= w && settings.y + h0 <= h)
-        return true;  // the start glyph lies wholly inside this one
-    box_.clear();
-    box_.drawChar(0, 0, code);
-    QStringList sides;
-    auto cut = [&sides](bool cuts, const char* side) {
-        if (cuts && !sides.contains(QLatin1String(side)))
-            sides << QLatin1String(side);
-    };
-    for (int y = 0; y <= h0; ++y) {
-        for (int x = 0; x <= w0; ++x) {
-            if (box_.pixel(x, y) == 0)
-                continue;
-            cut(settings.x + x < 0, "left");
-            cut(settings.x + x > w, "right");
-            cut(settings.y + y < 0, "top");
-            cut(settings.y + y > h, "bottom");
-        }
-    }
-    if (sides.isEmpty())
-        return true;
-    message_ = QStringLiteral("Loc bias %1, %2 with width bias %3, height bias %4 cuts code %5 on the %6: "
-                              "its glyph of %7 x %8 pixels loses ink that loc bias 0, 0 without bias keeps.")
-                   .arg(settings.x)
-                   .arg(settings.y)
-                   .arg(fields.widthBias, fields.heightBias)
-                   .arg(code)
-                   .arg(sides.join(QLatin1String(" and ")))
-                   .arg(w + 1)
-                   .arg(h + 1);
-    return false;
+// The glyph reads the box's columns 0 to w and rows 0 to h; the character's ink
+// outside them is cut.
+bool Run::cutsInk(const GlyphSettings& settings, int code, int w, int h) {
+    return box_.inkOutside(code, -settings.x, -settings.y, w - settings.x, h - settings.y);
 }
 
 std::optional<CapturedGlyph> Run::captureGlyph(int code) {
@@ -295,13 +304,17 @@ std::optional<CapturedGlyph> Run::captureGlyph(int code) {
     std::optional<GlyphSettings> settings = readGlyphSettings(fields);
     if (!settings)
         return std::nullopt;
-    std::optional<int> w = glyphSide(Side::Width, settings->widthBias + box_.textWidth(code), code, fields);
+    // A character the font lacks is measured and drawn as the replacement glyph.
+    const int drawn = box_.hasChar(code) ? code : '?';
+    std::optional<int> w = glyphSide(Side::Width, settings->widthBias + box_.textWidth(drawn), code, fields);
     std::optional<int> h =
-        w ? glyphSide(Side::Height, settings->heightBias + box_.textHeight(code), code, fields) : std::nullopt;
-    if (!h || !checkPosition(*settings, code, *w, *h) || !checkWhole(*settings, fields, code, *w, *h))
+        w ? glyphSide(Side::Height, settings->heightBias + box_.textHeight(drawn), code, fields) : std::nullopt;
+    if (!h)
         return std::nullopt;
+    if (cutsInk(*settings, drawn, *w, *h))
+        cut_ << code;
     box_.clear();
-    box_.drawChar(settings->x, settings->y, code);
+    box_.drawChar(settings->x, settings->y, drawn);
     std::optional<std::vector<std::uint16_t>> pixels = capturePixels(box_, *w, *h, source_.yield);
     if (!pixels) {
         message_ = stoppedMessage();
@@ -327,7 +340,7 @@ bool hasInk(const std::vector<CapturedGlyph>& glyphs) {
 
 Conversion Run::execute() {
     const Fields start = source_.fields();
-    if (!checkStart(start) || !setFont(start) || !checkNames(start, false))
+    if (!checkStart(start) || !setFont(start) || !checkNames(start, false) || !checkCoverage(start))
         return refuse(message_);
     const QString prefix = prefixFor(start);
     const bool named = !source_.options.name.isEmpty();
@@ -362,6 +375,12 @@ Conversion Run::execute() {
     // template alone gives the text's own ending.
     result.templatePart = replacePlaceholders(templ, prefix, result.tableName, end.underline);
     result.note = note_;
+    if (!cut_.isEmpty())
+        result.warning = QStringLiteral("The glyph boxes cut ink off %1 %2 (loc bias %3, %4, width bias %5, "
+                                        "height bias %6): %7.")
+                             .arg(cut_.size())
+                             .arg(cut_.size() == 1 ? QStringLiteral("character") : QStringLiteral("characters"))
+                             .arg(start.locX, start.locY, start.widthBias, start.heightBias, codeList(cut_));
     result.glyphs = std::move(glyphs);
     result.prefix = prefix;
     result.fields = end;

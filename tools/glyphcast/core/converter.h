@@ -1,6 +1,7 @@
 // One font conversion: reads the fields, sets the capture font, captures the 163
 // glyphs, appends the template and fills the placeholders. Refuses settings whose
-// output would not compile or would hold cut or blank glyphs, with a message.
+// output would not compile or would hold only blank glyphs, with a message, and
+// warns of glyphs whose ink the settings cut.
 #pragma once
 
 #include "glyphcast/core/capture_box.h"
@@ -26,6 +27,8 @@ struct ConvertOptions {
     // When set, the family name the capture box asks for in place of the font
     // name, e.g. "Family [Foundry]" for one foundry's face of a family.
     QString drawFamily;
+    // The font file the family comes from (see CaptureFont::fileData).
+    QByteArray fileData;
 };
 
 // Called before each glyph is captured: glyph number (1-based) and the count.
@@ -54,7 +57,10 @@ struct Conversion {
     bool ok = false;
     QString text;     // the whole font source, CR LF line ends (when ok)
     QString message;  // why the run was refused or stopped (when not ok)
-    QString note;     // the substitution of the font, when another family draws it
+    // What was drawn other than asked: another family, a bitmap font's own size,
+    // characters the font lacks.
+    QString note;
+    QString warning;  // the characters whose ink lies outside their glyph (when ok)
     // What the text is made of (when ok): the glyphs in capture order, the names,
     // and the template with its placeholders filled, as it ends the text.
     std::vector<CapturedGlyph> glyphs;

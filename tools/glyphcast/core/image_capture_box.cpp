@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace glyphcast {
 
 namespace {
@@ -46,8 +48,10 @@ QFont qtFontFor(const CaptureFont& font) {
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
     qfont.setHintingPreference(QFont::PreferFullHinting);
-    qfont.setStyleStrategy(font.smooth ? QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias)
-                                       : QFont::NoAntialias);
+    int strategy = font.smooth ? QFont::PreferAntialias | QFont::NoSubpixelAntialias : QFont::NoAntialias;
+    if (!font.fileData.isEmpty())
+        strategy |= QFont::NoFontMerging;
+    qfont.setStyleStrategy(QFont::StyleStrategy(strategy));
     return qfont;
 }
 
@@ -72,7 +76,67 @@ ImageCaptureBox::ImageCaptureBox() : image_(kWidth, kHeight, QImage::Format_RGB3
 
 FontMatch ImageCaptureBox::setFont(const CaptureFont& font) {
     font_ = qtFontFor(font);
-    return matchFont(font_);
+    italic_ = font.italic;
+    spans_ = {};
+    FontMatch match = matchFont(font_);
+    drawnFace_ = QRawFont();
+    if (!font.fileData.isEmpty()) {
+        drawnFace_ = QRawFont::fromFont(font_);
+        // The face's header table, dates and checksum included, is the file's own
+        // only when the file draws; a collection holds each of its faces' tables.
+        QByteArray header = drawnFace_.fontTable("head");
+        if (header.isEmpty())
+            header = drawnFace_.fontTable("bhed");  // a bitmap-only face
+        match.fromFile = header.isEmpty() || font.fileData.contains(header);
+    }
+    const QFontInfo info(font_);
+    if (!QFontDatabase::isScalable(info.family(), info.styleName()) && info.pointSizeF() > 0) {
+        match.fixedPixels = info.pixelSize();
+        // The database gives points at the platform's resolution; the converter's
+        // points are at 96 pixels per inch.
+        const double toPoints = info.pixelSize() * 72 / 96.0 / info.pointSizeF();
+        for (int points : QFontDatabase::pointSizes(info.family(), info.styleName()))
+            match.fixedPoints << qRound(points * toPoints * 4) / 4.0;
+    }
+    return match;
+}
+
+const ImageCaptureBox::Span& ImageCaptureBox::span(int code) const {
+    Span& span = spans_[code & 0xFF];
+    if (span.known)
+        return span;
+    span.known = true;
+    const QFontMetrics metrics(font_, &image_);
+    const int advance = metrics.horizontalAdvance(charText(code));
+    span.width = advance;
+    if (!italic_)
+        return span;
+    // The character on a scratch image with a line height of room on every side.
+    const int margin = metrics.height();
+    QImage scratch(advance + 2 * margin, 3 * margin, QImage::Format_RGB32);
+    scratch.fill(Qt::black);
+    {
+        QPainter painter(&scratch);
+        painter.setFont(font_);
+        painter.setPen(Qt::white);
+        painter.drawText(QPoint(margin, margin + metrics.ascent()), charText(code));
+    }
+    int first = scratch.width();
+    int last = -1;
+    for (int y = 0; y < scratch.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+        for (int x = 0; x < scratch.width(); ++x) {
+            if ((row[x] & 0xFFFFFF) != 0) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    if (last >= 0) {
+        span.left = std::max(0, margin - first);
+        span.width = span.left + std::max(advance, last - margin + 1);
+    }
+    return span;
 }
 
 void ImageCaptureBox::clear() {
@@ -84,11 +148,11 @@ void ImageCaptureBox::drawChar(int x, int y, int code) {
     painter.setFont(font_);
     painter.setPen(Qt::white);
     // GDI places the cell's top-left corner at the position; Qt takes the baseline.
-    painter.drawText(QPoint(x, y + QFontMetrics(font_, &image_).ascent()), charText(code));
+    painter.drawText(QPoint(x + span(code).left, y + QFontMetrics(font_, &image_).ascent()), charText(code));
 }
 
 double ImageCaptureBox::textWidth(int code) const {
-    return QFontMetrics(font_, &image_).horizontalAdvance(charText(code));
+    return span(code).width;
 }
 
 double ImageCaptureBox::textHeight(int) const {
@@ -100,6 +164,22 @@ std::int32_t ImageCaptureBox::pixel(int x, int y) const {
         return -1;
     const QRgb rgb = image_.pixel(x, y);
     return qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16);
+}
+
+bool ImageCaptureBox::hasChar(int code) const {
+    return !drawnFace_.isValid() || drawnFace_.supportsCharacter(unicodeFromWindows1252(code));
+}
+
+bool ImageCaptureBox::inkOutsideArea(int left, int top, int right, int bottom) const {
+    for (int y = 0; y < kHeight; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        const bool rowInside = y >= top && y <= bottom;
+        for (int x = 0; x < kWidth; ++x) {
+            if ((row[x] & 0xFFFFFF) != 0 && (!rowInside || x < left || x > right))
+                return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace glyphcast

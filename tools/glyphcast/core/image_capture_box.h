@@ -6,6 +6,9 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRawFont>
+
+#include <array>
 
 namespace glyphcast {
 
@@ -20,18 +23,36 @@ public:
     double textWidth(int code) const override;
     double textHeight(int code) const override;
     std::int32_t pixel(int x, int y) const override;
+    bool hasChar(int code) const override;
 
     const QImage& image() const { return image_; }
     const QFont& font() const { return font_; }
 
+protected:
+    bool inkOutsideArea(int left, int top, int right, int bottom) const override;
+
 private:
+    // An italic's cell: from the leftmost ink, or the origin when no ink lies
+    // left of it, to the advance or the rightmost ink, whichever is further. The
+    // slant then stays inside the glyph instead of being cut at the advance.
+    struct Span {
+        bool known = false;
+        int left = 0;   // pixels of ink left of the origin
+        int width = 0;  // whole cell, in pixels
+    };
+    const Span& span(int code) const;
+
     QImage image_;
     QFont font_;
+    bool italic_ = false;
+    QRawFont drawnFace_;  // with a font file: the face characters come from
+    mutable std::array<Span, 256> spans_{};
 };
 
 // The QFont a capture font stands for: pixel size round(points * 96 / 72), full
 // hinting and grey (never sub-pixel) smoothing, chosen explicitly so that the
-// glyphs do not depend on the screen's scale factor or smoothing settings.
+// glyphs do not depend on the screen's scale factor or smoothing settings. A font
+// file's characters are never merged from other fonts.
 QFont qtFontFor(const CaptureFont& font);
 
 // Family Qt draws a font with, and whether an installed font answers to its name.

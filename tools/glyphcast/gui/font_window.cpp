@@ -79,6 +79,9 @@ void FontWindow::buildControls() {
     label1_ = makeLabel(this, "Label1", QString());
     label1_->setMinimumWidth(220);
     label1_->setWordWrap(true);
+    // Two lines at all times, so that a message that wraps moves no other control;
+    // the tooltip holds all of a longer one.
+    label1_->setFixedHeight(2 * label1_->fontMetrics().lineSpacing());
     label2_ = makeLabel(this, "Label2", QStringLiteral("Width Bias:"));
     text11_ = makeField(this, "Text11", start.widthBias, 36);
     text5_ = makeField(this, "Text5", start.heightBias, 36);
@@ -116,7 +119,10 @@ void FontWindow::buildControls() {
 
     connect(command2_, &QPushButton::clicked, this, [this] { convert(); });
     for (QLineEdit* field : {text3_, text4_, text5_})
-        connect(field, &QLineEdit::textChanged, label1_, [this] { label1_->clear(); });
+        connect(field, &QLineEdit::textChanged, label1_, [this] {
+            label1_->clear();
+            label1_->setToolTip(QString());
+        });
 }
 
 void FontWindow::layOut() {
@@ -238,13 +244,20 @@ void FontWindow::convert() {
     picture1_->update();
     if (result.ok) {
         hooks_.putOnClipboard(result.text);
-        label1_->setText(result.note.isEmpty() ? kDoneStatus : kDoneStatus + QLatin1Char(' ') + result.note);
+        QString status = kDoneStatus;
+        for (const QString& said : {result.note, result.warning}) {
+            if (!said.isEmpty())
+                status += QLatin1Char(' ') + said;
+        }
+        label1_->setText(status);
+        label1_->setToolTip(status);
         QString problem;
         previewFont_ = MemoryFont::build(result, &problem);
         if (!previewFont_)
             previewProblem_ = QStringLiteral("No preview: ") + problem + QLatin1Char('.');
     } else {
         label1_->setText(result.message);
+        label1_->setToolTip(result.message);
     }
     updatePreview();
     if (closeAfterRun_)

@@ -7,8 +7,12 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtAlgorithms>
 #include <QtEndian>
 
+#include <QtMath>
+
+#include <cmath>
 #include <limits>
 
 namespace pixport {
@@ -52,6 +56,88 @@ qint64 bmpPixelsStart(const QByteArray& bytes)
     }
     const qint64 tableEnd = kFileHeader + infoSize + tableEntries * (core ? 3 : 4);
     return qMax(leU32(bytes, 10), tableEnd);
+}
+
+// A channel value of bits bits widened to 8 by repeating its bits, so that the
+// largest value becomes 255 and 5-bit values return to themselves in RGB15.
+int widenChannel(quint32 value, int bits)
+{
+    if (bits <= 0)
+        return 0;
+    if (bits >= 8)
+        return static_cast<int>(value >> (bits - 8));
+    quint32 wide = 0;
+    for (int shift = 8 - bits; shift > -bits; shift -= bits)
+        wide |= shift >= 0 ? value << shift : value >> -shift;
+    return static_cast<int>(wide & 0xFF);
+}
+
+struct Channel {
+    quint32 mask = 0;
+    int shift = 0;
+    int bits = 0;
+};
+
+// False for a mask whose bits are not one run.
+bool channelOf(quint32 mask, Channel* channel)
+{
+    channel->mask = mask;
+    channel->shift = mask == 0 ? 0 : qCountTrailingZeroBits(mask);
+    channel->bits = qPopulationCount(mask);
+    return mask == 0 || (mask >> channel->shift) == (quint32(1) << channel->bits) - 1;
+}
+
+int channelValue(quint32 pixel, const Channel& channel)
+{
+    return widenChannel((pixel & channel.mask) >> channel.shift, channel.bits);
+}
+
+// The image loader widens a 16-bit BMP's channels by shifting alone (31 becomes
+// 248, one RGB15 shade darker); the pixels of an image it has read are taken
+// again from the file with their bits repeated, alpha only where the loader
+// found it. image is Format_ARGB32.
+void rereadBmp16(const QByteArray& bytes, bool loaderAlpha, QImage* image)
+{
+    constexpr int kFileHeader = 14;
+    if (!bytes.startsWith("BM") || bytes.size() < kFileHeader + 40 || leU32(bytes, kFileHeader) < 40
+        || le16(bytes, 28) != 16)
+        return;
+    const qint64 infoSize = leU32(bytes, kFileHeader);
+    const qint64 compression = leU32(bytes, 30);
+    quint32 masks[4] = {0x7C00, 0x03E0, 0x001F, 0}; // without bit fields: 5 bits each
+    qint64 start = bmpPixelsStart(bytes);
+    if (compression == 3 || compression == 6) { // the masks follow the 40-byte header
+        const bool alpha = compression == 6 || infoSize >= 56;
+        const int maskCount = alpha ? 4 : 3;
+        if (bytes.size() < kFileHeader + 40 + 4 * maskCount)
+            return;
+        for (int i = 0; i < maskCount; ++i)
+            masks[i] = static_cast<quint32>(leU32(bytes, kFileHeader + 40 + 4 * i));
+        if (infoSize == 40)
+            start = qMax<qint64>(start, kFileHeader + 40 + 4 * maskCount);
+    } else if (compression != 0) {
+        return;
+    }
+    Channel red, green, blue, alpha;
+    if (!channelOf(masks[0], &red) || !channelOf(masks[1], &green) || !channelOf(masks[2], &blue)
+        || !channelOf(masks[3], &alpha))
+        return; // left as the loader read it
+    const qint64 height = le32(bytes, 22);
+    const qint64 rows = qAbs(height);
+    const qint64 stride = (qint64(image->width()) * 16 + 31) / 32 * 4;
+    if (qAbs(le32(bytes, 18)) != image->width() || rows != image->height() || start + stride * rows > bytes.size())
+        return;
+    const bool withAlpha = loaderAlpha && alpha.mask != 0;
+    for (int y = 0; y < image->height(); ++y) {
+        const qint64 fileRow = height > 0 ? rows - 1 - y : y; // rows are stored bottom-up unless the height is negative
+        const char* from = bytes.constData() + start + fileRow * stride;
+        QRgb* to = reinterpret_cast<QRgb*>(image->scanLine(y));
+        for (int x = 0; x < image->width(); ++x) {
+            const quint32 pixel = qFromLittleEndian<quint16>(from + 2 * x);
+            to[x] = qRgba(channelValue(pixel, red), channelValue(pixel, green), channelValue(pixel, blue),
+                          withAlpha ? channelValue(pixel, alpha) : 255);
+        }
+    }
 }
 
 } // namespace
@@ -187,11 +273,28 @@ bool decodePicture(const QByteArray& bytes, const QString& name, const QByteArra
     QImageReader reader(&buffer, formatHint);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false); // pixels as stored, top-left first
-    const QImage image = reader.read();
+    const QSize size = reader.size();
+    if (qint64(size.width()) * size.height() * 4 > kMaxDecodedBytes) {
+        *error = QStringLiteral("%1: the picture is %2 x %3 pixels, more than pixport decodes "
+                                "(%4 MB of 32-bit pixels, such as %5 x %5)")
+                     .arg(name)
+                     .arg(size.width())
+                     .arg(size.height())
+                     .arg(kMaxDecodedBytes >> 20)
+                     .arg(qFloor(std::sqrt(kMaxDecodedBytes / 4.0)));
+        return false;
+    }
+    // The loader's own limit is far below that cap; it stays above it for the
+    // 64-bit pixels of 16-bit channels.
+    QImageReader::setAllocationLimit(static_cast<int>(2 * kMaxDecodedBytes >> 20));
+    QImage image = reader.read();
     if (image.isNull()) {
         *error = QStringLiteral("%1: cannot read the picture (%2)").arg(name, reader.errorString());
         return false;
     }
+    const bool loaderAlpha = image.hasAlphaChannel();
+    image.convertTo(QImage::Format_ARGB32);
+    rereadBmp16(bytes, loaderAlpha, &image);
     *picture = Picture(image);
     return true;
 }

@@ -29,10 +29,14 @@ private:
 
 // Reads any format the image loader knows (BMP, JPEG, PNG, GIF, ...) from the file
 // at path, or from standard input for "-". A picture that cannot be read whole is
-// refused, and so are directories, devices and inputs above 64 MB. On failure
+// refused, and so are directories, devices, inputs above 64 MB and pictures of
+// more than kMaxDecodedBytes. On failure
 // returns false, leaves *picture untouched and puts the reason, naming the file,
 // in *error.
 bool loadPicture(const QString& path, Picture* picture, QString* error);
+
+// Largest picture decoded, in bytes of 32-bit pixels (8192 x 8192 pixels).
+constexpr qint64 kMaxDecodedBytes = qint64(256) << 20;
 
 // The same from bytes already read; name is the file's name for messages and
 // formatHint the format its name suggests (may be empty).

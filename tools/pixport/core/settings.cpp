@@ -2,6 +2,7 @@
 #include "core/settings.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -35,8 +36,9 @@ bool checkSide(qint64 lastIndex, const char* side, const QString& text, QString*
 
 bool isSizeNumber(const QString& text)
 {
-    double number = 0;
-    return parseNumber(text, &number);
+    // Digits and at most one point: "1e1" or "+8" would be read as numbers too.
+    static const QRegularExpression decimal(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
+    return decimal.match(text).hasMatch();
 }
 
 qint64 readSizeField(const QString& text)

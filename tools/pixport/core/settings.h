@@ -31,7 +31,8 @@ struct Settings {
 // Largest side of a custom size: the BIN header holds width - 1 as a signed 16-bit word.
 constexpr qint64 kMaxSide = 32768;
 
-// Whether a size field holds a decimal number (spaces around it allowed).
+// Whether a side of a size typed on the command line is a plain decimal number:
+// digits with an optional fraction (16.5), no sign, exponent or spaces.
 bool isSizeNumber(const QString& text);
 
 // The last index of a custom size field: the number minus 1, rounded to the
