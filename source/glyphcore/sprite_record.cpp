@@ -10,15 +10,15 @@ constexpr int kTransparentSlot = 257;
 constexpr int kUnderlineSlot = 258;
 constexpr int kVerticalBiasSlot = 259;
 
-uint16 fontValue(int slot) {
+uint16_t fontValue(int slot) {
   if (currentFont == nullptr || currentFont[slot] == nullptr) return 0;
   return *currentFont[slot];
 }
 }  // namespace
 
-int getVerticalBias(u32 c) {
+int getVerticalBias(uint32_t c) {
   if (currentFont == nullptr) return 0;
-  const int16* bias = reinterpret_cast<const int16*>(currentFont[kVerticalBiasSlot]);
+  const int16_t* bias = reinterpret_cast<const int16_t*>(currentFont[kVerticalBiasSlot]);
   if (bias == nullptr) return 0;
   return bias[c & 0xFF];
 }
@@ -29,26 +29,26 @@ using namespace pane;
 
 extern "C" {
 
-uint32 getSpriteWidth(uint16* sprite) { return getSpriteWidthInternal(sprite); }
+uint32_t getSpriteWidth(uint16_t* sprite) { return getSpriteWidthInternal(sprite); }
 
-uint32 getSpriteHeight(uint16* sprite) { return getSpriteHeightInternal(sprite); }
+uint32_t getSpriteHeight(uint16_t* sprite) { return getSpriteHeightInternal(sprite); }
 
-bool isArbitraryGlyphAvailable(u32 c, uint16** FP) {
+bool isArbitraryGlyphAvailable(uint32_t c, uint16_t** FP) {
   if (FP == nullptr || c > 255) return false;
   return FP[c] != nullptr;
 }
 
-bool isGlyphAvailable(u32 c) { return isArbitraryGlyphAvailable(c, currentFont); }
+bool isGlyphAvailable(uint32_t c) { return isArbitraryGlyphAvailable(c, currentFont); }
 
-uint32 bitsFromPal(uint32 palHigh) { return indexBits(palHigh); }
+uint32_t bitsFromPal(uint32_t palHigh) { return indexBits(palHigh); }
 
-uint32 bitMaskCalc(uint32 palHigh) { return (1u << bitsFromPal(palHigh)) - 1u; }
+uint32_t bitMaskCalc(uint32_t palHigh) { return (1u << bitsFromPal(palHigh)) - 1u; }
 
 // Font-wide values read 0 while no font is set, instead of dereferencing null.
-uint32 getTabStop(void) { return fontValue(kTabStopSlot); }
+uint32_t getTabStop(void) { return fontValue(kTabStopSlot); }
 
-uint16 getTransparentColorFont(void) { return fontValue(kTransparentSlot); }
+uint16_t getTransparentColorFont(void) { return fontValue(kTransparentSlot); }
 
-uint32 getUnderline(void) { return fontValue(kUnderlineSlot); }
+uint32_t getUnderline(void) { return fontValue(kUnderlineSlot); }
 
 }  // extern "C"

@@ -13,8 +13,8 @@ namespace {
 // the neighbour search of the next lines compares against that record.
 void placeCursor(const TextFrame& f, int x, int top, int h) {
   drawCursorBar(f, addSat(x, cLeft), addSat(top, cTop), addSat(top, h, cBottom));
-  cOldX = static_cast<uint16>(x);
-  cOldY = static_cast<uint16>(top);
+  cOldX = static_cast<uint16_t>(x);
+  cOldY = static_cast<uint16_t>(top);
 }
 
 // A character spans the recorded cursor column when it starts at or left of it
@@ -22,8 +22,8 @@ void placeCursor(const TextFrame& f, int x, int top, int h) {
 bool spansCursorColumn(int px, int nx) { return px <= cOldX && cOldX < nx; }
 
 // The character itself when the column lies at or left of its middle, else the one after it.
-uint16 nearerSide(int index, int px, int nx) {
-  return static_cast<uint16>(cOldX > (static_cast<long long>(px) + nx) / 2 ? index + 1 : index);
+uint16_t nearerSide(int index, int px, int nx) {
+  return static_cast<uint16_t>(cOldX > (static_cast<long long>(px) + nx) / 2 ? index + 1 : index);
 }
 
 }  // namespace
@@ -33,11 +33,11 @@ uint16 nearerSide(int index, int px, int nx) {
 void noteLineEnd(CursorSearch& search, int index, const Pen& pen) {
   if (!cVis) return;
   if (!search.aboveFound && addSat(pen.top, pen.h, kLineGap) == cOldY) {
-    cAbove = static_cast<uint16>(index);
+    cAbove = static_cast<uint16_t>(index);
     search.aboveFound = true;
   }
   if (!search.belowFound && pen.top == cOldY + pen.h + kLineGap) {
-    cBelow = static_cast<uint16>(index);
+    cBelow = static_cast<uint16_t>(index);
     search.belowFound = true;
   }
 }
@@ -64,17 +64,17 @@ void trackCursor(CursorSearch& search, const TextFrame& f, int index, const Pen&
 void finishCursor(CursorSearch& search, const TextFrame& f, int index, const Pen& pen) {
   if (!cVis) return;
   if (!search.belowFound && pen.top == cOldY + pen.h + kLineGap) {
-    cBelow = static_cast<uint16>(index);
+    cBelow = static_cast<uint16_t>(index);
     search.belowFound = true;
   }
   if (curPos == index) placeCursor(f, pen.x, pen.top, pen.h);
-  if (!search.aboveFound) cAbove = static_cast<uint16>(curPos);
-  if (!search.belowFound) cBelow = static_cast<uint16>(curPos);
+  if (!search.aboveFound) cAbove = static_cast<uint16_t>(curPos);
+  if (!search.belowFound) cBelow = static_cast<uint16_t>(curPos);
 }
 
 // The height copied is the line's height once this character is in it, which
 // is what a forced break before it adds to the line top.
-bool drawingCallbackStops(const TextFrame& f, int index, uint8 c, const Pen& pen) {
+bool drawingCallbackStops(const TextFrame& f, int index, uint8_t c, const Pen& pen) {
   if (!callbackEnabled || callbackFunction == nullptr) return false;
   const int charHeight = glyphHeight(f.font, c);
   calc_chr = c;

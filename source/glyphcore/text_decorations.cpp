@@ -12,7 +12,7 @@ constexpr int kLastColumn = 255;
 
 // Fills columns first..last of rows top..bottom (rows already within the
 // buffer), cut to the row's width; an empty range draws nothing.
-void fillCut(uint16* buffer, int first, int last, int top, int bottom, uint16 colour) {
+void fillCut(uint16_t* buffer, int first, int last, int top, int bottom, uint16_t colour) {
   if (first < 0) first = 0;
   if (last > kLastColumn) last = kLastColumn;
   if (first > last || top > bottom) return;

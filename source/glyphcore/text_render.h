@@ -10,9 +10,9 @@ namespace pane::text {
 
 // Where and how one dispString call draws; fixed for the whole call.
 struct TextFrame {
-  uint8* str;          // the caller's string, read as unsigned bytes
-  uint16* buffer;      // null: lay out and measure only
-  uint16** font;       // the font in force when the call started
+  uint8_t* str;        // the caller's string, read as unsigned bytes
+  uint16_t* buffer;    // null: lay out and measure only
+  uint16_t** font;     // the font in force when the call started
   int x, y;            // the string's offset from the box's top-left corner
   int startX, startTop;  // the pen at the first character: (x + c_x, y + c_y)
   int c_x, c_y, c_bx, c_by;
@@ -50,10 +50,11 @@ LayoutOutcome runLayoutPass(const TextFrame& f);
 
 // Turns wrap marks from index `from` up to `to` inclusive back into spaces,
 // stopping at the string's end.
-void restoreWrapMarks(uint8* str, int from, int to);
+void restoreWrapMarks(uint8_t* str, int from, int to);
 
 // Draws one glyph of `font` as dispChar does.
-void drawGlyph(uint16** font, int x, int y, u32 chr, uint16* buffer, uint maxX, uint maxY);
+void drawGlyph(uint16_t** font, int x, int y, uint32_t chr, uint16_t* buffer, unsigned maxX,
+               unsigned maxY);
 
 // Decorations, drawn only into a non-null buffer and never outside it.
 bool inHighlight(int index);
@@ -69,7 +70,7 @@ void finishCursor(CursorSearch& search, const TextFrame& f, int index, const Pen
 
 // Calls the callback for the drawing pass after copying what calculateNewXY
 // needs; true when it asks to stop the string.
-bool drawingCallbackStops(const TextFrame& f, int index, uint8 c, const Pen& pen);
+bool drawingCallbackStops(const TextFrame& f, int index, uint8_t c, const Pen& pen);
 
 inline int blockHeight(const TextFrame& f, const Pen& pen) {
   return clampToInt(static_cast<long long>(pen.top) - f.startTop + pen.h);

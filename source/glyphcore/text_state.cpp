@@ -10,9 +10,9 @@ bool libPANE_bgDisabled = false;
 
 namespace pane {
 
-uint16** currentFont = nullptr;
-uint16 fontColor = 0;
-uint16 highlightColor = 0;
+uint16_t** currentFont = nullptr;
+uint16_t fontColor = 0;
+uint16_t highlightColor = 0;
 int highlightStart = -1;
 int highlightEnd = -1;
 bool bold = false;
@@ -28,18 +28,18 @@ int italicJump = 0;
 
 bool cVis = false;
 int curPos = 0;
-uint16 cColor = 0;
+uint16_t cColor = 0;
 int cTop = -1;
 int cBottom = 1;
 int cLeft = 0;
-uint16 cOldX = 0;
-uint16 cOldY = 0;
-uint16 cAbove = 0;
-uint16 cBelow = 0;
+uint16_t cOldX = 0;
+uint16_t cOldY = 0;
+uint16_t cAbove = 0;
+uint16_t cBelow = 0;
 int lx = 0;
 int ly = 0;
 
-u32 calc_chr = 0;
+uint32_t calc_chr = 0;
 int calc_c_x = 0;
 int calc_c_bx = 0;
 int calc_x = 0;
@@ -48,7 +48,7 @@ int calc_tGetHeight = 0;
 
 namespace {
 // Every colour the library stores for drawing is opaque in the DS bitmap mode.
-constexpr uint16 kOpaque = 0x8000;
+constexpr uint16_t kOpaque = 0x8000;
 }  // namespace
 
 }  // namespace pane
@@ -60,15 +60,15 @@ extern "C" {
 // Glyph ink boxes are kept across font changes (they are keyed by the glyph
 // records' addresses); setting the current font again forgets them, so that
 // glyph records rewritten in place are measured afresh.
-void setFont(uint16** FP) {
+void setFont(uint16_t** FP) {
   if (FP == nullptr) return;
   if (FP == currentFont) blit::forgetGlyphInk();
   currentFont = FP;
 }
 
-void setColor(uint16 color) { fontColor = static_cast<uint16>(color | kOpaque); }
+void setColor(uint16_t color) { fontColor = static_cast<uint16_t>(color | kOpaque); }
 
-void setHighlightColor(uint16 color) { highlightColor = static_cast<uint16>(color | kOpaque); }
+void setHighlightColor(uint16_t color) { highlightColor = static_cast<uint16_t>(color | kOpaque); }
 
 void setHighlight(int start, int end) {
   highlightStart = start < end ? start : end;
@@ -108,19 +108,19 @@ void clearCallBack(void) {
 int getLastX(void) { return lx; }
 int getLastY(void) { return ly; }
 
-void setCursorPos(uint32 pos) { curPos = static_cast<int>(pos); }
+void setCursorPos(uint32_t pos) { curPos = static_cast<int>(pos); }
 void showCursor(void) { cVis = true; }
 void hideCursor(void) { cVis = false; }
 
-void setCursorProperties(uint16 color, int top, int height, int left) {
-  cColor = static_cast<uint16>(color | kOpaque);
+void setCursorProperties(uint16_t color, int top, int height, int left) {
+  cColor = static_cast<uint16_t>(color | kOpaque);
   cTop = top;
   cBottom = height;
   cLeft = left;
 }
 
-uint32 getPositionAbove(void) { return cAbove; }
-uint32 getPositionBelow(void) { return cBelow; }
+uint32_t getPositionAbove(void) { return cAbove; }
+uint32_t getPositionBelow(void) { return cBelow; }
 
 void disableBackgroundDraw(void) { libPANE_bgDisabled = true; }
 void preserveBackground(void) { libPANE_bgPreserve = true; }
