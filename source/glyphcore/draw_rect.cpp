@@ -1,8 +1,8 @@
 // Solid rectangle fill and the two small integer helpers exported beside it.
+#include <libpane.h>
 #include <stddef.h>
 
 #include "glyphcore/blit_kernels.h"
-#include "glyphcore/glyphcore_internal.h"
 
 namespace {
 constexpr int kRowPixels = 256;

@@ -58,11 +58,6 @@ inline bool glyphInk(uint32_t c, const uint16_t* glyph, uint32_t tc, InkBox& box
 // Forgets every kept box.
 void forgetGlyphInk();
 
-// Draws glyph record `sprite` of character code c exactly as dispCustomSprite
-// would, visiting only its ink box when it is plain and drawn without italics.
-void dispGlyph(uint32_t c, int x, int y, uint16_t* sprite, uint32_t tc, uint32_t colormask,
-               uint16_t* buffer, unsigned max_X, unsigned max_Y);
-
 }  // namespace pane::blit
 
 #endif

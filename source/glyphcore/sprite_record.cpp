@@ -1,6 +1,10 @@
 // Sprite records and font tables: reading sizes from plain and compressed
 // records, palette index widths, and the font-wide values of the current font.
-#include "glyphcore/glyphcore_internal.h"
+#include "glyphcore/sprite_record.h"
+
+#include <libpane.h>
+
+#include "glyphcore/text_state.h"
 
 namespace pane {
 
@@ -8,20 +12,12 @@ namespace {
 constexpr int kTabStopSlot = 256;
 constexpr int kTransparentSlot = 257;
 constexpr int kUnderlineSlot = 258;
-constexpr int kVerticalBiasSlot = 259;
 
 uint16_t fontValue(int slot) {
-  if (currentFont == nullptr || currentFont[slot] == nullptr) return 0;
-  return *currentFont[slot];
+  if (textState.currentFont == nullptr || textState.currentFont[slot] == nullptr) return 0;
+  return *textState.currentFont[slot];
 }
 }  // namespace
-
-int getVerticalBias(uint32_t c) {
-  if (currentFont == nullptr) return 0;
-  const int16_t* bias = reinterpret_cast<const int16_t*>(currentFont[kVerticalBiasSlot]);
-  if (bias == nullptr) return 0;
-  return bias[c & 0xFF];
-}
 
 }  // namespace pane
 
@@ -38,7 +34,7 @@ bool isArbitraryGlyphAvailable(uint32_t c, uint16_t** FP) {
   return FP[c] != nullptr;
 }
 
-bool isGlyphAvailable(uint32_t c) { return isArbitraryGlyphAvailable(c, currentFont); }
+bool isGlyphAvailable(uint32_t c) { return isArbitraryGlyphAvailable(c, textState.currentFont); }
 
 uint32_t bitsFromPal(uint32_t palHigh) { return indexBits(palHigh); }
 

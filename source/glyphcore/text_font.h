@@ -3,8 +3,10 @@
 #ifndef PANE_GLYPHCORE_TEXT_FONT_H
 #define PANE_GLYPHCORE_TEXT_FONT_H
 
-#include "glyphcore/glyphcore_internal.h"
+#include <stdint.h>
+
 #include "glyphcore/saturate.h"
+#include "glyphcore/sprite_record.h"
 
 namespace pane::text {
 

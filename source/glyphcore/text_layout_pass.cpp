@@ -1,8 +1,11 @@
 // The layout pass of dispString: walks the string with the line-breaking rules
 // and leaves a wrap mark on every space where a line must break, tracking line
 // tops only to know when the text has left the box.
+#include "glyphcore/text_layout_pass.h"
+
+#include "glyphcore/text_font.h"
 #include "glyphcore/text_layout.h"
-#include "glyphcore/text_render.h"
+#include "glyphcore/text_state.h"
 
 namespace pane::text {
 
@@ -15,8 +18,9 @@ constexpr int kLineEndsBelowBox = 15;
 int larger(int a, int b) { return a > b ? a : b; }
 
 bool layoutCallbackStops(int index, uint8_t c, int penX, int top) {
-  if (!twoPass || !callbackEnabled || callbackFunction == nullptr) return false;
-  return callbackFunction(index, c, 1, penX, top) == -1;
+  if (!textState.twoPass || !textState.callbackEnabled || textState.callbackFunction == nullptr)
+    return false;
+  return textState.callbackFunction(index, c, 1, penX, top) == -1;
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Measuring text without drawing it: one character's width and height, the
 // line pitch of the current font and the width of a string's first line.
+#include <libpane.h>
+
 #include "glyphcore/text_font.h"
+#include "glyphcore/text_state.h"
 
 using namespace pane;
 using namespace pane::text;
@@ -9,19 +12,19 @@ extern "C" {
 
 // The metrics of the current font read 0 while no font is set.
 uint32_t getCharWidth(uint32_t toDisp) {
-  if (currentFont == nullptr) return 0;
-  return static_cast<uint32_t>(glyphWidth(currentFont, toDisp));
+  if (textState.currentFont == nullptr) return 0;
+  return static_cast<uint32_t>(glyphWidth(textState.currentFont, toDisp));
 }
 
 // Width falls back to the replacement glyph, height to the space.
 uint32_t getCharHeight(uint32_t chr) {
-  if (currentFont == nullptr) return 0;
-  return static_cast<uint32_t>(glyphHeight(currentFont, chr));
+  if (textState.currentFont == nullptr) return 0;
+  return static_cast<uint32_t>(glyphHeight(textState.currentFont, chr));
 }
 
 uint32_t getFontHeight(void) {
-  if (currentFont == nullptr) return 0;
-  return static_cast<uint32_t>(spaceHeight(currentFont) + kLineGap);
+  if (textState.currentFont == nullptr) return 0;
+  return static_cast<uint32_t>(spaceHeight(textState.currentFont) + kLineGap);
 }
 
 // Tabs and row moves have no width here; the first line end stops the walk.

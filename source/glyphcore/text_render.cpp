@@ -2,9 +2,18 @@
 // drawing pass walks the characters once, moving the pen, breaking words that
 // do not fit, drawing glyphs and decorations and driving the cursor and the
 // callback; wrap marks left by the layout pass end lines like line feeds.
-#include "glyphcore/glyph_ink.h"
-#include "glyphcore/text_layout.h"
 #include "glyphcore/text_render.h"
+
+#include <libpane.h>
+
+#include "glyphcore/blitter.h"
+#include "glyphcore/text_cursor.h"
+#include "glyphcore/text_decorations.h"
+#include "glyphcore/text_font.h"
+#include "glyphcore/text_frame.h"
+#include "glyphcore/text_layout.h"
+#include "glyphcore/text_layout_pass.h"
+#include "glyphcore/text_state.h"
 
 namespace pane::text {
 
@@ -20,6 +29,19 @@ int smaller(int a, int b) { return a < b ? a : b; }
 // the ARM9 has no divide instruction, and this runs for every character.
 int thirdOf(int height) {
   return static_cast<int>((static_cast<uint32_t>(height) * 0xAAABu) >> 17);
+}
+
+// One glyph of `font` as dispChar draws it, in the current style.
+void drawGlyph(uint16_t** font, int x, int y, uint32_t chr, uint16_t* buffer, unsigned maxX,
+               unsigned maxY) {
+  if (font == nullptr || buffer == nullptr) return;
+  chr = shownGlyph(font, chr);
+  uint16_t* glyph = font[chr];
+  if (glyph == nullptr || chr == kSpace) return;
+  // Glyphs below 32 are pictures in their own colours; the rest take the font colour.
+  const uint32_t mask = chr < kSpace ? 0xFFFFu : textState.fontColor;
+  dispGlyph(chr, x, addSat(y, verticalBias(font, chr)), glyph, transparentValue(font), mask, buffer,
+            maxX, maxY, textState.sprite);
 }
 
 // The pen after one character, and whether the text stops there because the
@@ -69,7 +91,7 @@ Move drawPrintable(const TextFrame& f, int i, uint8_t c, Pen& pen, CursorSearch&
     const unsigned rowEnd = static_cast<unsigned>(f.glyphRowEnd);
     if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, addSat(pen.x, w - 1));
     drawGlyph(f.font, pen.x, pen.top, shown, f.buffer, kLastColumn, rowEnd);
-    if (bold && shown != kUnboldedGlyph) {
+    if (textState.bold && shown != kUnboldedGlyph) {
       drawGlyph(f.font, addSat(pen.x, 1), pen.top, shown, f.buffer, kLastColumn, rowEnd);
     }
     drawCharacterLines(f, pen.top, pen.x, w + 1);
@@ -118,7 +140,7 @@ DrawOutcome runDrawingPass(const TextFrame& f, Pen& pen, CursorSearch& search) {
     if (drawingCallbackStops(f, i, c, pen)) return {i, true};
     const int charHeight = glyphHeight(f.font, c);
     pen.h = larger(pen.h, charHeight);
-    italicJump = thirdOf(charHeight);
+    textState.sprite.italicJump = thirdOf(charHeight);
 
     const Move m = drawCharacter(f, i, c, pen, search);
     if (m.stop) {
@@ -126,8 +148,8 @@ DrawOutcome runDrawingPass(const TextFrame& f, Pen& pen, CursorSearch& search) {
       pen.top = m.ny;
       return {i, false};
     }
-    lx = m.nx;
-    ly = m.ny;
+    textState.lx = m.nx;
+    textState.ly = m.ny;
     trackCursor(search, f, i, pen, m.nx, m.ny, pen.h);
     pen.x = m.nx;
     pen.top = m.ny;
@@ -140,7 +162,7 @@ TextFrame makeFrame(int x, int y, const void* inStr, uint16_t* buffer, uint32_t 
   TextFrame f;
   f.str = static_cast<uint8_t*>(const_cast<void*>(inStr));
   f.buffer = buffer;
-  f.font = currentFont;
+  f.font = textState.currentFont;
   f.x = x;
   f.y = y;
   f.startX = addSat(x, c_x);
@@ -150,12 +172,12 @@ TextFrame makeFrame(int x, int y, const void* inStr, uint16_t* buffer, uint32_t 
   f.c_bx = c_bx;
   f.c_by = c_by;
   f.clipping = enableClipping != 0;
-  f.lineStart = lineStartColumn(x, c_x, border);
+  f.lineStart = lineStartColumn(x, c_x, textState.border);
   f.bottomLimit = f.clipping ? c_by : kScreenRows;
   f.decorationRows = smaller(c_by, lastRow);
   f.glyphRowEnd = lastRow < c_by ? lastRow + 1 : c_by;
-  f.spaceHeight = spaceHeight(currentFont);
-  f.underlineOffset = underlineOffset(currentFont);
+  f.spaceHeight = spaceHeight(textState.currentFont);
+  f.underlineOffset = underlineOffset(textState.currentFont);
   return f;
 }
 
@@ -183,25 +205,13 @@ int renderString(const TextFrame& f) {
 
 }  // namespace
 
-void drawGlyph(uint16_t** font, int x, int y, uint32_t chr, uint16_t* buffer, unsigned maxX,
-               unsigned maxY) {
-  if (font == nullptr || buffer == nullptr) return;
-  chr = shownGlyph(font, chr);
-  uint16_t* glyph = font[chr];
-  if (glyph == nullptr || chr == kSpace) return;
-  // Glyphs below 32 are pictures in their own colours; the rest take the font colour.
-  const uint32_t mask = chr < kSpace ? 0xFFFFu : fontColor;
-  blit::dispGlyph(chr, x, addSat(y, verticalBias(font, chr)), glyph, transparentValue(font), mask,
-                  buffer, maxX, maxY);
-}
-
 }  // namespace pane::text
 
 namespace pane {
 
 int dispStringBounded(int x, int y, const void* inStr, uint16_t* buffer, uint32_t enableClipping,
                       int c_x, int c_y, int c_bx, int c_by, int lastRow) {
-  if (currentFont == nullptr || inStr == nullptr) return 0;
+  if (textState.currentFont == nullptr || inStr == nullptr) return 0;
   return text::renderString(
       text::makeFrame(x, y, inStr, buffer, enableClipping, c_x, c_y, c_bx, c_by, lastRow));
 }
@@ -213,7 +223,7 @@ using namespace pane;
 extern "C" {
 
 void dispChar(int x, int y, uint32_t chr, uint16_t* buffer, unsigned max_X, unsigned max_Y) {
-  text::drawGlyph(currentFont, x, y, chr, buffer, max_X, max_Y);
+  text::drawGlyph(textState.currentFont, x, y, chr, buffer, max_X, max_Y);
 }
 
 // The caller's buffer is taken to reach row c_by: glyphs stop above it, while

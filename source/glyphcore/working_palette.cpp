@@ -5,7 +5,7 @@
 
 #include <stdint.h>
 
-#include "glyphcore/glyphcore_internal.h"
+#include "glyphcore/sprite_record.h"
 
 namespace pane::blit {
 

@@ -1,9 +1,12 @@
 // getWrapPoints: the line starts of a string laid out in a box, as a list on
 // the C heap that belongs to the caller.
+#include "glyphcore/wrap_points.h"
+
+#include <libpane.h>
 #include <stdlib.h>
 
 #include "glyphcore/text_layout.h"
-#include "glyphcore/wrap_points.h"
+#include "glyphcore/text_state.h"
 
 namespace pane::text {
 
@@ -67,7 +70,7 @@ unsigned getWrapPoints(int x, int y, const void* inStr, int c_x, int c_y, int c_
 
   // The string is the caller's and must be writable: wrap marks come and go in it.
   uint8_t* str = static_cast<uint8_t*>(const_cast<void*>(inStr));
-  LineBreaker breaker(FP, addSat(x, c_x), lineStartColumn(x, c_x, border), c_bx);
+  LineBreaker breaker(FP, addSat(x, c_x), lineStartColumn(x, c_x, textState.border), c_bx);
   collectLineStarts(str, breaker, pts, &count);
   return count;
 }
