@@ -8,11 +8,12 @@
 
 #include <libpane.h>
 #include <limits.h>
+#include <pane_geometry.h>
 #include <stdint.h>
 
 namespace pane::blit {
 
-constexpr int kRowPixels = 256;
+constexpr int kRowPixels = PANE_SCREEN_WIDTH;
 constexpr uint32_t kOpaque = 0x8000;
 // Rows at or past this one have element indices beyond any address space (and
 // beyond an int); the blitter and drawRect never visit them.

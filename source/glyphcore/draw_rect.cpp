@@ -5,7 +5,7 @@
 #include "glyphcore/blit_kernels.h"
 
 namespace {
-constexpr int kRowPixels = 256;
+using pane::blit::kRowPixels;
 constexpr int kLastColumn = kRowPixels - 1;
 }  // namespace
 

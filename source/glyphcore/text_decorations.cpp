@@ -5,6 +5,7 @@
 #include "glyphcore/text_decorations.h"
 
 #include <libpane.h>
+#include <pane_geometry.h>
 
 #include "glyphcore/text_state.h"
 
@@ -12,7 +13,7 @@ namespace pane::text {
 
 namespace {
 
-constexpr int kLastColumn = 255;
+constexpr int kLastColumn = PANE_SCREEN_WIDTH - 1;
 
 // Fills columns first..last of rows top..bottom (rows already within the
 // buffer), cut to the row's width; an empty range draws nothing.

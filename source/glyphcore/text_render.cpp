@@ -5,6 +5,7 @@
 #include "glyphcore/text_render.h"
 
 #include <libpane.h>
+#include <pane_geometry.h>
 
 #include "glyphcore/blitter.h"
 #include "glyphcore/text_cursor.h"
@@ -19,8 +20,8 @@ namespace pane::text {
 
 namespace {
 
-constexpr int kScreenRows = 192;  // bottom limit of text drawn without clipping
-constexpr unsigned kLastColumn = 255;
+constexpr int kScreenRows = PANE_SCREEN_HEIGHT;  // bottom limit of text drawn without clipping
+constexpr unsigned kLastColumn = PANE_SCREEN_WIDTH - 1;
 
 int larger(int a, int b) { return a > b ? a : b; }
 int smaller(int a, int b) { return a < b ? a : b; }
