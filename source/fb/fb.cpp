@@ -25,11 +25,15 @@ struct AffineSetting {
 };
 
 constexpr int16_t kOne = 1 << 8;
+// The screen's last row (191) and last column (255), in 20.8 fixed point: the
+// reference points of the turned pictures.
+constexpr int32_t kBottomEdge = (PANE_SCREEN_HEIGHT - 1) << 8;
+constexpr int32_t kRightEdge = (PANE_SCREEN_WIDTH - 1) << 8;
 constexpr AffineSetting kOrientations[4] = {
-    {kOne, 0, 0, kOne, 0, 0},                        // as drawn
-    {0, -kOne, kOne, 0, 191 << 8, 0},                // quarter turn counter-clockwise
-    {-kOne, 0, 0, -kOne, 255 << 8, 191 << 8},        // half turn
-    {0, kOne, -kOne, 0, 0, 255 << 8},                // quarter turn clockwise
+    {kOne, 0, 0, kOne, 0, 0},                       // as drawn
+    {0, -kOne, kOne, 0, kBottomEdge, 0},            // quarter turn counter-clockwise
+    {-kOne, 0, 0, -kOne, kRightEdge, kBottomEdge},  // half turn
+    {0, kOne, -kOne, 0, 0, kRightEdge},             // quarter turn clockwise
 };
 
 Screen fbScreen;

@@ -6,8 +6,8 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "glyphcore/glyphcore_internal.h"
 #include "glyphcore/saturate.h"
+#include "glyphcore/text_render.h"
 
 namespace pane {
 

@@ -5,14 +5,15 @@
 #define PANE_FB_SCREEN_H
 
 #include <libpane.h>
+#include <pane_geometry.h>
 
 namespace pane {
 
-constexpr int kBufferWidth = 256;
-constexpr int kBufferRows = 256;
+constexpr int kBufferWidth = PANE_SCREEN_WIDTH;
+constexpr int kBufferRows = PANE_PAGE_ROWS;
 constexpr int kLastColumn = kBufferWidth - 1;
 constexpr int kLastRow = kBufferRows - 1;
-constexpr unsigned kBufferPixels = 256u * 256u;
+constexpr unsigned kBufferPixels = PANE_PAGE_PIXELS;
 constexpr unsigned kBufferBytes = kBufferPixels * 2u;  // one 128 KB VRAM bank
 constexpr uint16_t kOpaque = 0x8000;
 

@@ -8,12 +8,13 @@
 
 #include <libpane.h>
 #include <limits.h>
+#include <pane_geometry.h>
 #include <stdint.h>
 
 namespace pane::blit {
 
-constexpr int kRowPixels = 256;
-constexpr uint32 kOpaque = 0x8000;
+constexpr int kRowPixels = PANE_SCREEN_WIDTH;
+constexpr uint32_t kOpaque = 0x8000;
 // Rows at or past this one have element indices beyond any address space (and
 // beyond an int); the blitter and drawRect never visit them.
 constexpr long long kRowLimit =
@@ -29,31 +30,31 @@ enum class Ink {
 // A block of `rows` rows of `columns` pixels (both > 0) whose top-left pixel is
 // written at dst; dst advances 256 pixels per row.
 struct Block {
-  uint16* dst;
+  uint16_t* dst;
   int rows;
   int columns;
 };
 
 // Plain pixels from src (srcStride pixels per row): a pixel whose colour with
 // bit 15 set equals `transparent` is skipped, every other one written by ink.
-void plainBlock(Ink ink, const uint16* src, uint32 srcStride, const Block& block,
-                uint32 transparent, uint32 mask);
+void plainBlock(Ink ink, const uint16_t* src, uint32_t srcStride, const Block& block,
+                uint32_t transparent, uint32_t mask);
 
 // Indices of `bits` bits (1 to 8) from a stream of recordBits bits, the
 // block's first pixel at stream pixel number firstPixel, rows `width` pixels
 // apart; each index looks up a colour in palette, and 0 there means nothing
 // is written.
-void packedBlock(const uint8* stream, uint32 bits, unsigned long long recordBits,
+void packedBlock(const uint8_t* stream, uint32_t bits, unsigned long long recordBits,
                  unsigned long long firstPixel, unsigned long width, const Block& block,
-                 const uint32* palette);
+                 const uint32_t* palette);
 
 // Working colours from src (srcStride pixels per row): 0 is skipped, every
 // other colour written as it is.
-void colourBlock(const uint16* src, uint32 srcStride, const Block& block);
+void colourBlock(const uint16_t* src, uint32_t srcStride, const Block& block);
 
 // Fills the block with one colour, two pixels per 32-bit store wherever a pair
 // of pixels starts on a word boundary.
-void fillBlock(const Block& block, uint16 colour);
+void fillBlock(const Block& block, uint16_t colour);
 
 }  // namespace pane::blit
 

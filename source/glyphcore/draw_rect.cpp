@@ -1,11 +1,11 @@
 // Solid rectangle fill and the two small integer helpers exported beside it.
+#include <libpane.h>
 #include <stddef.h>
 
 #include "glyphcore/blit_kernels.h"
-#include "glyphcore/glyphcore_internal.h"
 
 namespace {
-constexpr int kRowPixels = 256;
+using pane::blit::kRowPixels;
 constexpr int kLastColumn = kRowPixels - 1;
 }  // namespace
 
@@ -15,7 +15,7 @@ extern "C" {
 // before limiting or ordering. Columns are also kept within 0..255, so that a
 // rectangle reaching past either side is cut instead of spilling into the
 // neighbouring rows or outside the buffer.
-void drawRect(int x, int y, int bx, int by, uint16 c, uint16* buf, int max_y) {
+void drawRect(int x, int y, int bx, int by, uint16_t c, uint16_t* buf, int max_y) {
   if (buf == nullptr || by < 0 || y > max_y || max_y < 0) return;
   if (by > max_y) by = max_y;
   if (y < 0) y = 0;
@@ -30,7 +30,7 @@ void drawRect(int x, int y, int bx, int by, uint16 c, uint16* buf, int max_y) {
   if (y > lastRow) return;
   const pane::blit::Block block{buf + static_cast<ptrdiff_t>(y) * kRowPixels + x,
                                 static_cast<int>(lastRow - y + 1), bx - x + 1};
-  pane::blit::fillBlock(block, static_cast<uint16>(c | 0x8000));
+  pane::blit::fillBlock(block, static_cast<uint16_t>(c | 0x8000));
 }
 
 int MAXFB(int a, int b) { return a > b ? a : b; }

@@ -17,11 +17,13 @@ struct InkBox {
 // One kept box: the record and transparent colour it was found for, and the
 // box in bytes (top > bottom: no ink at all).
 struct InkEntry {
-  const uint16* record;  // null: nothing kept
-  uint16 transparent;
-  uint8 top, bottom, left, right;
+  const uint16_t* record;  // null: nothing kept
+  uint16_t transparent;
+  uint8_t top, bottom, left, right;
 
-  bool isFor(const uint16* glyph, uint16 tc) const { return record == glyph && transparent == tc; }
+  bool isFor(const uint16_t* glyph, uint16_t tc) const {
+    return record == glyph && transparent == tc;
+  }
 };
 
 // Two boxes per character code, the one found last first: a program that
@@ -31,7 +33,7 @@ extern InkEntry inkTable[256][kInkWays];
 
 // Finds the box of `glyph`, keeps it first among `ways` (the older box
 // moves second, the oldest is dropped) and returns it.
-const InkEntry& measureInk(InkEntry (&ways)[kInkWays], const uint16* glyph, uint16 transparent);
+const InkEntry& measureInk(InkEntry (&ways)[kInkWays], const uint16_t* glyph, uint16_t transparent);
 
 // The ink box of the plain record `glyph` (drawn for character code c) with
 // transparent colour tc. Boxes are kept per character code and record address
@@ -40,9 +42,9 @@ const InkEntry& measureInk(InkEntry (&ways)[kInkWays], const uint16* glyph, uint
 // record changed in place is seen again only after setFont is called with the
 // font that is already current, which forgets every box. False when the record
 // is too large for the table (more than 256 rows or columns): draw it whole.
-inline bool glyphInk(u32 c, const uint16* glyph, uint32 tc, InkBox& box) {
+inline bool glyphInk(uint32_t c, const uint16_t* glyph, uint32_t tc, InkBox& box) {
   if (c > 255 || glyph[0] > 255 || glyph[1] > 255) return false;
-  const uint16 transparent = static_cast<uint16>(tc | 0x8000);
+  const uint16_t transparent = static_cast<uint16_t>(tc | 0x8000);
   InkEntry (&ways)[kInkWays] = inkTable[c];
   const InkEntry* e = &ways[0];
   if (!e->isFor(glyph, transparent)) {
@@ -55,11 +57,6 @@ inline bool glyphInk(u32 c, const uint16* glyph, uint32 tc, InkBox& box) {
 
 // Forgets every kept box.
 void forgetGlyphInk();
-
-// Draws glyph record `sprite` of character code c exactly as dispCustomSprite
-// would, visiting only its ink box when it is plain and drawn without italics.
-void dispGlyph(u32 c, int x, int y, uint16* sprite, uint32 tc, uint32 colormask, uint16* buffer,
-               uint max_X, uint max_Y);
 
 }  // namespace pane::blit
 

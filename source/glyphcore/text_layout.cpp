@@ -3,14 +3,14 @@
 
 namespace pane::text {
 
-LineBreaker::LineBreaker(uint16** font, int startX, int lineStart, int rightLimit)
+LineBreaker::LineBreaker(uint16_t** font, int startX, int lineStart, int rightLimit)
     : font_(font),
       tabDistance_(tabDistance(font)),
       lineStart_(lineStart),
       rightLimit_(rightLimit),
       penX_(startX) {}
 
-ByteEffect LineBreaker::take(uint8 c) {
+ByteEffect LineBreaker::take(uint8_t c) {
   ++sinceBreakable_;
   switch (c) {
     case kBell:
@@ -45,7 +45,7 @@ ByteEffect LineBreaker::take(uint8 c) {
   return ByteEffect::Advance;
 }
 
-Break LineBreaker::settle(uint8* str, int* index) {
+Break LineBreaker::settle(uint8_t* str, int* index) {
   if (!runsPast(penX_, rightLimit_)) return Break::None;
   if (spaceSeen_) {
     // Every byte after the last space or tab moves to the next line; the space
@@ -58,7 +58,7 @@ Break LineBreaker::settle(uint8* str, int* index) {
   // A word wider than the line: the overflowing byte starts the next line. A
   // control code that overflows has no replacement glyph and starts it with
   // its own glyph's width, 0 without one.
-  const uint8 c = str[*index];
+  const uint8_t c = str[*index];
   penX_ = addSat(lineStart_, isControl(c) ? ownWidth(font_, c) : glyphWidth(font_, c));
   spaceSeen_ = false;
   return Break::BeforeByte;

@@ -33,21 +33,21 @@ inline bool runsPast(int penAfter, int rightLimit) { return penAfter > rightLimi
 
 class LineBreaker {
  public:
-  LineBreaker(uint16** font, int startX, int lineStart, int rightLimit);
+  LineBreaker(uint16_t** font, int startX, int lineStart, int rightLimit);
 
   // Moves the pen over byte c (not 0).
-  ByteEffect take(uint8 c);
+  ByteEffect take(uint8_t c);
 
   // Called after take() for the byte at *index of str. AtSpace writes the wrap
   // mark into str and moves *index back to it, so the walk goes on by taking the
   // mark as a line end; BeforeByte has already moved the pen past that byte at
   // the start of the new line.
-  Break settle(uint8* str, int* index);
+  Break settle(uint8_t* str, int* index);
 
   int penX() const { return penX_; }
 
  private:
-  uint16** font_;
+  uint16_t** font_;
   int tabDistance_;
   int lineStart_;
   int rightLimit_;

@@ -1,8 +1,11 @@
 // The layout pass of dispString: walks the string with the line-breaking rules
 // and leaves a wrap mark on every space where a line must break, tracking line
 // tops only to know when the text has left the box.
+#include "glyphcore/text_layout_pass.h"
+
+#include "glyphcore/text_font.h"
 #include "glyphcore/text_layout.h"
-#include "glyphcore/text_render.h"
+#include "glyphcore/text_state.h"
 
 namespace pane::text {
 
@@ -14,9 +17,10 @@ constexpr int kLineEndsBelowBox = 15;
 
 int larger(int a, int b) { return a > b ? a : b; }
 
-bool layoutCallbackStops(int index, uint8 c, int penX, int top) {
-  if (!twoPass || !callbackEnabled || callbackFunction == nullptr) return false;
-  return callbackFunction(index, c, 1, penX, top) == -1;
+bool layoutCallbackStops(int index, uint8_t c, int penX, int top) {
+  if (!textState.twoPass || !textState.callbackEnabled || textState.callbackFunction == nullptr)
+    return false;
+  return textState.callbackFunction(index, c, 1, penX, top) == -1;
 }
 
 }  // namespace
@@ -28,7 +32,7 @@ LayoutOutcome runLayoutPass(const TextFrame& f) {
   int heightBeforeBreakable = pen.h;  // line height before the last space or tab
   int i = 0;
   while (f.str[i] != kEndOfString) {
-    const uint8 c = f.str[i];
+    const uint8_t c = f.str[i];
     if (layoutCallbackStops(i, c, breaker.penX(), pen.top)) return {true, i, blockHeight(f, pen)};
     if (c == kSpace || c == kTab) heightBeforeBreakable = pen.h;
     pen.h = larger(pen.h, glyphHeight(f.font, c));
@@ -62,7 +66,7 @@ LayoutOutcome runLayoutPass(const TextFrame& f) {
   return {false, i, 0};
 }
 
-void restoreWrapMarks(uint8* str, int from, int to) {
+void restoreWrapMarks(uint8_t* str, int from, int to) {
   for (int i = from; i <= to && str[i] != kEndOfString; ++i) {
     if (str[i] == kWrapMark) str[i] = kSpace;
   }

@@ -1,7 +1,8 @@
-// Text settings of glyphcore: the module variables with their start values and
-// the small setters and getters through which applications change and read them.
+// Text settings of glyphcore: the one text state with its reset, and the small
+// setters and getters through which applications change and read it.
+#include "glyphcore/text_state.h"
+
 #include "glyphcore/glyph_ink.h"
-#include "glyphcore/glyphcore_internal.h"
 
 // Exported one-shot requests that the framebuffer module reads and clears at
 // its next page flip.
@@ -10,45 +11,17 @@ bool libPANE_bgDisabled = false;
 
 namespace pane {
 
-uint16** currentFont = nullptr;
-uint16 fontColor = 0;
-uint16 highlightColor = 0;
-int highlightStart = -1;
-int highlightEnd = -1;
-bool bold = false;
-bool italics = false;
-bool underline = false;
-bool strikethrough = false;
-int inverse = 0;
-int border = 0;
-bool twoPass = false;
-libPANE_charCallback callbackFunction = nullptr;
-bool callbackEnabled = false;
-int italicJump = 0;
+TextState textState;
 
-bool cVis = false;
-int curPos = 0;
-uint16 cColor = 0;
-int cTop = -1;
-int cBottom = 1;
-int cLeft = 0;
-uint16 cOldX = 0;
-uint16 cOldY = 0;
-uint16 cAbove = 0;
-uint16 cBelow = 0;
-int lx = 0;
-int ly = 0;
-
-u32 calc_chr = 0;
-int calc_c_x = 0;
-int calc_c_bx = 0;
-int calc_x = 0;
-int calc_border = 0;
-int calc_tGetHeight = 0;
+void resetTextState() {
+  textState = TextState{};
+  libPANE_bgPreserve = false;
+  libPANE_bgDisabled = false;
+}
 
 namespace {
 // Every colour the library stores for drawing is opaque in the DS bitmap mode.
-constexpr uint16 kOpaque = 0x8000;
+constexpr uint16_t kOpaque = 0x8000;
 }  // namespace
 
 }  // namespace pane
@@ -60,67 +33,69 @@ extern "C" {
 // Glyph ink boxes are kept across font changes (they are keyed by the glyph
 // records' addresses); setting the current font again forgets them, so that
 // glyph records rewritten in place are measured afresh.
-void setFont(uint16** FP) {
+void setFont(uint16_t** FP) {
   if (FP == nullptr) return;
-  if (FP == currentFont) blit::forgetGlyphInk();
-  currentFont = FP;
+  if (FP == textState.currentFont) blit::forgetGlyphInk();
+  textState.currentFont = FP;
 }
 
-void setColor(uint16 color) { fontColor = static_cast<uint16>(color | kOpaque); }
+void setColor(uint16_t color) { textState.fontColor = static_cast<uint16_t>(color | kOpaque); }
 
-void setHighlightColor(uint16 color) { highlightColor = static_cast<uint16>(color | kOpaque); }
+void setHighlightColor(uint16_t color) {
+  textState.highlightColor = static_cast<uint16_t>(color | kOpaque);
+}
 
 void setHighlight(int start, int end) {
-  highlightStart = start < end ? start : end;
-  highlightEnd = start < end ? end : start;
+  textState.highlightStart = start < end ? start : end;
+  textState.highlightEnd = start < end ? end : start;
 }
 
 void clearHighlight(void) {
-  highlightStart = -1;
-  highlightEnd = -1;
+  textState.highlightStart = -1;
+  textState.highlightEnd = -1;
 }
 
-void setTwoPasEnabled(bool t) { twoPass = t; }
+void setTwoPasEnabled(bool t) { textState.twoPass = t; }
 
-void drawInverse(void) { inverse = 1; }
-void drawNormal(void) { inverse = 0; }
+void drawInverse(void) { textState.sprite.inverse = true; }
+void drawNormal(void) { textState.sprite.inverse = false; }
 
-void setWrapToBorder(void) { border = 1; }
-void setWrapNormal(void) { border = 0; }
+void setWrapToBorder(void) { textState.border = 1; }
+void setWrapNormal(void) { textState.border = 0; }
 
-void setBold(bool b) { bold = b; }
-void setItalics(bool i) { italics = i; }
-void setUnderline(bool u) { underline = u; }
-void setStrikeThrough(bool s) { strikethrough = s; }
+void setBold(bool b) { textState.bold = b; }
+void setItalics(bool i) { textState.sprite.italics = i; }
+void setUnderline(bool u) { textState.underline = u; }
+void setStrikeThrough(bool s) { textState.strikethrough = s; }
 
 // A null callback would be called on the next string; treat it as a request to
 // switch the callback off instead.
 void setCallBack(libPANE_charCallback callback) {
-  callbackFunction = callback;
-  callbackEnabled = callback != nullptr;
+  textState.callbackFunction = callback;
+  textState.callbackEnabled = callback != nullptr;
 }
 
 void clearCallBack(void) {
-  callbackFunction = nullptr;
-  callbackEnabled = false;
+  textState.callbackFunction = nullptr;
+  textState.callbackEnabled = false;
 }
 
-int getLastX(void) { return lx; }
-int getLastY(void) { return ly; }
+int getLastX(void) { return textState.lx; }
+int getLastY(void) { return textState.ly; }
 
-void setCursorPos(uint32 pos) { curPos = static_cast<int>(pos); }
-void showCursor(void) { cVis = true; }
-void hideCursor(void) { cVis = false; }
+void setCursorPos(uint32_t pos) { textState.curPos = static_cast<int>(pos); }
+void showCursor(void) { textState.cVis = true; }
+void hideCursor(void) { textState.cVis = false; }
 
-void setCursorProperties(uint16 color, int top, int height, int left) {
-  cColor = static_cast<uint16>(color | kOpaque);
-  cTop = top;
-  cBottom = height;
-  cLeft = left;
+void setCursorProperties(uint16_t color, int top, int height, int left) {
+  textState.cColor = static_cast<uint16_t>(color | kOpaque);
+  textState.cTop = top;
+  textState.cBottom = height;
+  textState.cLeft = left;
 }
 
-uint32 getPositionAbove(void) { return cAbove; }
-uint32 getPositionBelow(void) { return cBelow; }
+uint32_t getPositionAbove(void) { return textState.cAbove; }
+uint32_t getPositionBelow(void) { return textState.cBelow; }
 
 void disableBackgroundDraw(void) { libPANE_bgDisabled = true; }
 void preserveBackground(void) { libPANE_bgPreserve = true; }

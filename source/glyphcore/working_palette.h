@@ -18,19 +18,19 @@ namespace pane::blit {
 // are compared, not the record's address, so a record changed in place (or
 // another record with the same palette) gets a correct palette. The pointer
 // stays valid until the next call.
-const uint32* workingPalette(const uint16* entries, uint32 count, uint32 bits, uint32 tc,
-                             uint32 mask, uint32 invert);
+const uint32_t* workingPalette(const uint16_t* entries, uint32_t count, uint32_t bits, uint32_t tc,
+                               uint32_t mask, uint32_t invert);
 
 // Small compressed records (tiles) are kept expanded as well: at most
 // kTilePixels pixels and 16 palette entries.
-constexpr uint32 kTilePixels = 64;
+constexpr uint32_t kTilePixels = 64;
 
 // The pixels of the compressed record `sprite` (within the tile limits) as
 // working colours, row after row: the colour its working palette gives each
 // index, 0 where nothing is drawn. Kept like palettes: matched by the
 // record's size, palette and index stream words and the same tc, mask and
 // invert, whatever its address; valid until the next call.
-const uint16* expandedTile(const uint16* sprite, uint32 tc, uint32 mask, uint32 invert);
+const uint16_t* expandedTile(const uint16_t* sprite, uint32_t tc, uint32_t mask, uint32_t invert);
 
 }  // namespace pane::blit
 

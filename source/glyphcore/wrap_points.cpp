@@ -1,9 +1,12 @@
 // getWrapPoints: the line starts of a string laid out in a box, as a list on
 // the C heap that belongs to the caller.
+#include "glyphcore/wrap_points.h"
+
+#include <libpane.h>
 #include <stdlib.h>
 
 #include "glyphcore/text_layout.h"
-#include "glyphcore/wrap_points.h"
+#include "glyphcore/text_state.h"
 
 namespace pane::text {
 
@@ -12,7 +15,7 @@ void* (*wrapListRealloc)(void* block, size_t bytes) = realloc;
 namespace {
 
 // Grows the list by one entry; on failure the list stays as it was.
-bool appendPoint(int** pts, uint* count, int index) {
+bool appendPoint(int** pts, unsigned* count, int index) {
   void* grown = wrapListRealloc(*pts, (*count + 1) * sizeof(int));
   if (grown == nullptr) return false;
   *pts = static_cast<int*>(grown);
@@ -24,11 +27,11 @@ bool appendPoint(int** pts, uint* count, int index) {
 // Each wrap mark lives only until the walk takes it as a line end, so the string
 // is whole again when the walk ends, early or not. A list that cannot grow ends
 // the walk with the lines found so far.
-void collectLineStarts(uint8* str, LineBreaker& breaker, int** pts, uint* count) {
+void collectLineStarts(uint8_t* str, LineBreaker& breaker, int** pts, unsigned* count) {
   int i = 0;
   while (str[i] != kEndOfString) {
     const int at = i;
-    const uint8 c = str[at];
+    const uint8_t c = str[at];
     const bool lineEnd = breaker.take(c) == ByteEffect::LineEnd;
     // A byte 27 becomes a space only after settle(): should its line end run
     // past the limit, it starts the next line as itself, as in dispString.
@@ -51,8 +54,8 @@ extern "C" {
 
 // y, c_y and c_by are taken for symmetry with dispString: line starts do not
 // depend on them. *pts is always left null or pointing at a live list.
-uint getWrapPoints(int x, int y, const void* inStr, int c_x, int c_y, int c_bx, int c_by,
-                   int** pts, uint16** FP) {
+unsigned getWrapPoints(int x, int y, const void* inStr, int c_x, int c_y, int c_bx, int c_by,
+                       int** pts, uint16_t** FP) {
   (void)y;
   (void)c_y;
   (void)c_by;
@@ -61,13 +64,13 @@ uint getWrapPoints(int x, int y, const void* inStr, int c_x, int c_y, int c_bx, 
   *pts = nullptr;
   if (FP == nullptr) return 0;
 
-  uint count = 0;
+  unsigned count = 0;
   if (!appendPoint(pts, &count, 0)) return 0;
   if (inStr == nullptr) return count;
 
   // The string is the caller's and must be writable: wrap marks come and go in it.
-  uint8* str = static_cast<uint8*>(const_cast<void*>(inStr));
-  LineBreaker breaker(FP, addSat(x, c_x), lineStartColumn(x, c_x, border), c_bx);
+  uint8_t* str = static_cast<uint8_t*>(const_cast<void*>(inStr));
+  LineBreaker breaker(FP, addSat(x, c_x), lineStartColumn(x, c_x, textState.border), c_bx);
   collectLineStarts(str, breaker, pts, &count);
   return count;
 }

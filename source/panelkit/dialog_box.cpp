@@ -1,6 +1,7 @@
 // Framed dialog boxes and their opening animation, drawn through whichever
 // screen's operations the caller hands in.
 #include <nds.h>
+#include <pane_geometry.h>
 
 #include <climits>
 #include <cstdlib>
@@ -11,7 +12,7 @@ namespace pane {
 namespace {
 
 // A whole 256 x 256 picture of RGB15 pixels.
-constexpr uint32_t kPictureBytes = 256 * 256 * sizeof(uint16_t);
+constexpr uint32_t kPictureBytes = PANE_PAGE_BYTES;
 
 // The animation's first box size and its growth per frame.
 constexpr int kFirstFrameSize = 25;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "fuzz_input.h"
-#include "glyphcore/glyphcore_internal.h"
+#include "glyphcore/text_state.h"
 
 namespace {
 
@@ -156,7 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } else {
     drawNormal();
   }
-  pane::italicJump = d.jump;
+  pane::textState.sprite.italicJump = d.jump;
   std::vector<uint16> copy = record;
   dispCustomSprite(d.x, d.y, copy.data(), d.tc, d.mask, drawn.data(), d.maxX, d.maxY);
   model(record, d, expected.data());

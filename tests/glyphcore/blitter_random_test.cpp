@@ -12,7 +12,7 @@
 #include <random>
 #include <vector>
 
-#include "glyphcore/glyphcore_internal.h"
+#include "glyphcore/text_state.h"
 
 namespace {
 
@@ -28,16 +28,16 @@ void referenceSprite(int x, int y, const uint16* sprite, uint32 tc, uint32 color
   const bool packed = sprite[0] == 0xFFFF;
   const long long width = (packed ? sprite[1] : sprite[0]) + 1LL;
   const long long height = (packed ? sprite[2] : sprite[1]) + 1LL;
-  const long long x0 = pane::italics ? x + 2LL : x;
+  const long long x0 = pane::textState.sprite.italics ? x + 2LL : x;
   const int maxX = static_cast<int>(max_X), maxY = static_cast<int>(max_Y);
   if (x0 + width <= 0 || y + height <= 0 || x0 > maxX || y > maxY) return;
   long long rows = height;
   if (y + height > maxY) rows = static_cast<long long>(maxY) - y;
-  if (!pane::italics) pane::italicJump = -1;
+  if (!pane::textState.sprite.italics) pane::textState.sprite.italicJump = -1;
   if (rows <= 0) return;
 
   const uint16 transparent = static_cast<uint16>(tc | 0x8000);
-  const uint16 invert = pane::inverse != 0 ? 0xFFFF : 0;
+  const uint16 invert = pane::textState.sprite.inverse ? 0xFFFF : 0;
   const uint16 mask = static_cast<uint16>(colormask);
   uint16 palette[256] = {};
   int transparentIndex = -1;
@@ -49,7 +49,7 @@ void referenceSprite(int x, int y, const uint16* sprite, uint32 tc, uint32 color
   }
   const uint8* stream = reinterpret_cast<const uint8*>(sprite + 4 + entries);
 
-  const int jump = pane::italicJump;
+  const int jump = pane::textState.sprite.italicJump;
   long long start = x0;
   int counter = 0;
   for (long long i = 0; i < rows; ++i) {
@@ -201,12 +201,12 @@ TEST(BlitterRandom, DrawsByteForByteAsTheReference) {
     // Several draws of one record: the second and later find its palette cached.
     b.fill(r);
     for (int repeat = r.between(1, 3); repeat > 0; --repeat) {
-      pane::italicJump = jump;
+      pane::textState.sprite.italicJump = jump;
       referenceSprite(x, y, storage.data(), tc, mask, b.expectedAt(), maxX, maxY);
-      const int expectedJump = pane::italicJump;
-      pane::italicJump = jump;
+      const int expectedJump = pane::textState.sprite.italicJump;
+      pane::textState.sprite.italicJump = jump;
       dispCustomSprite(x, y, storage.data(), tc, mask, b.actualAt(), maxX, maxY);
-      ASSERT_EQ(pane::italicJump, expectedJump) << "round " << round;
+      ASSERT_EQ(pane::textState.sprite.italicJump, expectedJump) << "round " << round;
     }
     ASSERT_TRUE(b.same()) << "round " << round << " record " << storage[0] << "," << storage[1]
                           << "," << storage[2] << "," << storage[3] << " at " << x << "," << y
@@ -379,17 +379,17 @@ TEST(BlitterRandom, DrawsGlyphsByteForByteAsTheReference) {
     const uint maxY = static_cast<uint>(r.between(-5, 256 + kGuardRows - 40));
     setItalics(r.chance(20));
     if (r.chance(10)) drawInverse(); else drawNormal();
-    pane::italicJump = r.between(-1, 4);
-    const int jump = pane::italicJump;
+    pane::textState.sprite.italicJump = r.between(-1, 4);
+    const int jump = pane::textState.sprite.italicJump;
     b.fill(r);
     const u32 shown = table[c] != nullptr ? c : 63;
     if (shown != 32 && table[shown] != nullptr)
-      referenceSprite(x, y, table[shown], transparent, shown < 32 ? 0xFFFFu : pane::fontColor,
-                      b.expectedAt(), maxX, maxY);
-    const int expectedJump = pane::italicJump;
-    pane::italicJump = jump;
+      referenceSprite(x, y, table[shown], transparent,
+                      shown < 32 ? 0xFFFFu : pane::textState.fontColor, b.expectedAt(), maxX, maxY);
+    const int expectedJump = pane::textState.sprite.italicJump;
+    pane::textState.sprite.italicJump = jump;
     dispChar(x, y, c, b.actualAt(), maxX, maxY);
-    ASSERT_EQ(pane::italicJump, expectedJump) << "round " << round;
+    ASSERT_EQ(pane::textState.sprite.italicJump, expectedJump) << "round " << round;
     ASSERT_TRUE(b.same()) << "round " << round << " code " << c << " at " << x << "," << y;
   }
   setItalics(false);

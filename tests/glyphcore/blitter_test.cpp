@@ -1,8 +1,10 @@
 // Sprite blitter: clipping, transparency, colour mask and inversion, italic
 // shear, compressed index extraction and safety with unusual records.
+#include "glyphcore/blitter.h"
+
 #include <gtest/gtest.h>
 
-#include "glyphcore/glyphcore_internal.h"
+#include "glyphcore/text_state.h"
 #include "sprite_builder.h"
 
 using namespace pane_test;
@@ -19,11 +21,7 @@ class Blitter : public ::testing::Test {
  protected:
   void SetUp() override { reset(); }
   void TearDown() override { reset(); }
-  static void reset() {
-    setItalics(false);
-    drawNormal();
-    pane::italicJump = 0;
-  }
+  static void reset() { pane::resetTextState(); }
   void draw(Record& r, int x, int y, uint32 tc = kMagenta, uint32 mask = 0xFFFF,
             uint maxX = 255, uint maxY = 192) {
     dispCustomSprite(x, y, r.data(), tc, mask, canvas.data(), maxX, maxY);
@@ -107,8 +105,10 @@ TEST_F(Blitter, NullSpriteOrBufferDrawsNothing) {
   Record r = plainSprite(2, 2, kRed);
   dispCustomSprite(0, 0, nullptr, 0, 0xFFFF, canvas.data(), 255, 192);
   dispCustomSprite(0, 0, r.data(), 0, 0xFFFF, nullptr, 255, 192);
-  pane::dispCustomSpriteNormal(0, 0, nullptr, 0, 0xFFFF, canvas.data(), 255, 192);
-  pane::dispCustomSpriteCompressed(0, 0, r.data(), 0, 0xFFFF, nullptr, 255, 192);
+  pane::dispCustomSpriteNormal(0, 0, nullptr, 0, 0xFFFF, canvas.data(), 255, 192,
+                               pane::textState.sprite);
+  pane::dispCustomSpriteCompressed(0, 0, r.data(), 0, 0xFFFF, nullptr, 255, 192,
+                                   pane::textState.sprite);
   EXPECT_EQ(canvas.countNot(kBlank), 0);
 }
 
@@ -151,7 +151,7 @@ std::vector<int> italicRowStarts(Canvas& canvas, int jump, bool compressed) {
   Record r = compressed ? compressedSprite(1, 20, {kRed}, std::vector<unsigned>(20, 0))
                         : plainSprite(1, 20, kRed);
   setItalics(true);
-  pane::italicJump = jump;
+  pane::textState.sprite.italicJump = jump;
   dispCustomSprite(30, 0, r.data(), kMagenta, 0xFFFF, canvas.data(), 255, 192);
   std::vector<int> starts;
   for (int y = 0; y < 20; ++y) {
@@ -180,7 +180,7 @@ TEST_F(Blitter, ItalicsShiftBlocksOfRowsLeft) {
 TEST_F(Blitter, ItalicStepCountsRowsAboveTheBuffer) {
   Record r = plainSprite(1, 10, kRed);
   setItalics(true);
-  pane::italicJump = 1;
+  pane::textState.sprite.italicJump = 1;
   draw(r, 10, -4);  // rows 0-1 at 12, 2-3 at 11, 4-5 at 10 -> buffer rows 0-1 at 10
   EXPECT_EQ(canvas.at(10, 0), 0x801F);
   EXPECT_EQ(canvas.at(10, 1), 0x801F);
@@ -191,7 +191,7 @@ TEST_F(Blitter, ItalicStepCountsRowsAboveTheBuffer) {
 TEST_F(Blitter, ItalicRowsClipAtTheLeftEdge) {
   Record r = plainSprite(3, 8, kRed);
   setItalics(true);
-  pane::italicJump = 0;
+  pane::textState.sprite.italicJump = 0;
   draw(r, -2, 0);  // row i starts at column -i
   for (int i = 0; i < 8; ++i) EXPECT_EQ(canvas.at(0, i), i < 3 ? 0x801F : kBlank) << i;
   EXPECT_EQ(canvas.countNot(kBlank), 3 + 2 + 1);
@@ -200,15 +200,15 @@ TEST_F(Blitter, ItalicRowsClipAtTheLeftEdge) {
 
 TEST_F(Blitter, DrawingWithoutItalicsResetsTheStep) {
   Record r = plainSprite(2, 2, kRed);
-  pane::italicJump = 3;
+  pane::textState.sprite.italicJump = 3;
   draw(r, 300, 0);  // rejected: the step stays
-  EXPECT_EQ(pane::italicJump, 3);
+  EXPECT_EQ(pane::textState.sprite.italicJump, 3);
   draw(r, 0, 0);
-  EXPECT_EQ(pane::italicJump, -1);
+  EXPECT_EQ(pane::textState.sprite.italicJump, -1);
   setItalics(true);
-  pane::italicJump = 3;
+  pane::textState.sprite.italicJump = 3;
   draw(r, 0, 0);
-  EXPECT_EQ(pane::italicJump, 3);
+  EXPECT_EQ(pane::textState.sprite.italicJump, 3);
 }
 
 // A compressed sprite draws exactly like the plain sprite of its expanded colours.
@@ -289,7 +289,7 @@ TEST_F(Blitter, SafeAtEveryPositionAroundTheBuffer) {
     setItalics(italic);
     for (int y = -6; y <= 258; y += 3) {
       for (int x = -8; x <= 260; x += 4) {
-        pane::italicJump = 0;
+        pane::textState.sprite.italicJump = 0;
         draw(plain, x, y, kMagenta, 0xFFFF, 255, 256);
         draw(packed, x, y, kMagenta, 0xFFFF, 255, 256);
       }

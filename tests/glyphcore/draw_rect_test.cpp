@@ -38,10 +38,9 @@ TEST(DrawRect, FillsNormalisedRectangleWithinLimits) {
       EXPECT_EQ(c.at(k.right, k.bottom), 0x801F);
     }
     EXPECT_TRUE(c.guardsIntact());
+    drawRect(k.x, k.y, k.bx, k.by, 0x001F, nullptr, k.maxY);  // no buffer: a no-op, not a fault
   }
 }
-
-TEST(DrawRect, NullBufferIsIgnored) { drawRect(0, 0, 10, 10, 0x7FFF, nullptr, 191); }
 
 TEST(MaxFb, ReturnsTheLarger) {
   EXPECT_EQ(MAXFB(3, 7), 7);

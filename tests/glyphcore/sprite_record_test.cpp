@@ -1,10 +1,12 @@
 // Sprite record sizes, palette index widths, font table look-ups and the
 // index stream layout that the test packer shares with the blitter.
+#include "glyphcore/sprite_record.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 
-#include "glyphcore/glyphcore_internal.h"
+#include "glyphcore/text_state.h"
 #include "sprite_builder.h"
 
 using namespace pane_test;
@@ -60,14 +62,11 @@ struct MiniFont {
   std::array<uint16*, 260> slots{};
   Record glyph = plainSprite(1, 1, 0x7FFF);
   uint16 tab = 24, transparent = 0x7C1F, underlineRow = 9;
-  std::array<int16, 256> bias{};
   MiniFont() {
     slots[32] = slots[63] = slots['A'] = glyph.data();
     slots[256] = &tab;
     slots[257] = &transparent;
     slots[258] = &underlineRow;
-    bias['A'] = -2;
-    bias['B'] = 300;
   }
 };
 
@@ -79,11 +78,10 @@ TEST(FontTable, LooksUpGlyphsAndFontValues) {
   EXPECT_FALSE(isArbitraryGlyphAvailable(256, table));  // settings slots are no glyphs
   EXPECT_FALSE(isArbitraryGlyphAvailable('A', nullptr));
 
-  uint16** saved = pane::currentFont;
-  pane::currentFont = nullptr;
+  uint16** saved = pane::textState.currentFont;
+  pane::textState.currentFont = nullptr;
   EXPECT_FALSE(isGlyphAvailable('A'));
   EXPECT_EQ(getTabStop(), 0u);  // no font: harmless zeros
-  EXPECT_EQ(pane::getVerticalBias('A'), 0);
 
   setFont(table);
   EXPECT_TRUE(isGlyphAvailable('A'));
@@ -91,13 +89,7 @@ TEST(FontTable, LooksUpGlyphsAndFontValues) {
   EXPECT_EQ(getTabStop(), 24u);
   EXPECT_EQ(getTransparentColorFont(), 0x7C1F);
   EXPECT_EQ(getUnderline(), 9u);
-  EXPECT_EQ(pane::getVerticalBias('A'), 0);  // no bias table in slot 259
-
-  font.slots[259] = reinterpret_cast<uint16*>(font.bias.data());
-  EXPECT_EQ(pane::getVerticalBias('A'), -2);
-  EXPECT_EQ(pane::getVerticalBias('B'), 300);
-  EXPECT_EQ(pane::getVerticalBias('C'), 0);
-  pane::currentFont = saved;
+  pane::textState.currentFont = saved;
 }
 
 }  // namespace

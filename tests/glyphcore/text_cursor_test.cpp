@@ -35,8 +35,8 @@ TEST_F(TextCursor, BarStandsBeforeCharacterCurPos) {
     setCursorPos(c.pos);
     drawFree(s, 10, top);
     EXPECT_EQ(columnAt(c.column, top - 2, 13), "." + std::string(11, '|') + ".") << c.pos;
-    EXPECT_EQ(pane::cOldX, c.column);
-    EXPECT_EQ(pane::cOldY, top);
+    EXPECT_EQ(pane::textState.cOldX, c.column);
+    EXPECT_EQ(pane::textState.cOldY, top);
     top += 30;
   }
   std::string s = "abc";
@@ -51,7 +51,7 @@ TEST_F(TextCursor, BarOutsideTheBoxIsNotDrawnButRecorded) {
   setCursorPos(2);
   draw(s, 0, 0, true, 0, 0, 100, 15);
   EXPECT_EQ(pixels(0, 0, 10, 40).find('|'), std::string::npos);
-  EXPECT_EQ(pane::cOldY, 10);
+  EXPECT_EQ(pane::textState.cOldY, 10);
 
   // A bottom above row 0 leaves the bar no row at all, not row 0.
   setCursorProperties(kBarColour, -300, 1, 0);

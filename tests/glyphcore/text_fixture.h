@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "glyphcore/glyphcore_internal.h"
+#include "glyphcore/text_state.h"
 #include "sprite_builder.h"
 #include "test_font.h"
 
@@ -21,23 +21,12 @@ constexpr uint16 kSpecialColour = 0x8000 | kSpecialInk;
 inline const std::map<uint16_t, char> kPictureChars = {
     {kGlyphColour, '#'}, {kBandColour, '='}, {kBarColour, '|'}, {kSpecialColour, 's'}};
 
+// Every text setting at its start value, then the tests' colours and cursor bar.
 inline void resetTextState() {
-  clearHighlight();
-  setBold(false);
-  setItalics(false);
-  setUnderline(false);
-  setStrikeThrough(false);
-  drawNormal();
-  setWrapNormal();
-  setTwoPasEnabled(false);
-  clearCallBack();
-  hideCursor();
-  setCursorPos(0);
+  pane::resetTextState();
   setCursorProperties(kBarColour, -1, 1, 0);
   setColor(0x001F);
   setHighlightColor(0x7C00);
-  pane::cOldX = pane::cOldY = pane::cAbove = pane::cBelow = 0;
-  pane::lx = pane::ly = 0;
 }
 
 class TextTest : public ::testing::Test {
@@ -48,10 +37,7 @@ class TextTest : public ::testing::Test {
     setFont(font.table());
   }
   // The font dies with the test: leave no pointer to it behind.
-  void TearDown() override {
-    resetTextState();
-    pane::currentFont = nullptr;
-  }
+  void TearDown() override { pane::resetTextState(); }
 
   // dispString into the canvas: box from (c_x, c_y) to (c_bx, c_by).
   int draw(std::string& s, int x, int y, bool clip, int c_x, int c_y, int c_bx, int c_by) {

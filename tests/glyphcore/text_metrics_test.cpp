@@ -42,7 +42,7 @@ TEST_F(TextMetrics, StringWidthMeasuresTheFirstLine) {
 }
 
 TEST_F(TextMetrics, WithoutAFontNothingIsMeasuredOrDrawn) {
-  pane::currentFont = nullptr;
+  pane::textState.currentFont = nullptr;
   std::string s = "ab cd";
   EXPECT_EQ(getCharWidth('a'), 0u);
   EXPECT_EQ(getCharHeight('a'), 0u);

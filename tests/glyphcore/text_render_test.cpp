@@ -1,6 +1,8 @@
 // The string renderer: layout, glyph placement, control codes, styles,
 // decorations and the limits it never writes past. Glyphs are 6x8 unless a
 // test says otherwise.
+#include "glyphcore/text_render.h"
+
 #include "text_fixture.h"
 
 namespace pane_test {

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 
-#include "core/procedures.h"
+#include "core/palette_bits.h"
 #include "sprite_texts.h"
 
 namespace palsqueeze {
@@ -16,8 +18,16 @@ using palsqueeze_test::pixelsWithDistinctValues;
 
 constexpr char kComment[] = ", // width, height, # of pallate entries, pallate entries\r\n";
 
+// Sixteen "0" and "1" digits as a stream word "0xHHLL": the first 8 bits are the low byte.
+std::string wordText(const std::string& bits) {
+  const unsigned value = static_cast<unsigned>(std::stoul(bits, nullptr, 2));
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%02X%02X", value & 0xFFu, value >> 8);
+  return text;
+}
+
 // The compression done the slow way, as text: a linear palette search, a string of
-// "0" and "1" digits, and words cut from it with BinaryToHexWord.
+// "0" and "1" digits, and words cut from it.
 std::string textStepsOutput(const std::string& declaration, int width, int height,
                             const std::vector<std::string>& pixels) {
   std::vector<std::string> list;
@@ -30,8 +40,7 @@ std::string textStepsOutput(const std::string& declaration, int width, int heigh
   }
   const int bits = BitsForPalette(list.size());
   for (std::size_t index : indices) {
-    const std::string digits = DecimalToBinary(static_cast<std::uint32_t>(index));
-    bitString += digits.substr(digits.size() - bits);
+    for (int bit = bits - 1; bit >= 0; --bit) bitString += (index >> bit & 1u) != 0 ? '1' : '0';
   }
   while (bitString.size() % 16 != 0) bitString += '0';
   std::string out = declaration + "{ 0xFFFF, " + std::to_string(width - 1) + ", " +
@@ -39,7 +48,7 @@ std::string textStepsOutput(const std::string& declaration, int width, int heigh
   for (const std::string& entry : list) out += ", " + entry;
   out += kComment;
   for (std::size_t i = 0; i < bitString.size(); i += 16) {
-    out += BinaryToHexWord(bitString.substr(i, 16)) + ", ";
+    out += wordText(bitString.substr(i, 16)) + ", ";
   }
   return out.substr(0, out.size() - 2) + " };";
 }

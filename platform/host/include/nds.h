@@ -10,6 +10,9 @@
 /* Integer types: the same definitions as libpane.h, so both may be included. */
 #include <nds/ndstypes.h>
 
+/* Screen, page and VRAM geometry. */
+#include <pane_geometry.h>
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -20,7 +23,7 @@ extern "C" {
  * ------------------------------------------------------------------------- */
 
 #define HOST_IO_SIZE 0x2000u
-#define HOST_VRAM_BANK_HALFWORDS 0x10000u
+#define HOST_VRAM_BANK_HALFWORDS ((u32)PANE_PAGE_PIXELS)
 
 extern u32 hostIoMemory[HOST_IO_SIZE / 4];
 /* Banks A, B, C, D one after the other. */

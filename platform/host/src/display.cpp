@@ -7,7 +7,7 @@
 namespace {
 
 constexpr u32 kSubEngineOffset = 0x1000;
-constexpr u32 kBankBytes = 0x20000;
+constexpr u32 kBankBytes = PANE_PAGE_BYTES;
 constexpr u16 kOpaque = 0x8000;
 constexpr u16 kWhite = 0x7FFF;
 

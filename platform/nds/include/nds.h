@@ -11,6 +11,9 @@
 /* Integer types: the same definitions as libpane.h, so both may be included. */
 #include <nds/ndstypes.h>
 
+/* Screen, page and VRAM geometry. */
+#include <pane_geometry.h>
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -157,8 +160,8 @@ static inline void vramSetBankD(VRAM_D_TYPE d) { VRAM_D_CR = (u8)(VRAM_ENABLE | 
 /* Main background memory (bank A at 0x06000000, bank B at 0x06020000 with
  * VRAM_B_MAIN_BG_0x06020000) and sub background memory (bank C with
  * VRAM_C_SUB_BG). 8-bit writes to VRAM are dropped: write 16 or 32 bits. */
-#define BG_GFX ((u16*)0x06000000u)
-#define BG_GFX_SUB ((u16*)0x06200000u)
+#define BG_GFX ((u16*)PANE_VRAM_MAIN_BG)
+#define BG_GFX_SUB ((u16*)PANE_VRAM_SUB_BG)
 
 /* Palette entry 0 of each engine is its backdrop colour. */
 #define BG_PALETTE ((u16*)0x05000000u)

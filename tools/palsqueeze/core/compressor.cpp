@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "core/procedures.h"
+#include "core/palette_bits.h"
 #include "core/sprite_text.h"
 
 namespace palsqueeze {

@@ -4,6 +4,7 @@
 #ifndef PANE_HOST_NDS_HOST_H
 #define PANE_HOST_NDS_HOST_H
 
+#include <pane_geometry.h>
 #include <stdint.h>
 
 #ifdef __cplusplus
@@ -24,9 +25,9 @@ void hostOnVBlank(void (*handler)(void* context), void* context);
 unsigned hostDmaCopyCount(void);
 
 /* Screen size of the display model: the upper screen above the lower one. */
-#define HOST_SCREEN_WIDTH 256
-#define HOST_SCREEN_HEIGHT 192
-#define HOST_SCREENS_HEIGHT 384
+#define HOST_SCREEN_WIDTH PANE_SCREEN_WIDTH
+#define HOST_SCREEN_HEIGHT PANE_SCREEN_HEIGHT
+#define HOST_SCREENS_HEIGHT (2 * PANE_SCREEN_HEIGHT)
 
 /* Composes what the DS shows from the simulated registers and VRAM into
  * rgba: 256 x 384 pixels, upper screen first, each pixel R | G << 8 |
