@@ -350,7 +350,7 @@ TEST_F(GlyphcastCommandLine, ReportsFailedWritesWithTheirReason) {
     for (const Case& c : cases) {
         for (const char* option : {"-o", "--header", "--preview"}) {
             const Outcome outcome = runInProcess({"--font", "DejaVu Sans", option, c.path});
-            EXPECT_EQ(outcome.status, 1) << option << " " << c.path.toStdString();
+            EXPECT_EQ(outcome.status, 2) << option << " " << c.path.toStdString();
             EXPECT_EQ(outcome.err, c.message);
         }
     }
@@ -358,7 +358,7 @@ TEST_F(GlyphcastCommandLine, ReportsFailedWritesWithTheirReason) {
     process.setStandardOutputFile(QStringLiteral("/dev/full"));
     process.start(QStringLiteral(GLYPHCAST_EXE), {"--font", "DejaVu Sans"});
     ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.exitCode(), 2);
     EXPECT_EQ(process.readAllStandardError(), QByteArray("glyphcast: cannot write the output: No space left on device\n"));
 }
 
@@ -406,7 +406,7 @@ TEST_F(GlyphcastCommandLine, WritesTheOutputFileOnlyWhenComplete) {
     writeFile(header, "old header");
     outcome = runInProcess({"--font", "DejaVu Sans", "--name", "f", "--header", header, "--preview",
                             dir.filePath(QStringLiteral("f.png")), "-o", dir.filePath(QStringLiteral("no/font.c"))});
-    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(readFile(header), QByteArray("old header"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("font.c"), QStringLiteral("font.h")}));
 

@@ -297,6 +297,19 @@ TEST_F(PixportPictureWindow, FailedOrAbandonedBinLeavesClipboardAndFileAlone)
     EXPECT_NE(label1(), "DONE!");
 }
 
+TEST_F(PixportPictureWindow, RefusesTheLoadedPictureAsTheBinFile)
+{
+    load(test::codedPicture(12, 10));
+    const QByteArray picture = test::readFile(desktop.openAnswer);
+    click("Option8");
+    desktop.saveAnswer = desktop.openAnswer;
+    click("Command2");
+    EXPECT_EQ(control<QLabel>("Label3")->text(), "the BIN file " + desktop.openAnswer + " is the input picture");
+    EXPECT_EQ(test::readFile(desktop.openAnswer), picture);
+    EXPECT_TRUE(desktop.clipboard.isEmpty());
+    EXPECT_EQ(label1(), "");
+}
+
 TEST_F(PixportPictureWindow, UnreadableSizeFieldsGiveOnePixel)
 {
     click("Option9");

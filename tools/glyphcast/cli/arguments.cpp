@@ -78,6 +78,10 @@ ArgumentsOutcome parseArguments(const QStringList& args, CommandLine& commandLin
             *error = QStringLiteral("%1 needs a value").arg(name);
             return ArgumentsOutcome::Error;
         }
+        if (value.isEmpty() && name == QLatin1String("--name")) {
+            *error = QStringLiteral("--name needs a value");
+            return ArgumentsOutcome::Error;
+        }
         option->second(commandLine, value);
         fontGiven = fontGiven || name == QLatin1String("--font") || name == QLatin1String("--font-file");
     }
@@ -125,7 +129,8 @@ QString usageText() {
         "  -h, --help          show this text\n"
         "  --version           show the version\n"
         "\n"
-        "Exit status: 0 written, 1 output not writable, 2 bad usage or refused settings.\n");
+        "Exit status: 0 written; 2 bad usage, refused settings, an output that is an\n"
+        "input or another output, or an output not writable, with nothing written.\n");
 }
 
 int reportArguments(ArgumentsOutcome outcome, const QString& error, QIODevice& out, QIODevice& err) {

@@ -3,6 +3,7 @@
 #include "glyphcast/cli/command_line.h"
 
 #include "common/files.h"
+#include "common/output_collision.h"
 #include "glyphcast/core/converter.h"
 #include "glyphcast/core/glyph_source.h"
 #include "glyphcast/core/image_capture_box.h"
@@ -154,7 +155,22 @@ bool CommandLine::drawPreview(const Conversion& result, QByteArray* png, QIODevi
     return false;
 }
 
+QString CommandLine::collision() const {
+    auto file = [](const char* role, const QString& path) {
+        return panetools::RunFile{role, QFile::encodeName(path).toStdString()};
+    };
+    const std::string problem =
+        panetools::outputCollision({file("the font file", fontFile_), file("the template", templateFile_)},
+                                   {file("the output", outputFile_), file("the header", headerFile_),
+                                    file("the preview", previewFile_)});
+    return QFile::decodeName(QByteArray::fromStdString(problem));
+}
+
 int CommandLine::run(QIODevice& out, QIODevice& err) const {
+    if (const QString problem = collision(); !problem.isEmpty()) {
+        reportError(err, problem);
+        return kExitRefused;
+    }
     QString templateText;
     if (!readTemplate(&templateText, err))
         return kExitRefused;
@@ -195,14 +211,14 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
         reportError(err, QStringLiteral("cannot write %1: %2")
                              .arg(QFile::decodeName(QByteArray::fromStdString(files.path())),
                                   QString::fromLocal8Bit(files.reason())));
-        return kExitWriteFailed;
+        return kExitRefused;
     };
     if (!add(previewFile_, png) || !add(outputFile_, bytes)
         || !add(headerFile_, headerFile_.isEmpty() ? QByteArray() : headerText(result.tableName, result.fields).toUtf8()))
         return writeFailed();
     if (outputFile_.isEmpty() && out.write(bytes) != bytes.size()) {
         reportError(err, QStringLiteral("cannot write the output: %1").arg(out.errorString()));
-        return kExitWriteFailed;
+        return kExitRefused;
     }
     if (!files.commit())
         return writeFailed();

@@ -14,8 +14,9 @@ namespace glyphcast {
 
 enum ExitStatus {
     kExitSuccess = 0,
-    kExitWriteFailed = 1,  // the output could not be written
-    kExitRefused = 2,      // bad usage, an unreadable template or refused settings
+    // Bad usage, an unreadable template, refused settings, an output that is
+    // one of the inputs or another output, or an output that could not be written.
+    kExitRefused = 2,
 };
 
 class CommandLine {
@@ -46,6 +47,10 @@ public:
     // output file, and the header when asked; each file is replaced only once
     // complete. Messages go to err. Needs a QGuiApplication.
     int run(QIODevice& out, QIODevice& err) const;
+
+    // Why an output would overwrite the font file, the template or another
+    // output; empty when none does.
+    QString collision() const;
 
 private:
     bool readTemplate(QString* text, QIODevice& err) const;

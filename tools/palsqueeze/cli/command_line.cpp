@@ -8,6 +8,7 @@
 
 #include "common/c_source.h"
 #include "common/files.h"
+#include "common/output_collision.h"
 #include "common/startup.h"
 #include "core/compressor.h"
 
@@ -27,8 +28,10 @@ void CommandLine::setArguments(const std::vector<std::string>& arguments) {
     } else if (!optionsEnded && (arg == "--name" || arg == "--header")) {
       if (i + 1 == arguments.size())
         usageError_ = arg + (arg == "--name" ? " needs a name" : " needs a file name");
+      else if (arg == "--name" && arguments[++i].empty())
+        usageError_ = "--name needs a value";
       else if (arg == "--name")
-        name_ = arguments[++i];
+        name_ = arguments[i];
       else
         headerPath_ = arguments[++i];
     } else if (!optionsEnded && (arg == "-o" || arg == "--output")) {
@@ -83,7 +86,8 @@ const char* CommandLine::usage() {
          "\n"
          "The size and bits-per-pixel reports go to standard error.\n"
          "Exit status: 0 compressed; 1 more than 256 distinct pixel values;\n"
-         "2 bad usage, unreadable input or a text that is not a sprite array.\n";
+         "2 bad usage, unreadable input, a text that is not a sprite array, or an output\n"
+         "that is the input or another output or cannot be written.\n";
 }
 
 void CommandLine::report(const std::string& message) { err_ << "palsqueeze: " << message << '\n'; }
@@ -159,6 +163,9 @@ int CommandLine::run() {
     err_ << '\n' << usage();
     return kExitFailure;
   }
+  const std::string collision = panetools::outputCollision(
+      {{"the input", inputPath_}}, {{"the output", outputPath_}, {"the header", headerPath_}});
+  if (!collision.empty()) return fail(collision, kExitFailure);
   std::string text;
   if (!readInput(text)) return kExitFailure;
   const Result result = compress(text);

@@ -6,6 +6,7 @@
 #include "core/colour.h"
 #include "core/conversion.h"
 #include "core/output_writer.h"
+#include "core/run_files.h"
 
 #include <QRegularExpression>
 
@@ -147,6 +148,9 @@ bool CommandLine::convertToText(const Picture& picture, const Settings& settings
 
 int CommandLine::run()
 {
+    if (const QString problem = outputCollision(m_imagePath, m_outputPath, m_headerPath, m_binPath);
+        !problem.isEmpty())
+        return fail(problem), kExitError;
     Settings settings;
     if (!m_wholePicture && !choose(&settings))
         return kExitError;

@@ -5,6 +5,7 @@
 #include "core/conversion.h"
 #include "common/files.h"
 #include "core/output_writer.h"
+#include "core/run_files.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -201,6 +202,7 @@ void PictureWindow::Command1_Click()
     Picture loaded;
     QString error;
     if (loadPicture(path, &loaded, &error)) {
+        m_picturePath = path;
         showPicture(loaded);
         return;
     }
@@ -305,6 +307,12 @@ void PictureWindow::Command2_Click()
         binPath = m_hooks.saveFile(this, kSaveTitle, kSaveFilters);
         if (binPath.isEmpty())
             return; // cancelled: nothing is converted
+        if (const QString problem = outputCollision(m_picturePath, QString(), QString(), binPath);
+            !problem.isEmpty()) {
+            setProgress(QString());
+            setStatus(problem);
+            return;
+        }
         out = OutputWriter::binFile(binPath);
     }
 

@@ -49,6 +49,7 @@ private:
 
     WindowHooks m_hooks;
     Picture m_picture;
+    QString m_picturePath; // where m_picture was loaded from: never a save target
     bool m_closing = false;
 
     QLabel* m_picture1 = nullptr;
