@@ -1,5 +1,6 @@
 // The command-line mode: the window's fields as setters, one run() that writes
-// the font source to standard output or a file and returns the exit status.
+// the font source to standard output or a file and returns the exit status
+// (common/outcome.h).
 #pragma once
 
 #include "glyphcast/core/converter.h"
@@ -11,13 +12,6 @@
 class QIODevice;
 
 namespace glyphcast {
-
-enum ExitStatus {
-    kExitSuccess = 0,
-    // Bad usage, an unreadable template, refused settings, an output that is
-    // one of the inputs or another output, or an output that could not be written.
-    kExitRefused = 2,
-};
 
 class CommandLine {
 public:
