@@ -3,6 +3,7 @@
 
 #include "common/c_source.h"
 #include "common/files.h"
+#include "common/outcome.h"
 #include "core/colour.h"
 #include "core/conversion.h"
 #include "core/output_writer.h"
@@ -14,8 +15,8 @@ namespace pixport {
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitError = 2;
+constexpr int kExitOk = panetools::exitStatus(panetools::Outcome::Done);
+constexpr int kExitError = panetools::exitStatus(panetools::Outcome::Failed);
 
 QString fromSystem(const std::string& text)
 {
