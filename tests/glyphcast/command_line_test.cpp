@@ -160,8 +160,8 @@ TEST(GlyphcastArguments, WithoutADisplayTheWindowIsExplainedNotOpened) {
 
 TEST_F(GlyphcastCommandLine, WritesWhatTheWindowPutsOnTheClipboard) {
     QString clipboard;
-    WindowHooks hooks;
-    hooks.putOnClipboard = [&clipboard](const QString& text) { clipboard = text; };
+    panetools::WindowHooks hooks;
+    hooks.setClipboard = [&clipboard](const QString& text) { clipboard = text; };
     FontWindow window(hooks);
     window.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("Liberation Sans"));
     window.findChild<QLineEdit*>(QStringLiteral("Text4"))->setText(QStringLiteral("10"));

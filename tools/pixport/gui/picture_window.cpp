@@ -57,7 +57,7 @@ QButtonGroup* exclusiveGroup(QObject* owner, std::initializer_list<QRadioButton*
 
 } // namespace
 
-PictureWindow::PictureWindow(WindowHooks hooks, QWidget* parent)
+PictureWindow::PictureWindow(panetools::WindowHooks hooks, QWidget* parent)
     : QWidget(parent), m_hooks(std::move(hooks))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -210,7 +210,7 @@ void PictureWindow::Command1_Click()
     refreshSizeFields();
     setProgress(QString());
     setStatus(QStringLiteral("Not loaded: the previous picture stays."));
-    m_hooks.message(this, error);
+    m_hooks.warn(this, windowTitle(), error);
 }
 
 void PictureWindow::showPicture(const Picture& picture)
@@ -286,7 +286,7 @@ void PictureWindow::Command2_Click()
     if (!resolveSettings(readChoices(), &settings, &error)) {
         setProgress(QString());
         setStatus(QStringLiteral("Refused: nothing converted."));
-        m_hooks.message(this, error);
+        m_hooks.warn(this, windowTitle(), error);
         return;
     }
     const qint64 width = qint64(settings.w1) + 1;
@@ -294,7 +294,7 @@ void PictureWindow::Command2_Click()
     if (!settings.binFile && arrayTextBound(width, height) > qint64(kClipboardLimit)) {
         setProgress(QString());
         setStatus(QStringLiteral("Refused: nothing converted."));
-        m_hooks.message(this, QStringLiteral("The array text of %1 x %2 pixels would take more than %3, "
+        m_hooks.warn(this, windowTitle(), QStringLiteral("The array text of %1 x %2 pixels would take more than %3, "
                                              "too much for the clipboard: choose BIN File or a smaller size.")
                                   .arg(width)
                                   .arg(height)
@@ -333,7 +333,7 @@ void PictureWindow::Command2_Click()
     if (outcome == Outcome::Failed) {
         setProgress(QString());
         setStatus(QStringLiteral("Not written."));
-        m_hooks.message(this, error);
+        m_hooks.warn(this, windowTitle(), error);
         return;
     }
     setProgress(QStringLiteral("DONE!"));
