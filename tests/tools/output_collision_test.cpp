@@ -41,6 +41,7 @@ TEST(ToolRuns, RefuseOutputsOntoInputsOrEachOther) {
     ASSERT_TRUE(dir.isValid());
     auto path = [&dir](const char* name) { return dir.filePath(QLatin1String(name)); };
     ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(path("q.png")));
+    ASSERT_TRUE(QFile::copy(path("q.png"), path("-")));
     ASSERT_TRUE(QFile::copy(QStringLiteral(TOOLS_TEST_FONT), path("mine.ttf")));
     for (const char* name : {"s.c", "tpl.txt"}) {
         QFile file(path(name));
@@ -58,6 +59,7 @@ TEST(ToolRuns, RefuseOutputsOntoInputsOrEachOther) {
         {"pixport", {"sym.png", "--bin", "q.png"}, "pixport: the BIN file q.png is the input picture sym.png", 2},
         {"pixport", {"q.png", "--name", "a", "-o", "new.c", "--header", "new.c"},
          "pixport: the header new.c is the output", 2},
+        {"pixport", {"./-", "-o", "-"}, "pixport: the output - is the input picture ./-", 2},  // "-o -" is a file
         {"palsqueeze", {"s.c", "-o", "s.c"}, "palsqueeze: the output s.c is the input", 2},
         {"palsqueeze", {"sym.c", "-o", "s.c"}, "palsqueeze: the output s.c is the input sym.c", 2},
         {"palsqueeze", {"s.c", "--name", "t", "-o", "o.c", "--header", "o.c"},

@@ -29,9 +29,10 @@ std::string resolvedPath(const std::string& path) {
   return current.lexically_normal().string();
 }
 
-// What makes two paths one file; none for a path that never collides.
-std::optional<std::string> identity(const std::string& path) {
-  if (path.empty() || path == "-") return std::nullopt;
+// What makes two paths one file; none for a path that never collides. An input
+// "-" is standard input; an output "-" that reaches this check is a file of that name.
+std::optional<std::string> identity(const std::string& path, bool input) {
+  if (path.empty() || (input && path == "-")) return std::nullopt;
   struct stat status {};
   if (::stat(path.c_str(), &status) == 0) {
     if (!S_ISREG(status.st_mode)) return std::nullopt;
@@ -45,11 +46,11 @@ std::optional<std::string> identity(const std::string& path) {
 std::string outputCollision(const std::vector<RunFile>& inputs, const std::vector<RunFile>& outputs) {
   std::vector<std::pair<const RunFile*, std::string>> seen;  // inputs, then the outputs checked so far
   auto note = [&seen](const RunFile& file) {
-    if (std::optional<std::string> key = identity(file.path)) seen.emplace_back(&file, *key);
+    if (std::optional<std::string> key = identity(file.path, true)) seen.emplace_back(&file, *key);
   };
   for (const RunFile& input : inputs) note(input);
   for (const RunFile& output : outputs) {
-    const std::optional<std::string> key = identity(output.path);
+    const std::optional<std::string> key = identity(output.path, false);
     if (!key) continue;
     for (const auto& [other, otherKey] : seen) {
       if (otherKey != *key) continue;

@@ -19,8 +19,9 @@ struct RunFile {
 // differently ("the output a.png is the input picture ./q.png"); empty when there
 // is none. Sameness is the file's identity: its device and inode when it exists
 // (so a hard link or a symbolic link is the file it names), else its absolute path
-// with every link resolved. "-" (standard input or output) and paths that are not
-// regular files (devices, pipes: nothing there is lost by writing) never collide.
+// with every link resolved. Standard input and output never collide: an input "-",
+// and an output the tool writes to standard output (left out of outputs). Nor do
+// paths that are not regular files (devices, pipes: nothing there is lost by writing).
 std::string outputCollision(const std::vector<RunFile>& inputs, const std::vector<RunFile>& outputs);
 
 }  // namespace panetools
