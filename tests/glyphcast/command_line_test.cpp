@@ -175,8 +175,8 @@ TEST(GlyphcastArguments, WithoutADisplayTheWindowIsExplainedNotOpened) {
 
 TEST_F(GlyphcastCommandLine, WritesWhatTheWindowPutsOnTheClipboard) {
     QString clipboard;
-    WindowHooks hooks;
-    hooks.putOnClipboard = [&clipboard](const QString& text) { clipboard = text; };
+    panetools::WindowHooks hooks;
+    hooks.setClipboard = [&clipboard](const QString& text) { clipboard = text; };
     FontWindow window(hooks);
     window.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("Liberation Sans"));
     window.findChild<QLineEdit*>(QStringLiteral("Text4"))->setText(QStringLiteral("10"));
@@ -412,7 +412,7 @@ TEST_F(GlyphcastCommandLine, ReportsFailedWritesWithTheirReason) {
     for (const Case& c : cases) {
         for (const char* option : {"-o", "--header", "--preview"}) {
             const Outcome outcome = runInProcess({"--font", "DejaVu Sans", option, c.path});
-            EXPECT_EQ(outcome.status, 1) << option << " " << c.path.toStdString();
+            EXPECT_EQ(outcome.status, 2) << option << " " << c.path.toStdString();
             EXPECT_EQ(outcome.err, c.message);
         }
     }
@@ -420,7 +420,7 @@ TEST_F(GlyphcastCommandLine, ReportsFailedWritesWithTheirReason) {
     process.setStandardOutputFile(QStringLiteral("/dev/full"));
     process.start(QStringLiteral(GLYPHCAST_EXE), {"--font", "DejaVu Sans"});
     ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.exitCode(), 2);
     EXPECT_TRUE(process.readAllStandardError().endsWith("glyphcast: cannot write the output: No space left on device\n"));
 }
 
@@ -468,7 +468,7 @@ TEST_F(GlyphcastCommandLine, WritesTheOutputFileOnlyWhenComplete) {
     writeFile(header, "old header");
     outcome = runInProcess({"--font", "DejaVu Sans", "--name", "f", "--header", header, "--preview",
                             dir.filePath(QStringLiteral("f.png")), "-o", dir.filePath(QStringLiteral("no/font.c"))});
-    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(readFile(header), QByteArray("old header"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("font.c"), QStringLiteral("font.h")}));
 

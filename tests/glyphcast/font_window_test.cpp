@@ -32,9 +32,9 @@ protected:
 
     GlyphcastWindow() : window(hooks()) {}
 
-    WindowHooks hooks() {
-        WindowHooks h;
-        h.putOnClipboard = [this](const QString& text) {
+    panetools::WindowHooks hooks() {
+        panetools::WindowHooks h;
+        h.setClipboard = [this](const QString& text) {
             clipboard = text;
             ++clipboardCalls;
         };

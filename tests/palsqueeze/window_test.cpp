@@ -39,11 +39,13 @@ class PalsqueezeWindow : public ::testing::Test {
     if (QApplication::instance() == nullptr) new QApplication(argc, argv);
   }
 
-  void SetUp() override {
-    window.setHooks({[this](const QString& title, const QString& text) {
-                       warnings.append(title + " | " + text);
-                     },
-                     [this](const QString& text) { clipboard.append(text); }});
+  panetools::WindowHooks hooks() {
+    panetools::WindowHooks h;
+    h.warn = [this](QWidget*, const QString& title, const QString& text) {
+      warnings.append(title + " | " + text);
+    };
+    h.setClipboard = [this](const QString& text) { clipboard.append(text); };
+    return h;
   }
 
   template <typename T>
@@ -65,7 +67,7 @@ class PalsqueezeWindow : public ::testing::Test {
   QString text1() { return control<QPlainTextEdit>("Text1")->toPlainText(); }
   QString label(const char* name) { return control<QLabel>(name)->text(); }
 
-  CompressorWindow window;
+  CompressorWindow window{hooks()};
   QStringList warnings;
   QStringList clipboard;
 };

@@ -39,10 +39,10 @@ protected:
                             const QString& binPath = QString())
     {
         QString clipboard;
-        WindowHooks hooks;
+        panetools::WindowHooks hooks;
         hooks.openFile = [&](QWidget*, const QString&, const QString&) { return picture; };
         hooks.saveFile = [&](QWidget*, const QString&, const QString&) { return binPath; };
-        hooks.message = [](QWidget*, const QString& text) { ADD_FAILURE() << qPrintable(text); };
+        hooks.warn = [](QWidget*, const QString&, const QString& text) { ADD_FAILURE() << qPrintable(text); };
         hooks.setClipboard = [&](const QString& text) { clipboard = text; };
         PictureWindow form(hooks);
         form.Command1_Click();

@@ -2,7 +2,7 @@
 // conversions with the progress label, dialogs and clipboard behind hooks.
 #include "app_fixture.h"
 #include "gui/picture_window.h"
-#include "gui/window_hooks.h"
+#include "common/window_hooks.h"
 #include "test_pictures.h"
 
 #include <QClipboard>
@@ -29,9 +29,9 @@ struct Desktop {
     QStringList messages;
     QStringList clipboard;
 
-    WindowHooks hooks()
+    panetools::WindowHooks hooks()
     {
-        WindowHooks h;
+        panetools::WindowHooks h;
         h.openFile = [this](QWidget*, const QString& title, const QString& filters) {
             openRequests << title + '|' + filters;
             return openAnswer;
@@ -40,7 +40,7 @@ struct Desktop {
             saveRequests << title + '|' + filters;
             return saveAnswer;
         };
-        h.message = [this](QWidget*, const QString& text) { messages << text; };
+        h.warn = [this](QWidget*, const QString&, const QString& text) { messages << text; };
         h.setClipboard = [this](const QString& text) { clipboard << text; };
         return h;
     }
@@ -297,6 +297,19 @@ TEST_F(PixportPictureWindow, FailedOrAbandonedBinLeavesClipboardAndFileAlone)
     EXPECT_NE(label1(), "DONE!");
 }
 
+TEST_F(PixportPictureWindow, RefusesTheLoadedPictureAsTheBinFile)
+{
+    load(test::codedPicture(12, 10));
+    const QByteArray picture = test::readFile(desktop.openAnswer);
+    click("Option8");
+    desktop.saveAnswer = desktop.openAnswer;
+    click("Command2");
+    EXPECT_EQ(control<QLabel>("Label3")->text(), "the BIN file " + desktop.openAnswer + " is the input picture");
+    EXPECT_EQ(test::readFile(desktop.openAnswer), picture);
+    EXPECT_TRUE(desktop.clipboard.isEmpty());
+    EXPECT_EQ(label1(), "");
+}
+
 TEST_F(PixportPictureWindow, UnreadableSizeFieldsGiveOnePixel)
 {
     click("Option9");
@@ -309,18 +322,18 @@ TEST_F(PixportPictureWindow, UnreadableSizeFieldsGiveOnePixel)
 
 TEST(PixportWindowHooks, FilterPairsBecomeQtFilters)
 {
-    EXPECT_EQ(qtFilterList("Bitmap Files (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg|"
+    EXPECT_EQ(panetools::qtFilterList("Bitmap Files (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg|"
                            "All Formats (*.bmp, *.jpg)|*.bmp;*.jpg|All Files|*.*"),
               "Bitmap Files (*.bmp);;JPEG Files (*.jpg);;All Formats (*.bmp *.jpg);;All Files (*)");
-    EXPECT_EQ(qtFilterList("Bin Files (*.bin)|*.bin"), "Bin Files (*.bin)");
+    EXPECT_EQ(panetools::qtFilterList("Bin Files (*.bin)|*.bin"), "Bin Files (*.bin)");
 }
 
 TEST(PixportWindowHooks, ClipboardHandOverReplacesTheText)
 {
     test::ensureApplication();
     QGuiApplication::clipboard()->setText(QStringLiteral("old"));
-    desktopHooks().setClipboard(QStringLiteral("{ 1};"));
+    panetools::desktopHooks().setClipboard(QStringLiteral("{ 1};"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "{ 1};");
-    desktopHooks().setClipboard(QString());
+    panetools::desktopHooks().setClipboard(QString());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
 }

@@ -1,5 +1,6 @@
 // glyphcast: with no arguments opens the font converter's window; with arguments
 // runs one conversion from the command line.
+#include "common/outcome.h"
 #include "common/startup.h"
 #include "glyphcast/cli/arguments.h"
 #include "glyphcast/cli/command_line.h"
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
             return runWindow(argc, argv);
         std::fprintf(stderr, "%s\n\n%s", panetools::noDisplayLine("glyphcast").c_str(),
                      glyphcast::usageText().toLocal8Bit().constData());
-        return glyphcast::kExitRefused;
+        return panetools::exitStatus(panetools::Outcome::Failed);
     }
 
     QFile out;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "common/outcome.h"
 #include "common/startup.h"
 #include "gui/compressor_window.h"
 
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
   }
   if (!panetools::hasDisplay()) {
     std::cerr << panetools::noDisplayLine("palsqueeze") << "\n\n" << palsqueeze::CommandLine::usage();
-    return palsqueeze::kExitFailure;
+    return panetools::exitStatus(panetools::Outcome::Failed);
   }
   QApplication app(argc, argv);
   palsqueeze::CompressorWindow window;

@@ -1,5 +1,6 @@
 // pixport: with no arguments opens the window, otherwise runs the command line.
 #include "cli/command_line.h"
+#include "common/outcome.h"
 #include "common/startup.h"
 #include "gui/picture_window.h"
 
@@ -19,7 +20,7 @@ int main(int argc, char* argv[])
     if (!panetools::hasDisplay()) {
         std::fprintf(stderr, "%s\n\n%s", panetools::noDisplayLine("pixport").c_str(),
                      qPrintable(pixport::usageText()));
-        return 2;
+        return panetools::exitStatus(panetools::Outcome::Failed);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pixport"));

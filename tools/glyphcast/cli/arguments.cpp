@@ -1,7 +1,9 @@
-// Option parsing for the command line: "--name value" or "--name=value", the
-// switches, and the usage text.
+// glyphcast's options over the tools' command-line skeleton: "--name value" or
+// "--name=value", the switches, and the usage text.
 #include "glyphcast/cli/arguments.h"
 
+#include "common/arguments.h"
+#include "common/outcome.h"
 #include "common/startup.h"
 #include "glyphcast/cli/command_line.h"
 
@@ -9,6 +11,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace glyphcast {
 
@@ -50,42 +53,55 @@ const std::map<QString, std::function<void(CommandLine&)>>& switches() {
 }  // namespace
 
 ArgumentsOutcome parseArguments(const QStringList& args, CommandLine& commandLine, QString* error) {
+    static const QString help[] = {QStringLiteral("--help"), QStringLiteral("-h")};
+    static const QString version = QStringLiteral("--version");
+    std::vector<panetools::OptionSpelling> spellings = {{{help[0], help[1]}, false}, {{version}, false}};
+    for (const auto& option : switches())
+        spellings.push_back({{option.first}, false});
+    for (const auto& option : valueOptions())
+        spellings.push_back({{option.first}, true});
+    panetools::ArgumentRules rules;
+    rules.dashIsFile = false;  // no input is read from standard input
+
+    ArgumentsOutcome outcome = ArgumentsOutcome::Run;
     bool fontGiven = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
-            return ArgumentsOutcome::Help;
-        if (arg == QLatin1String("--version"))
-            return ArgumentsOutcome::Version;
-        if (auto flag = switches().find(arg); flag != switches().end()) {
+    auto fault = [&outcome, error](const QString& message) {
+        *error = message;
+        outcome = ArgumentsOutcome::Error;
+        return false;
+    };
+    panetools::readArguments(args, spellings, rules, [&](const panetools::Argument& arg) {
+        switch (arg.kind) {
+        case panetools::Argument::UnknownOption:
+            return fault(QStringLiteral("unknown option %1").arg(arg.value));
+        case panetools::Argument::File:
+            return fault(QStringLiteral("unexpected argument %1").arg(arg.value));
+        case panetools::Argument::MissingValue:
+            return fault(QStringLiteral("%1 needs a value").arg(arg.option));
+        case panetools::Argument::Option:
+            break;
+        }
+        if (arg.option == help[0] || arg.option == help[1]) {
+            outcome = ArgumentsOutcome::Help;
+            return false;
+        }
+        if (arg.option == version) {
+            outcome = ArgumentsOutcome::Version;
+            return false;
+        }
+        if (auto flag = switches().find(arg.option); flag != switches().end()) {
             flag->second(commandLine);
-            continue;
+            return true;
         }
-        const int equals = arg.startsWith(QLatin1String("--")) ? arg.indexOf(QLatin1Char('=')) : -1;
-        const QString name = equals < 0 ? arg : arg.left(equals);
-        auto option = valueOptions().find(name);
-        if (option == valueOptions().end()) {
-            *error = arg.startsWith(QLatin1Char('-')) ? QStringLiteral("unknown option %1").arg(arg)
-                                                      : QStringLiteral("unexpected argument %1").arg(arg);
-            return ArgumentsOutcome::Error;
-        }
-        QString value;
-        if (equals >= 0) {
-            value = arg.mid(equals + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            *error = QStringLiteral("%1 needs a value").arg(name);
-            return ArgumentsOutcome::Error;
-        }
-        option->second(commandLine, value);
-        fontGiven = fontGiven || name == QLatin1String("--font") || name == QLatin1String("--font-file");
-    }
-    if (!fontGiven) {
-        *error = QStringLiteral("--font NAME or --font-file FILE is required");
-        return ArgumentsOutcome::Error;
-    }
-    return ArgumentsOutcome::Run;
+        if (arg.value.isEmpty() && arg.option == QLatin1String("--name"))
+            return fault(QStringLiteral("--name needs a value"));
+        valueOptions().at(arg.option)(commandLine, arg.value);
+        fontGiven = fontGiven || arg.option == QLatin1String("--font") || arg.option == QLatin1String("--font-file");
+        return true;
+    });
+    if (outcome == ArgumentsOutcome::Run && !fontGiven)
+        fault(QStringLiteral("--font NAME or --font-file FILE is required"));
+    return outcome;
 }
 
 QString usageText() {
@@ -125,20 +141,21 @@ QString usageText() {
         "  -h, --help          show this text\n"
         "  --version           show the version\n"
         "\n"
-        "Exit status: 0 written, 1 output not writable, 2 bad usage or refused settings.\n");
+        "Exit status: 0 written; 2 bad usage, refused settings, an output that is an\n"
+        "input or another output, or an output not writable, with nothing written.\n");
 }
 
 int reportArguments(ArgumentsOutcome outcome, const QString& error, QIODevice& out, QIODevice& err) {
     if (outcome == ArgumentsOutcome::Help) {
         out.write(usageText().toUtf8());
-        return kExitSuccess;
+        return panetools::exitStatus(panetools::Outcome::Done);
     }
     if (outcome == ArgumentsOutcome::Version) {
         out.write(QByteArray::fromStdString(panetools::versionLine("glyphcast") + "\n"));
-        return kExitSuccess;
+        return panetools::exitStatus(panetools::Outcome::Done);
     }
     reportError(err, error + QLatin1String(" (see glyphcast --help)"));
-    return kExitRefused;
+    return panetools::exitStatus(panetools::Outcome::Failed);
 }
 
 int runCommandLine(const QStringList& args, QIODevice& out, QIODevice& err) {

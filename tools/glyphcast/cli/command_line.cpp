@@ -3,6 +3,8 @@
 #include "glyphcast/cli/command_line.h"
 
 #include "common/files.h"
+#include "common/outcome.h"
+#include "common/output_collision.h"
 #include "glyphcast/core/converter.h"
 #include "glyphcast/core/glyph_source.h"
 #include "glyphcast/core/image_capture_box.h"
@@ -19,6 +21,9 @@
 #include <QStringDecoder>
 
 namespace glyphcast {
+
+using panetools::exitStatus;
+using panetools::Outcome;
 
 void reportError(QIODevice& err, const QString& message) {
     err.write((QLatin1String("glyphcast: ") + message + QLatin1Char('\n')).toUtf8());
@@ -155,19 +160,34 @@ bool CommandLine::drawPreview(const Conversion& result, QByteArray* png, QIODevi
     return false;
 }
 
+QString CommandLine::collision() const {
+    auto file = [](const char* role, const QString& path) {
+        return panetools::RunFile{role, QFile::encodeName(path).toStdString()};
+    };
+    const std::string problem =
+        panetools::outputCollision({file("the font file", fontFile_), file("the template", templateFile_)},
+                                   {file("the output", outputFile_), file("the header", headerFile_),
+                                    file("the preview", previewFile_)});
+    return QFile::decodeName(QByteArray::fromStdString(problem));
+}
+
 int CommandLine::run(QIODevice& out, QIODevice& err) const {
+    if (const QString problem = collision(); !problem.isEmpty()) {
+        reportError(err, problem);
+        return exitStatus(Outcome::Failed);
+    }
     QString templateText;
     if (!readTemplate(&templateText, err))
-        return kExitRefused;
+        return exitStatus(Outcome::Failed);
     Fields fields = fields_;
     ConvertOptions options = options_;
     if (!fontFile_.isEmpty() && !loadFontFile(&fields, &options, err))
-        return kExitRefused;
+        return exitStatus(Outcome::Failed);
     ImageCaptureBox box;
     const Conversion result = convertFont(box, fields, templateText, options);
     if (!result.ok) {
         reportError(err, result.message);
-        return kExitRefused;
+        return exitStatus(Outcome::Failed);
     }
     if (!result.note.isEmpty())
         reportError(err, result.note);
@@ -176,14 +196,14 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
 
     QByteArray png;
     if (!previewFile_.isEmpty() && !drawPreview(result, &png, err))
-        return kExitRefused;
+        return exitStatus(Outcome::Failed);
     if (!headerFile_.isEmpty()) {
         // The header declares the table for other sources: the source must define
         // it where they can link to it.
         const QString problem = tableDefinitionProblem(result.templatePart, result.tableName);
         if (!problem.isEmpty()) {
             reportError(err, QStringLiteral("the header would declare %1, but %2").arg(result.tableName, problem));
-            return kExitRefused;
+            return exitStatus(Outcome::Failed);
         }
     }
 
@@ -198,18 +218,18 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
         reportError(err, QStringLiteral("cannot write %1: %2")
                              .arg(QFile::decodeName(QByteArray::fromStdString(files.path())),
                                   QString::fromLocal8Bit(files.reason())));
-        return kExitWriteFailed;
+        return exitStatus(Outcome::Failed);
     };
     if (!add(previewFile_, png) || !add(outputFile_, bytes)
         || !add(headerFile_, headerFile_.isEmpty() ? QByteArray() : headerText(result.tableName, result.fields).toUtf8()))
         return writeFailed();
     if (outputFile_.isEmpty() && out.write(bytes) != bytes.size()) {
         reportError(err, QStringLiteral("cannot write the output: %1").arg(out.errorString()));
-        return kExitWriteFailed;
+        return exitStatus(Outcome::Failed);
     }
     if (!files.commit())
         return writeFailed();
-    return kExitSuccess;
+    return exitStatus(Outcome::Done);
 }
 
 }  // namespace glyphcast

@@ -1,5 +1,6 @@
 // The command-line mode: the window's fields as setters, one run() that writes
-// the font source to standard output or a file and returns the exit status.
+// the font source to standard output or a file and returns the exit status
+// (common/outcome.h).
 #pragma once
 
 #include "glyphcast/core/converter.h"
@@ -11,12 +12,6 @@
 class QIODevice;
 
 namespace glyphcast {
-
-enum ExitStatus {
-    kExitSuccess = 0,
-    kExitWriteFailed = 1,  // the output could not be written
-    kExitRefused = 2,      // bad usage, an unreadable template or refused settings
-};
 
 class CommandLine {
 public:
@@ -46,6 +41,10 @@ public:
     // output file, and the header when asked; each file is replaced only once
     // complete. Messages go to err. Needs a QGuiApplication.
     int run(QIODevice& out, QIODevice& err) const;
+
+    // Why an output would overwrite the font file, the template or another
+    // output; empty when none does.
+    QString collision() const;
 
 private:
     bool readTemplate(QString* text, QIODevice& err) const;

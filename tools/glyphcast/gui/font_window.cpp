@@ -9,7 +9,6 @@
 #include "glyphcast/gui/capture_view.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -50,17 +49,7 @@ QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption) 
 
 }  // namespace
 
-WindowHooks WindowHooks::system() {
-    WindowHooks hooks;
-    hooks.putOnClipboard = [](const QString& text) {
-        QClipboard* clipboard = QGuiApplication::clipboard();
-        clipboard->clear();
-        clipboard->setText(text);
-    };
-    return hooks;
-}
-
-FontWindow::FontWindow(WindowHooks hooks, QWidget* parent) : QWidget(parent), hooks_(std::move(hooks)) {
+FontWindow::FontWindow(panetools::WindowHooks hooks, QWidget* parent) : QWidget(parent), hooks_(std::move(hooks)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("glyphcast"));
     buildControls();
@@ -243,7 +232,7 @@ void FontWindow::convert() {
     command2_->setEnabled(true);
     picture1_->update();
     if (result.ok) {
-        hooks_.putOnClipboard(result.text);
+        hooks_.setClipboard(result.text);
         QString status = kDoneStatus;
         for (const QString& said : {result.note, result.warning}) {
             if (!said.isEmpty())

@@ -4,6 +4,7 @@
 
 #include "glyphcast/core/fields.h"
 #include "glyphcast/core/image_capture_box.h"
+#include "common/window_hooks.h"
 
 #include <QWidget>
 
@@ -21,17 +22,9 @@ namespace glyphcast {
 class CaptureView;
 class MemoryFont;
 
-// The window's ways out to the desktop, replaceable so that tests never touch it.
-struct WindowHooks {
-    // Clears the clipboard, then puts the text on it.
-    std::function<void(const QString&)> putOnClipboard;
-
-    static WindowHooks system();
-};
-
 class FontWindow : public QWidget {
 public:
-    explicit FontWindow(WindowHooks hooks = WindowHooks::system(), QWidget* parent = nullptr);
+    explicit FontWindow(panetools::WindowHooks hooks = panetools::desktopHooks(), QWidget* parent = nullptr);
     ~FontWindow() override;
 
     // "Convert": one conversion, its text to the clipboard, the outcome in the status line.
@@ -57,7 +50,7 @@ private:
     // or empties them when there is none.
     void updatePreview();
 
-    WindowHooks hooks_;
+    panetools::WindowHooks hooks_;
     ImageCaptureBox box_;
     bool converting_ = false;
     bool stopRequested_ = false;

@@ -6,48 +6,69 @@
 #include <iostream>
 #include <vector>
 
+#include <QStringList>
+
+#include "common/arguments.h"
 #include "common/c_source.h"
 #include "common/files.h"
+#include "common/outcome.h"
+#include "common/output_collision.h"
 #include "common/startup.h"
 #include "core/compressor.h"
 
 namespace palsqueeze {
 
+using panetools::exitStatus;
+using panetools::Outcome;
+
 CommandLine::CommandLine(std::istream& in, std::ostream& out, std::ostream& err)
     : in_(in), out_(out), err_(err) {}
 
 void CommandLine::setArguments(const std::vector<std::string>& arguments) {
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < arguments.size() && usageError_.empty(); ++i) {
-    const std::string& arg = arguments[i];
-    if (!optionsEnded && (arg == "--help" || arg == "-h")) {
-      showHelp_ = true;
-    } else if (!optionsEnded && arg == "--version") {
-      showVersion_ = true;
-    } else if (!optionsEnded && (arg == "--name" || arg == "--header")) {
-      if (i + 1 == arguments.size())
-        usageError_ = arg + (arg == "--name" ? " needs a name" : " needs a file name");
-      else if (arg == "--name")
-        name_ = arguments[++i];
-      else
-        headerPath_ = arguments[++i];
-    } else if (!optionsEnded && (arg == "-o" || arg == "--output")) {
-      if (i + 1 == arguments.size())
-        usageError_ = arg + " needs a file name";
-      else if (!outputPath_.empty())
-        usageError_ = "only one output file may be given";
-      else
-        outputPath_ = arguments[++i];
-    } else if (!optionsEnded && arg == "--") {
-      optionsEnded = true;
-    } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-      usageError_ = "unknown option " + arg;
-    } else if (!inputPath_.empty()) {
-      usageError_ = "only one input may be given";
-    } else {
-      inputPath_ = arg;
+  static const std::vector<panetools::OptionSpelling> spellings = {
+      {{"--help", "-h"}, false}, {{"--version"}, false}, {{"--name"}, true},
+      {{"--header"}, true},      {{"-o", "--output"}, true}};
+  panetools::ArgumentRules rules;
+  rules.equalsAfterDoubleDash = false;
+  rules.doubleDashEndsOptions = true;
+  QStringList args;
+  for (const std::string& argument : arguments) args << QString::fromLocal8Bit(argument);
+  // Names and paths are taken as given, byte for byte, from arguments.
+  panetools::readArguments(args, spellings, rules, [&](const panetools::Argument& arg) {
+    const std::string& given = arguments[static_cast<std::size_t>(arg.index)];
+    const std::string option = arg.option.toStdString();
+    switch (arg.kind) {
+      case panetools::Argument::UnknownOption:
+        usageError_ = "unknown option " + given;
+        break;
+      case panetools::Argument::MissingValue:
+        usageError_ = option + (option == "--name" ? " needs a name" : " needs a file name");
+        break;
+      case panetools::Argument::File:
+        if (!inputPath_.empty())
+          usageError_ = "only one input may be given";
+        else
+          inputPath_ = given;
+        break;
+      case panetools::Argument::Option:
+        if (option == "--help" || option == "-h")
+          showHelp_ = true;
+        else if (option == "--version")
+          showVersion_ = true;
+        else if (option == "--name" && given.empty())
+          usageError_ = "--name needs a value";
+        else if (option == "--name")
+          name_ = given;
+        else if (option == "--header")
+          headerPath_ = given;
+        else if (!outputPath_.empty())
+          usageError_ = "only one output file may be given";
+        else
+          outputPath_ = given;
+        break;
     }
-  }
+    return usageError_.empty();
+  });
   if (outputPath_ == "-") outputPath_.clear();
   if (!usageError_.empty()) return;
   const std::string problem = name_.empty() ? std::string() : panetools::cNameProblem(name_);
@@ -83,7 +104,8 @@ const char* CommandLine::usage() {
          "\n"
          "The size and bits-per-pixel reports go to standard error.\n"
          "Exit status: 0 compressed; 1 more than 256 distinct pixel values;\n"
-         "2 bad usage, unreadable input or a text that is not a sprite array.\n";
+         "2 bad usage, unreadable input, a text that is not a sprite array, or an output\n"
+         "that is the input or another output or cannot be written.\n";
 }
 
 void CommandLine::report(const std::string& message) { err_ << "palsqueeze: " << message << '\n'; }
@@ -147,27 +169,30 @@ bool CommandLine::writeOutputs(const std::string& text, const std::string& heade
 int CommandLine::run() {
   if (showHelp_ && usageError_.empty()) {
     out_ << usage();
-    return kExitSuccess;
+    return exitStatus(Outcome::Done);
   }
   if (showVersion_ && usageError_.empty()) {
     out_ << panetools::versionLine("palsqueeze") << '\n';
-    return kExitSuccess;
+    return exitStatus(Outcome::Done);
   }
   if (usageError_.empty() && inputPath_.empty()) usageError_ = "no input file given";
   if (!usageError_.empty()) {
     report(usageError_);
     err_ << '\n' << usage();
-    return kExitFailure;
+    return exitStatus(Outcome::Failed);
   }
+  const std::string collision = panetools::outputCollision(
+      {{"the input", inputPath_}}, {{"the output", outputPath_}, {"the header", headerPath_}});
+  if (!collision.empty()) return fail(collision, exitStatus(Outcome::Failed));
   std::string text;
-  if (!readInput(text)) return kExitFailure;
+  if (!readInput(text)) return exitStatus(Outcome::Failed);
   const Result result = compress(text);
   switch (result.status) {
     case Status::Unreadable:
-      return fail(result.problem, kExitFailure);
+      return fail(result.problem, exitStatus(Outcome::Failed));
     case Status::TooManyEntries:
       err_ << result.sizeReport << '\n';
-      return fail(result.problem, kExitTooManyEntries);
+      return fail(result.problem, exitStatus(Outcome::Declined));
     case Status::Compressed:
       break;
   }
@@ -178,9 +203,9 @@ int CommandLine::run() {
              panetools::kSourceSuffix;
   }
   if (!writeOutputs(output, headerPath_.empty() ? std::string() : panetools::headerText("palsqueeze", name_)))
-    return kExitFailure;
+    return exitStatus(Outcome::Failed);
   err_ << result.sizeReport << '\n' << result.bitsReport << '\n';
-  return kExitSuccess;
+  return exitStatus(Outcome::Done);
 }
 
 }  // namespace palsqueeze

@@ -8,12 +8,6 @@
 
 namespace palsqueeze {
 
-enum ExitStatus {
-  kExitSuccess = 0,
-  kExitTooManyEntries = 1,  // refused: more than 256 palette entries
-  kExitFailure = 2,         // bad usage, unreadable input, unwritable output
-};
-
 class CommandLine {
  public:
   CommandLine(std::istream& in, std::ostream& out, std::ostream& err);
@@ -27,7 +21,8 @@ class CommandLine {
   void setName(const std::string& name);         // a C source of uint16 name[]
   void setHeaderPath(const std::string& path);  // with a name: its header
 
-  // Runs one compression and returns the exit status. Nothing reaches standard
+  // Runs one compression and returns the exit status (common/outcome.h): 1 for
+  // more than 256 palette entries. Nothing reaches standard
   // output or the output file unless the compression succeeds.
   int run();
 

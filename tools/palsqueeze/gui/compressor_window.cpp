@@ -2,14 +2,11 @@
 // shows the result and hands the text to the clipboard.
 #include "gui/compressor_window.h"
 
-#include <QClipboard>
 #include <QFontDatabase>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
@@ -39,11 +36,11 @@ QString pastedText(const QPlainTextEdit& field) {
 
 }  // namespace
 
-CompressorWindow::CompressorWindow(QWidget* parent) : QWidget(parent) {
+CompressorWindow::CompressorWindow(panetools::WindowHooks hooks, QWidget* parent)
+    : QWidget(parent), hooks_(std::move(hooks)) {
   setObjectName("Form1");
   setWindowTitle("palsqueeze");
   buildControls();
-  hooks_ = desktopHooks();
   connect(command1_, &QPushButton::clicked, this, [this] { compressText(); });
 }
 
@@ -86,22 +83,6 @@ void CompressorWindow::buildControls() {
   resize(720, 420);
 }
 
-WindowHooks CompressorWindow::desktopHooks() {
-  WindowHooks hooks;
-  hooks.showWarning = [this](const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
-    box.exec();
-  };
-  hooks.putOnClipboard = [](const QString& text) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(text);
-  };
-  return hooks;
-}
-
-void CompressorWindow::setHooks(WindowHooks hooks) { hooks_ = std::move(hooks); }
-
 void CompressorWindow::compressText() {
   const Result result = compress(pastedText(*text1_).toStdString());
   list1_->clear();
@@ -115,17 +96,17 @@ void CompressorWindow::compressText() {
 
   switch (result.status) {
     case Status::Compressed:
-      hooks_.putOnClipboard(fromCore(result.output));
+      hooks_.setClipboard(fromCore(result.output));
       label3_->setText("Sprite is on the clipboard!");
       text1_->clear();
       break;
     case Status::TooManyEntries:
       label3_->setText("Refused: the clipboard is unchanged.");
-      hooks_.showWarning(kTooManyEntriesTitle, kTooManyEntriesMessage);
+      hooks_.warn(this, kTooManyEntriesTitle, kTooManyEntriesMessage);
       break;
     case Status::Unreadable:
       label3_->setText("Refused: the clipboard is unchanged.");
-      hooks_.showWarning(kUnreadableTitle, fromCore(result.problem));
+      hooks_.warn(this, kUnreadableTitle, fromCore(result.problem));
       break;
   }
 }

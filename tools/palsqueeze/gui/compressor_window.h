@@ -4,7 +4,8 @@
 
 #include <QString>
 #include <QWidget>
-#include <functional>
+
+#include "common/window_hooks.h"
 
 class QGroupBox;
 class QLabel;
@@ -14,24 +15,16 @@ class QPushButton;
 
 namespace palsqueeze {
 
-// The window's ways out to the desktop, replaceable so that tests never block.
-struct WindowHooks {
-  std::function<void(const QString& title, const QString& text)> showWarning;
-  std::function<void(const QString& text)> putOnClipboard;  // clears it, then sets the text
-};
-
 class CompressorWindow : public QWidget {
  public:
-  explicit CompressorWindow(QWidget* parent = nullptr);
-
-  void setHooks(WindowHooks hooks);
+  explicit CompressorWindow(panetools::WindowHooks hooks = panetools::desktopHooks(),
+                            QWidget* parent = nullptr);
 
   // What pressing Command1 does: one compression of Text1's text.
   void compressText();
 
  private:
   void buildControls();
-  WindowHooks desktopHooks();
 
   QPlainTextEdit* text1_ = nullptr;
   QPushButton* command1_ = nullptr;
@@ -40,7 +33,7 @@ class CompressorWindow : public QWidget {
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
   QLabel* label3_ = nullptr;
-  WindowHooks hooks_;
+  panetools::WindowHooks hooks_;
 };
 
 }  // namespace palsqueeze

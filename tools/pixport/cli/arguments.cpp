@@ -1,36 +1,16 @@
-// Parsing pixport's command-line options into a CommandLine.
+// pixport's command-line options over the tools' skeleton, into a CommandLine.
 #include "cli/command_line.h"
 
+#include "common/arguments.h"
 #include "common/c_source.h"
+#include "common/outcome.h"
 #include "common/startup.h"
+
+#include <vector>
 
 namespace pixport {
 
 namespace {
-
-// "--name value" or "--name=value"; advances *i past what it used.
-bool takeValue(const QStringList& args, int* i, const QString& name, QString* value, QString* error)
-{
-    const QString& arg = args[*i];
-    if (arg.startsWith(name + QLatin1Char('='))) {
-        *value = arg.mid(name.size() + 1);
-    } else if (*i + 1 < args.size()) {
-        *value = args[++*i];
-    } else {
-        *error = QStringLiteral("%1 needs a value").arg(name);
-        return false;
-    }
-    if (value->isEmpty()) {
-        *error = QStringLiteral("%1 needs a value").arg(name);
-        return false;
-    }
-    return true;
-}
-
-bool isOption(const QString& arg, const QString& name)
-{
-    return arg == name || arg.startsWith(name + QLatin1Char('='));
-}
 
 bool applySize(const QString& value, CommandLine* cl, QString* error)
 {
@@ -73,68 +53,93 @@ bool applyOrder(const QString& value, CommandLine* cl, QString* error)
 
 ParseResult parseArguments(const QStringList& args, CommandLine* cl, QString* error)
 {
+    const QString help[] = {QStringLiteral("--help"), QStringLiteral("-h")};
+    const QString version = QStringLiteral("--version");
+    const QString noHeader = QStringLiteral("--no-header");
+    std::vector<panetools::OptionSpelling> spellings = {{{help[0], help[1]}, false}, {{version}, false},
+                                                        {{noHeader}, false}};
+    for (const char* option : {"--size", "--order", "--bin", "-o", "--name", "--header", "--transparent"})
+        spellings.push_back({{QLatin1String(option)}, true});
+    panetools::ArgumentRules rules;
+    rules.equalsAfterSingleDash = true; // "-o=FILE"
+
     QStringList images;
     bool bin = false;
     bool output = false;
     bool named = false;
     bool header = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString value;
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
-            return ParseResult::Help;
-        if (arg == QLatin1String("--version"))
-            return ParseResult::Version;
-        if (arg == QLatin1String("--no-header")) {
+    ParseResult result = ParseResult::Run;
+    auto fail = [&result](bool ok) {
+        if (!ok)
+            result = ParseResult::Error;
+        return ok;
+    };
+    panetools::readArguments(args, spellings, rules, [&](const panetools::Argument& arg) {
+        switch (arg.kind) {
+        case panetools::Argument::File:
+            images << arg.value;
+            return true;
+        case panetools::Argument::UnknownOption:
+            *error = QStringLiteral("unknown option %1").arg(arg.value);
+            return fail(false);
+        case panetools::Argument::MissingValue:
+            *error = QStringLiteral("%1 needs a value").arg(arg.option);
+            return fail(false);
+        case panetools::Argument::Option:
+            break;
+        }
+        const QString& name = arg.option;
+        const QString& value = arg.value;
+        if (name == help[0] || name == help[1]) {
+            result = ParseResult::Help;
+            return false;
+        }
+        if (name == version) {
+            result = ParseResult::Version;
+            return false;
+        }
+        if (name == noHeader) {
             cl->setSizeHeader(false);
-        } else if (isOption(arg, QStringLiteral("--size"))) {
-            if (!takeValue(args, &i, QStringLiteral("--size"), &value, error) || !applySize(value, cl, error))
-                return ParseResult::Error;
-        } else if (isOption(arg, QStringLiteral("--order"))) {
-            if (!takeValue(args, &i, QStringLiteral("--order"), &value, error) || !applyOrder(value, cl, error))
-                return ParseResult::Error;
-        } else if (isOption(arg, QStringLiteral("--bin"))) {
-            if (!takeValue(args, &i, QStringLiteral("--bin"), &value, error))
-                return ParseResult::Error;
+            return true;
+        }
+        if (value.isEmpty()) {
+            *error = QStringLiteral("%1 needs a value").arg(name);
+            return fail(false);
+        }
+        if (name == QLatin1String("--size"))
+            return fail(applySize(value, cl, error));
+        if (name == QLatin1String("--order"))
+            return fail(applyOrder(value, cl, error));
+        if (name == QLatin1String("--bin")) {
             cl->setBinPath(value);
             bin = true;
-        } else if (isOption(arg, QStringLiteral("-o"))) {
-            if (!takeValue(args, &i, QStringLiteral("-o"), &value, error))
-                return ParseResult::Error;
+        } else if (name == QLatin1String("-o")) {
             cl->setOutputPath(value);
             output = true;
-        } else if (isOption(arg, QStringLiteral("--name"))) {
-            if (!takeValue(args, &i, QStringLiteral("--name"), &value, error))
-                return ParseResult::Error;
+        } else if (name == QLatin1String("--name")) {
             const std::string problem = panetools::cNameProblem(value.toStdString());
             if (!problem.empty()) {
                 *error = QStringLiteral("--name \"%1\" %2").arg(value, QString::fromStdString(problem));
-                return ParseResult::Error;
+                return fail(false);
             }
             cl->setName(value);
             named = true;
-        } else if (isOption(arg, QStringLiteral("--header"))) {
-            if (!takeValue(args, &i, QStringLiteral("--header"), &value, error))
-                return ParseResult::Error;
+        } else if (name == QLatin1String("--header")) {
             cl->setHeaderPath(value);
             header = true;
-        } else if (isOption(arg, QStringLiteral("--transparent"))) {
-            if (!takeValue(args, &i, QStringLiteral("--transparent"), &value, error))
-                return ParseResult::Error;
+        } else {
             const qint32 transparent = readTransparent(value);
             if (transparent < 0) {
                 *error = QStringLiteral("--transparent takes an RGB15 value (0 to 32767) or #RRGGBB, "
                                         "not \"%1\"").arg(value);
-                return ParseResult::Error;
+                return fail(false);
             }
             cl->setTransparent(transparent);
-        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            *error = QStringLiteral("unknown option %1").arg(arg);
-            return ParseResult::Error;
-        } else {
-            images << arg;
         }
-    }
+        return true;
+    });
+    if (result != ParseResult::Run)
+        return result;
     if (images.size() != 1) {
         *error = images.isEmpty() ? QStringLiteral("no image named")
                                   : QStringLiteral("one image at a time, got %1").arg(images.size());
@@ -164,13 +169,13 @@ int runCommandLine(const QStringList& arguments, FILE* out, FILE* err)
     switch (parseArguments(arguments, &cl, &error)) {
     case ParseResult::Help:
         std::fputs(qPrintable(usageText()), out);
-        return 0;
+        return panetools::exitStatus(panetools::Outcome::Done);
     case ParseResult::Version:
         std::fprintf(out, "%s\n", panetools::versionLine("pixport").c_str());
-        return 0;
+        return panetools::exitStatus(panetools::Outcome::Done);
     case ParseResult::Error:
         std::fprintf(err, "pixport: %s\nTry 'pixport --help'.\n", qPrintable(error));
-        return 2;
+        return panetools::exitStatus(panetools::Outcome::Failed);
     case ParseResult::Run:
         break;
     }

@@ -3,9 +3,11 @@
 
 #include "common/c_source.h"
 #include "common/files.h"
+#include "common/outcome.h"
 #include "core/colour.h"
 #include "core/conversion.h"
 #include "core/output_writer.h"
+#include "core/run_files.h"
 
 #include <QRegularExpression>
 
@@ -13,8 +15,8 @@ namespace pixport {
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitError = 2;
+constexpr int kExitOk = panetools::exitStatus(panetools::Outcome::Done);
+constexpr int kExitError = panetools::exitStatus(panetools::Outcome::Failed);
 
 QString fromSystem(const std::string& text)
 {
@@ -147,6 +149,9 @@ bool CommandLine::convertToText(const Picture& picture, const Settings& settings
 
 int CommandLine::run()
 {
+    if (const QString problem = outputCollision(m_imagePath, m_outputPath, m_headerPath, m_binPath);
+        !problem.isEmpty())
+        return fail(problem), kExitError;
     Settings settings;
     if (!m_wholePicture && !choose(&settings))
         return kExitError;

@@ -5,6 +5,7 @@
 #include "core/conversion.h"
 #include "common/files.h"
 #include "core/output_writer.h"
+#include "core/run_files.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -56,7 +57,7 @@ QButtonGroup* exclusiveGroup(QObject* owner, std::initializer_list<QRadioButton*
 
 } // namespace
 
-PictureWindow::PictureWindow(WindowHooks hooks, QWidget* parent)
+PictureWindow::PictureWindow(panetools::WindowHooks hooks, QWidget* parent)
     : QWidget(parent), m_hooks(std::move(hooks))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -201,6 +202,7 @@ void PictureWindow::Command1_Click()
     Picture loaded;
     QString error;
     if (loadPicture(path, &loaded, &error)) {
+        m_picturePath = path;
         showPicture(loaded);
         return;
     }
@@ -208,7 +210,7 @@ void PictureWindow::Command1_Click()
     refreshSizeFields();
     setProgress(QString());
     setStatus(QStringLiteral("Not loaded: the previous picture stays."));
-    m_hooks.message(this, error);
+    m_hooks.warn(this, windowTitle(), error);
 }
 
 void PictureWindow::showPicture(const Picture& picture)
@@ -284,7 +286,7 @@ void PictureWindow::Command2_Click()
     if (!resolveSettings(readChoices(), &settings, &error)) {
         setProgress(QString());
         setStatus(QStringLiteral("Refused: nothing converted."));
-        m_hooks.message(this, error);
+        m_hooks.warn(this, windowTitle(), error);
         return;
     }
     const qint64 width = qint64(settings.w1) + 1;
@@ -292,7 +294,7 @@ void PictureWindow::Command2_Click()
     if (!settings.binFile && arrayTextBound(width, height) > qint64(kClipboardLimit)) {
         setProgress(QString());
         setStatus(QStringLiteral("Refused: nothing converted."));
-        m_hooks.message(this, QStringLiteral("The array text of %1 x %2 pixels would take more than %3, "
+        m_hooks.warn(this, windowTitle(), QStringLiteral("The array text of %1 x %2 pixels would take more than %3, "
                                              "too much for the clipboard: choose BIN File or a smaller size.")
                                   .arg(width)
                                   .arg(height)
@@ -305,6 +307,12 @@ void PictureWindow::Command2_Click()
         binPath = m_hooks.saveFile(this, kSaveTitle, kSaveFilters);
         if (binPath.isEmpty())
             return; // cancelled: nothing is converted
+        if (const QString problem = outputCollision(m_picturePath, QString(), QString(), binPath);
+            !problem.isEmpty()) {
+            setProgress(QString());
+            setStatus(problem);
+            return;
+        }
         out = OutputWriter::binFile(binPath);
     }
 
@@ -325,7 +333,7 @@ void PictureWindow::Command2_Click()
     if (outcome == Outcome::Failed) {
         setProgress(QString());
         setStatus(QStringLiteral("Not written."));
-        m_hooks.message(this, error);
+        m_hooks.warn(this, windowTitle(), error);
         return;
     }
     setProgress(QStringLiteral("DONE!"));

@@ -4,7 +4,7 @@
 
 #include "core/picture.h"
 #include "core/settings.h"
-#include "gui/window_hooks.h"
+#include "common/window_hooks.h"
 
 #include <QWidget>
 
@@ -19,7 +19,7 @@ namespace pixport {
 
 class PictureWindow : public QWidget {
 public:
-    explicit PictureWindow(WindowHooks hooks = desktopHooks(), QWidget* parent = nullptr);
+    explicit PictureWindow(panetools::WindowHooks hooks = panetools::desktopHooks(), QWidget* parent = nullptr);
 
     // The event handlers, also reachable by clicking the controls.
     void Command1_Click(); // "Load"
@@ -47,8 +47,9 @@ private:
     void updatePreview();
     static QString loadFilters();
 
-    WindowHooks m_hooks;
+    panetools::WindowHooks m_hooks;
     Picture m_picture;
+    QString m_picturePath; // where m_picture was loaded from: never a save target
     bool m_closing = false;
 
     QLabel* m_picture1 = nullptr;

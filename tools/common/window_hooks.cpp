@@ -1,14 +1,14 @@
 // The desktop side of the window hooks: Qt dialogs, message box and clipboard.
-#include "gui/window_hooks.h"
+#include "common/window_hooks.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStringList>
 
-namespace pixport {
+namespace panetools {
 
 QString qtFilterList(const QString& pairs)
 {
@@ -37,8 +37,8 @@ WindowHooks desktopHooks()
     hooks.saveFile = [](QWidget* parent, const QString& title, const QString& filters) {
         return QFileDialog::getSaveFileName(parent, title, QString(), qtFilterList(filters));
     };
-    hooks.message = [](QWidget* parent, const QString& text) {
-        QMessageBox::warning(parent, QApplication::applicationName(), text);
+    hooks.warn = [](QWidget* parent, const QString& title, const QString& text) {
+        QMessageBox::warning(parent, title, text);
     };
     hooks.setClipboard = [](const QString& text) {
         QClipboard* clipboard = QGuiApplication::clipboard();
@@ -48,4 +48,4 @@ WindowHooks desktopHooks()
     return hooks;
 }
 
-} // namespace pixport
+} // namespace panetools
