@@ -28,7 +28,7 @@ std::map<QString, QByteArray> snapshot(const QString& path) {
 struct Case {
     const char* tool;
     QStringList arguments;
-    const char* firstLine;  // of standard error, when refused
+    const char* line;  // standard error holds it whole, when refused (warnings may come first)
     int status;
 };
 
@@ -98,7 +98,7 @@ TEST(ToolRuns, RefuseOutputsOntoInputsOrEachOther) {
         EXPECT_EQ(process.exitCode(), c.status) << what;
         const QByteArray err = process.readAllStandardError();
         if (c.status != 0) {
-            EXPECT_EQ(err.left(err.indexOf('\n')), c.firstLine) << what;
+            EXPECT_TRUE(err.split('\n').contains(QByteArray(c.line))) << what << "\n" << err.toStdString();
         }
         EXPECT_EQ(snapshot(dir.path()), before) << what;
     }
