@@ -1,31 +1,40 @@
+# Sets <out> to the first directory holding <marker>, or empty: the one the CMake
+# variable <var> names, else the one its environment variable names, else the
+# first of the further candidates that holds it.
+function(pane_find_root out var marker)
+  if(${var})
+    set(candidates "${${var}}")
+  elseif(DEFINED ENV{${var}} AND NOT "$ENV{${var}}" STREQUAL "")
+    set(candidates "$ENV{${var}}")
+  else()
+    set(candidates ${ARGN})
+  endif()
+  foreach(candidate ${candidates})
+    if(EXISTS "${candidate}/${marker}")
+      get_filename_component(candidate "${candidate}" REALPATH)
+      set(${out} "${candidate}" PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+  set(${out} "" PARENT_SCOPE)
+endfunction()
+
 # Finds an installed libnds: the directory holding include/nds.h. Looked for in
 # LIBNDS_ROOT (the CMake variable, then the environment variable), then in
 # $BLOCKSDS/libs/libnds (BlocksDS) and $DEVKITPRO/libnds (devkitARM), then where
 # the two SDKs install by default.
 #   pane_find_libnds(<out-var>)   sets <out-var> to the directory, or empty
 function(pane_find_libnds out)
-  set(candidates "")
-  if(LIBNDS_ROOT)
-    list(APPEND candidates "${LIBNDS_ROOT}")
-  elseif(DEFINED ENV{LIBNDS_ROOT} AND NOT "$ENV{LIBNDS_ROOT}" STREQUAL "")
-    list(APPEND candidates "$ENV{LIBNDS_ROOT}")
-  else()
-    if(DEFINED ENV{BLOCKSDS} AND NOT "$ENV{BLOCKSDS}" STREQUAL "")
-      list(APPEND candidates "$ENV{BLOCKSDS}/libs/libnds")
-    endif()
-    if(DEFINED ENV{DEVKITPRO} AND NOT "$ENV{DEVKITPRO}" STREQUAL "")
-      list(APPEND candidates "$ENV{DEVKITPRO}/libnds")
-    endif()
-    list(APPEND candidates /opt/blocksds/core/libs/libnds /opt/devkitpro/libnds)
+  set(defaults "")
+  if(DEFINED ENV{BLOCKSDS} AND NOT "$ENV{BLOCKSDS}" STREQUAL "")
+    list(APPEND defaults "$ENV{BLOCKSDS}/libs/libnds")
   endif()
-  foreach(candidate ${candidates})
-    if(EXISTS "${candidate}/include/nds.h")
-      get_filename_component(candidate "${candidate}" ABSOLUTE)
-      set(${out} "${candidate}" PARENT_SCOPE)
-      return()
-    endif()
-  endforeach()
-  set(${out} "" PARENT_SCOPE)
+  if(DEFINED ENV{DEVKITPRO} AND NOT "$ENV{DEVKITPRO}" STREQUAL "")
+    list(APPEND defaults "$ENV{DEVKITPRO}/libnds")
+  endif()
+  pane_find_root(found LIBNDS_ROOT include/nds.h ${defaults}
+                 /opt/blocksds/core/libs/libnds /opt/devkitpro/libnds)
+  set(${out} "${found}" PARENT_SCOPE)
 endfunction()
 
 # Finds calico, the system library libnds 2 builds on: the directory holding
@@ -34,25 +43,13 @@ endfunction()
 # installs both side by side), then where devkitARM installs by default.
 #   pane_find_calico(<out-var> <libnds-dir>)   sets <out-var> to the directory, or empty
 function(pane_find_calico out libnds)
-  set(candidates "")
-  if(CALICO_ROOT)
-    list(APPEND candidates "${CALICO_ROOT}")
-  elseif(DEFINED ENV{CALICO_ROOT} AND NOT "$ENV{CALICO_ROOT}" STREQUAL "")
-    list(APPEND candidates "$ENV{CALICO_ROOT}")
-  else()
-    if(DEFINED ENV{DEVKITPRO} AND NOT "$ENV{DEVKITPRO}" STREQUAL "")
-      list(APPEND candidates "$ENV{DEVKITPRO}/calico")
-    endif()
-    list(APPEND candidates "${libnds}/../calico" /opt/devkitpro/calico)
+  set(defaults "")
+  if(DEFINED ENV{DEVKITPRO} AND NOT "$ENV{DEVKITPRO}" STREQUAL "")
+    list(APPEND defaults "$ENV{DEVKITPRO}/calico")
   endif()
-  foreach(candidate ${candidates})
-    if(EXISTS "${candidate}/include/calico.h")
-      get_filename_component(candidate "${candidate}" REALPATH)
-      set(${out} "${candidate}" PARENT_SCOPE)
-      return()
-    endif()
-  endforeach()
-  set(${out} "" PARENT_SCOPE)
+  pane_find_root(found CALICO_ROOT include/calico.h ${defaults} "${libnds}/../calico"
+                 /opt/devkitpro/calico)
+  set(${out} "${found}" PARENT_SCOPE)
 endfunction()
 
 # Whether the libnds in <libnds-dir> builds on calico (libnds 2 and later): its
