@@ -281,8 +281,8 @@ int getStringWidth(const void* inStr, uint16_t** FP);
     \return the number of entries: 1 for an empty string; 0, with *pts null, for a
     null FP or pts' first allocation failing; a later failing allocation ends the
     list early, what it holds staying valid. */
-unsigned int getWrapPoints(int x, int y, const void* inStr, int c_x, int c_y, int c_bx,
-                           int c_by, int** pts, uint16_t** FP);
+unsigned int getWrapPoints(int x, int y, const void* inStr, int c_x, int c_y, int c_bx, int c_by,
+                           int** pts, uint16_t** FP);
 
 /*! @} */
 
@@ -301,8 +301,7 @@ unsigned int getWrapPoints(int x, int y, const void* inStr, int c_x, int c_y, in
 
     A missing glyph draws '?'; the space draws nothing; special glyphs (1-31) keep
     their own colours; others use setColor's mask. Nothing while no font is set. */
-void dispChar(int x, int y, uint32_t chr, uint16_t* buffer, unsigned int max_X,
-              unsigned int max_Y);
+void dispChar(int x, int y, uint32_t chr, uint16_t* buffer, unsigned int max_X, unsigned int max_Y);
 /*! \brief Draws inStr in the current font, with word wrap, styles, highlight, cursor
     and callback, into buffer.
 
@@ -316,8 +315,8 @@ void dispChar(int x, int y, uint32_t chr, uint16_t* buffer, unsigned int max_X,
     \return the height of the text block in pixels: last line top minus first line
     top plus the last line's height (the space glyph's height for an empty string);
     0 while no font is set or for a null string. */
-int dispString(int x, int y, const void* inStr, uint16_t* buffer, uint32_t enableClipping,
-               int c_x, int c_y, int c_bx, int c_by);
+int dispString(int x, int y, const void* inStr, uint16_t* buffer, uint32_t enableClipping, int c_x,
+               int c_y, int c_bx, int c_by);
 /*! \brief Inside a callback of pass 2: moves the pen position (*xpos, *ypos) to where
     the current character will really be drawn, the start of the next line when it
     does not fit before c_bx; unchanged otherwise. Null pointers are ignored. */
@@ -423,8 +422,7 @@ void fb_drawBox(int x, int y, int bx, int by, uint16_t c);
 /*! \brief Draws the outline of (x, y)-(bx, by) in borderColor, then fills the inside
     (x + 1, y + 1)-(bx - 1, by - 1) in fillColor; for a box one or two pixels wide
     that inside is inverted and covers the border. */
-void fb_drawFilledRect(int x, int y, int bx, int by, uint16_t borderColor,
-                       uint16_t fillColor);
+void fb_drawFilledRect(int x, int y, int bx, int by, uint16_t borderColor, uint16_t fillColor);
 /*! \brief dispCustomSprite into the back page with transparent colour tc and colour
     mask colormask, cut after column 255 and before row 256. */
 void fb_dispCustomSprite(int x, int y, uint16_t* sprite, uint16_t tc, uint16_t colormask);
@@ -496,8 +494,7 @@ void bg_drawRect(int x, int y, int bx, int by, uint16_t c);
 /*! \brief fb_drawBox for the sub screen. */
 void bg_drawBox(int x, int y, int bx, int by, uint16_t c);
 /*! \brief fb_drawFilledRect for the sub screen. */
-void bg_drawFilledRect(int x, int y, int bx, int by, uint16_t borderColor,
-                       uint16_t fillColor);
+void bg_drawFilledRect(int x, int y, int bx, int by, uint16_t borderColor, uint16_t fillColor);
 /*! \brief fb_dispCustomSprite for the sub screen. */
 void bg_dispCustomSprite(int x, int y, uint16_t* sprite, uint16_t tc, uint16_t colormask);
 /*! \brief fb_dispSprite for the sub screen; before bg_init it draws and marks nothing. */
@@ -534,13 +531,11 @@ void fb_setDialogBox(int x, int y, int width, int height);
     are drawn into the back page, which the caller's next swap shows. Saving the
     picture takes a temporary 128 KB of heap; without it the animation runs over
     the refill picture as it stands. */
-void fb_dispAnimatedBox(int x, int y, int width, int height, int tx, int ty,
-                        const void* strDisp);
+void fb_dispAnimatedBox(int x, int y, int width, int height, int tx, int ty, const void* strDisp);
 /*! \brief fb_setDialogBox on the sub screen. */
 void bg_setDialogBox(int x, int y, int width, int height);
 /*! \brief fb_dispAnimatedBox on the sub screen. */
-void bg_dispAnimatedBox(int x, int y, int width, int height, int tx, int ty,
-                        const void* strDisp);
+void bg_dispAnimatedBox(int x, int y, int width, int height, int tx, int ty, const void* strDisp);
 
 /*! @} */
 

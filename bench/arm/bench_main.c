@@ -24,18 +24,20 @@ __attribute__((target("arm"))) static void* mapAt(u32 address, u32 size) {
   register u32 r3 __asm__("r3") = 0x32; /* MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED */
   register s32 r4 __asm__("r4") = -1;
   register u32 r5 __asm__("r5") = 0;
-  register u32 r7 __asm__("r7") = 192;  /* mmap2 */
-  __asm__ volatile("svc 0" : "+r"(r0) : "r"(r1), "r"(r2), "r"(r3), "r"(r4), "r"(r5), "r"(r7)
+  register u32 r7 __asm__("r7") = 192; /* mmap2 */
+  __asm__ volatile("svc 0"
+                   : "+r"(r0)
+                   : "r"(r1), "r"(r2), "r"(r3), "r"(r4), "r"(r5), "r"(r7)
                    : "memory");
   return (void*)(uintptr_t)r0;
 }
 
 static void mapDs(void) {
   static const u32 regions[][2] = {
-      {0x04000000u, 0x2000u},   /* I/O registers of both engines */
-      {0x05000000u, 0x1000u},   /* palettes */
-      {0x06000000u, 0x40000u},  /* main background VRAM: banks A and B */
-      {0x06200000u, 0x20000u},  /* sub background VRAM */
+      {0x04000000u, 0x2000u},  /* I/O registers of both engines */
+      {0x05000000u, 0x1000u},  /* palettes */
+      {0x06000000u, 0x40000u}, /* main background VRAM: banks A and B */
+      {0x06200000u, 0x20000u}, /* sub background VRAM */
   };
   for (unsigned i = 0; i < sizeof regions / sizeof regions[0]; ++i) {
     if (mapAt(regions[i][0], regions[i][1]) != (void*)(uintptr_t)regions[i][0]) {
@@ -151,8 +153,12 @@ static void drawTwoFonts(void) {
   setFont(font_dejavu_sans_mono_8);
   fb_dispString(0, 16, screenText);
 }
-static void drawPlain(void) { dispCustomSprite(112, 80, plainSprite, kTransparent, 0xFFFF, back, 255, 192); }
-static void drawPacked(void) { dispCustomSprite(112, 80, packedSprite, kTransparent, 0xFFFF, back, 255, 192); }
+static void drawPlain(void) {
+  dispCustomSprite(112, 80, plainSprite, kTransparent, 0xFFFF, back, 255, 192);
+}
+static void drawPacked(void) {
+  dispCustomSprite(112, 80, packedSprite, kTransparent, 0xFFFF, back, 255, 192);
+}
 static void swapPages(void) { fb_swapBuffers(); }
 static void openDialog(void) { fb_dispAnimatedBox(16, 16, 224, 160, 4, 4, dialogText); }
 /* The animation's largest frame: the box one step short of full size, then the swap. */
@@ -160,7 +166,9 @@ static void dialogFrame(void) {
   fb_setDialogBox(16, 16, 220, 160);
   fb_swapBuffers();
 }
-static void copy16(void) { referenceCopy16(referenceBuffer + 80 * 256 + 112, plainSprite + 2, kSide, kSide); }
+static void copy16(void) {
+  referenceCopy16(referenceBuffer + 80 * 256 + 112, plainSprite + 2, kSide, kSide);
+}
 static void copyLdmStm(void) { referenceCopyBlocks(referenceBuffer, picture, 96 * 1024); }
 
 int main(int argc, char** argv) {

@@ -25,7 +25,8 @@ std::vector<uint16> compressedRecord(int size, unsigned entries) {
   while (bits < 8 && (1u << bits) < entries) ++bits;
   std::vector<uint16> r{0xFFFF, static_cast<uint16>(size - 1), static_cast<uint16>(size - 1),
                         static_cast<uint16>(entries)};
-  for (unsigned k = 0; k < entries; ++k) r.push_back(k == 0 ? kTransparent : static_cast<uint16>(k * 97));
+  for (unsigned k = 0; k < entries; ++k)
+    r.push_back(k == 0 ? kTransparent : static_cast<uint16>(k * 97));
   const size_t pixels = static_cast<size_t>(size) * size;
   std::vector<uint8> bytes((pixels * bits + 15) / 16 * 2, 0);
   for (size_t p = 0; p < pixels; ++p) {
@@ -70,6 +71,10 @@ void BM_CompressedSprite(benchmark::State& state) {
   drawLoop(state, sprite, size, 20, false);
 }
 BENCHMARK(BM_CompressedSprite)
-    ->Args({16, 2})->Args({16, 16})->Args({64, 5})->Args({64, 16})->Args({64, 256});
+    ->Args({16, 2})
+    ->Args({16, 16})
+    ->Args({64, 5})
+    ->Args({64, 16})
+    ->Args({64, 256});
 
 }  // namespace

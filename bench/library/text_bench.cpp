@@ -58,8 +58,7 @@ void BM_DispStringWrapped(benchmark::State& state) {
   std::vector<uint16> buffer(256 * 256, 0);
   std::string text = kParagraph;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(
-        dispString(0, 0, text.data(), buffer.data(), 1, 8, 8, 247, 183));
+    benchmark::DoNotOptimize(dispString(0, 0, text.data(), buffer.data(), 1, 8, 8, 247, 183));
     benchmark::ClobberMemory();
   }
   setUnderline(false);

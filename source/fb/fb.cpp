@@ -126,7 +126,9 @@ void fb_clear(void) { pane::screenClear(fbScreen); }
 void fb_enableClipping(void) { fbScreen.clip = 1; }
 void fb_disableClipping(void) { fbScreen.clip = 0; }
 void fb_setDefaultClipping(void) { pane::screenSetDefaultClipping(fbScreen); }
-void fb_setClipping(int x, int y, int bx, int by) { pane::screenSetClipping(fbScreen, x, y, bx, by); }
+void fb_setClipping(int x, int y, int bx, int by) {
+  pane::screenSetClipping(fbScreen, x, y, bx, by);
+}
 
 void fb_setPixel(int x, int y, uint16_t color) { pane::screenSetPixel(fbScreen, x, y, color); }
 

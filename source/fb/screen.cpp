@@ -134,7 +134,9 @@ void screenClear(Screen& screen) {
   screen.update = 1;
 }
 
-void screenSetDefaultClipping(Screen& screen) { screenSetClipping(screen, 0, 0, kBufferWidth, kBufferRows); }
+void screenSetDefaultClipping(Screen& screen) {
+  screenSetClipping(screen, 0, 0, kBufferWidth, kBufferRows);
+}
 
 void screenSetClipping(Screen& screen, int x, int y, int bx, int by) {
   screen.clip_x = x;

@@ -19,14 +19,14 @@ constexpr uint16_t kOpaque = 0x8000;
 
 // Per-screen state; a zero-initialised Screen is the state before its init.
 struct Screen {
-  bool enabled;           // set by the screen's init; every operation waits for it
+  bool enabled;             // set by the screen's init; every operation waits for it
   uint16_t* framebuffer1;   // front buffer, the one shown
   uint16_t* framebuffer2;   // back buffer, where every drawing operation writes
   uint16_t* bgFrameBuffer;  // heap copy of the background picture, or null
-  int bgEnabled;          // 1 while the background picture refills the back buffer
+  int bgEnabled;            // 1 while the background picture refills the back buffer
   uint16_t bgColor;         // refill colour while no picture is in use
-  int update;             // 1 once anything was drawn
-  int clip;               // text clipping switch for the string renderer
+  int update;               // 1 once anything was drawn
+  int clip;                 // text clipping switch for the string renderer
   int clip_x, clip_y, clip_bx, clip_by;
 };
 

@@ -60,14 +60,29 @@ void plainRows(const uint16_t* src, uint32_t srcStride, uint16_t* dst, int rows,
     s += rest;
     d += rest;
     switch (rest) {
-      case 7: plainPixel<kInk>(s - 7, d - 7, transparent, ink); [[fallthrough]];
-      case 6: plainPixel<kInk>(s - 6, d - 6, transparent, ink); [[fallthrough]];
-      case 5: plainPixel<kInk>(s - 5, d - 5, transparent, ink); [[fallthrough]];
-      case 4: plainPixel<kInk>(s - 4, d - 4, transparent, ink); [[fallthrough]];
-      case 3: plainPixel<kInk>(s - 3, d - 3, transparent, ink); [[fallthrough]];
-      case 2: plainPixel<kInk>(s - 2, d - 2, transparent, ink); [[fallthrough]];
-      case 1: plainPixel<kInk>(s - 1, d - 1, transparent, ink); [[fallthrough]];
-      default: break;
+      case 7:
+        plainPixel<kInk>(s - 7, d - 7, transparent, ink);
+        [[fallthrough]];
+      case 6:
+        plainPixel<kInk>(s - 6, d - 6, transparent, ink);
+        [[fallthrough]];
+      case 5:
+        plainPixel<kInk>(s - 5, d - 5, transparent, ink);
+        [[fallthrough]];
+      case 4:
+        plainPixel<kInk>(s - 4, d - 4, transparent, ink);
+        [[fallthrough]];
+      case 3:
+        plainPixel<kInk>(s - 3, d - 3, transparent, ink);
+        [[fallthrough]];
+      case 2:
+        plainPixel<kInk>(s - 2, d - 2, transparent, ink);
+        [[fallthrough]];
+      case 1:
+        plainPixel<kInk>(s - 1, d - 1, transparent, ink);
+        [[fallthrough]];
+      default:
+        break;
     }
   }
 }
@@ -92,7 +107,8 @@ void packedRowsSmall(const uint8_t* stream, Position bitPos, Position rowBits, u
     for (; n >= kPerByte; n -= kPerByte, d += kPerByte) {
       const uint32_t byte = *s++;
 #pragma GCC unroll 8
-      for (int p = 0; p < kPerByte; ++p) put(d + p, palette[(byte >> (8 - kBits * (p + 1))) & kMask]);
+      for (int p = 0; p < kPerByte; ++p)
+        put(d + p, palette[(byte >> (8 - kBits * (p + 1))) & kMask]);
     }
     if (n > 0) {
       const uint32_t byte = *s;

@@ -43,7 +43,7 @@ const InkEntry& measureInk(InkEntry (&ways)[kInkWays], const uint16_t* glyph,
 }
 
 void forgetGlyphInk() {
-  for (InkEntry (&ways)[kInkWays] : inkTable)
+  for (InkEntry(&ways)[kInkWays] : inkTable)
     for (InkEntry& e : ways) e.record = nullptr;
 }
 

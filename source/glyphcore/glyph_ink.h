@@ -45,7 +45,7 @@ const InkEntry& measureInk(InkEntry (&ways)[kInkWays], const uint16_t* glyph, ui
 inline bool glyphInk(uint32_t c, const uint16_t* glyph, uint32_t tc, InkBox& box) {
   if (c > 255 || glyph[0] > 255 || glyph[1] > 255) return false;
   const uint16_t transparent = static_cast<uint16_t>(tc | 0x8000);
-  InkEntry (&ways)[kInkWays] = inkTable[c];
+  InkEntry(&ways)[kInkWays] = inkTable[c];
   const InkEntry* e = &ways[0];
   if (!e->isFor(glyph, transparent)) {
     e = &ways[1];

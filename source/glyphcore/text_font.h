@@ -26,7 +26,7 @@ enum : uint8_t {
 
 constexpr uint32_t kReplacementGlyph = 63;  // drawn and measured for codes without a glyph
 constexpr uint32_t kUnboldedGlyph = 183;    // the one glyph bold never doubles
-constexpr int kLineGap = 2;            // rows between one line's height and the next top
+constexpr int kLineGap = 2;                 // rows between one line's height and the next top
 
 // Font slots past the 256 glyphs.
 constexpr int kTabSlot = 256;

@@ -15,9 +15,9 @@ enum class ByteEffect { Advance, LineEnd, RowUp, RowDown };
 
 // How a line that ran past the right limit breaks.
 enum class Break {
-  None,         // the line still fits
-  AtSpace,      // a wrap mark went over the last space (or a tab after it): walk on from there
-  BeforeByte,   // no space on the line: the byte just taken starts the next line
+  None,        // the line still fits
+  AtSpace,     // a wrap mark went over the last space (or a tab after it): walk on from there
+  BeforeByte,  // no space on the line: the byte just taken starts the next line
 };
 
 // The start column of every new line: the box's left edge when wrapping to the
@@ -52,8 +52,8 @@ class LineBreaker {
   int lineStart_;
   int rightLimit_;
   int penX_;
-  bool spaceSeen_ = false;   // a space occurred on the current line
-  int sinceBreakable_ = 0;   // bytes taken since the last space or tab
+  bool spaceSeen_ = false;  // a space occurred on the current line
+  int sinceBreakable_ = 0;  // bytes taken since the last space or tab
 };
 
 }  // namespace pane::text

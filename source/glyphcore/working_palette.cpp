@@ -46,7 +46,9 @@ inline Slot& findSlot(Slot (&slots)[kSlots], Ways& ways, const void* address, Ma
 struct Key {
   uint32_t colours;
   uint32_t shape;
-  bool operator==(const Key& other) const { return colours == other.colours && shape == other.shape; }
+  bool operator==(const Key& other) const {
+    return colours == other.colours && shape == other.shape;
+  }
 };
 
 template <uint32_t kEntries>
@@ -128,8 +130,9 @@ const uint16_t* expandedTile(const uint16_t* sprite, uint32_t tc, uint32_t mask,
   const uint32_t colours = ((tc | kOpaque) & 0xFFFFu) << 16 | (mask & 0xFFFFu);
   const uint16_t inverted = static_cast<uint16_t>(invert & 1u);
   bool found;
-  Tile& tile = findSlot(tiles, tileWays, sprite,
-                        [&](const Tile& t) { return t.matches(colours, sprite, inverted); }, found);
+  Tile& tile = findSlot(
+      tiles, tileWays, sprite, [&](const Tile& t) { return t.matches(colours, sprite, inverted); },
+      found);
   if (found) return tile.pixels;
   const uint32_t width = sprite[1] + 1u, height = sprite[2] + 1u, count = sprite[3];
   const uint32_t bits = indexBits(count);

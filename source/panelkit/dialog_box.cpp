@@ -108,8 +108,8 @@ void drawDialogBox(const DrawTarget& target, int x, int y, int width, int height
 
 // Without a temporary block the animation still runs, and the background
 // picture is neither saved nor replaced.
-void openDialogBox(const DrawTarget& target, int x, int y, int width, int height, int tx,
-                   int ty, const void* text) {
+void openDialogBox(const DrawTarget& target, int x, int y, int width, int height, int tx, int ty,
+                   const void* text) {
   if (!boxFits(x, y, width, height)) return;
 
   uint16_t* block = static_cast<uint16_t*>(malloc(kPictureBytes));

@@ -44,8 +44,8 @@ void drawDialogBox(const DrawTarget& target, int x, int y, int width, int height
 
 // Grows the box from its top-left corner, one frame per vertical blank, then
 // leaves the full box and text in the back buffer without showing it.
-void openDialogBox(const DrawTarget& target, int x, int y, int width, int height, int tx,
-                   int ty, const void* text);
+void openDialogBox(const DrawTarget& target, int x, int y, int width, int height, int tx, int ty,
+                   const void* text);
 
 }  // namespace pane
 

@@ -74,7 +74,7 @@ TEST(MainRam, ReadsWordsAndStringsThroughMirrors) {
   std::string text;
   ASSERT_TRUE(ram.string(value, 64, text));
   EXPECT_EQ(text, "scene");
-  EXPECT_FALSE(ram.string(value, 3, text));  // longer than allowed
+  EXPECT_FALSE(ram.string(value, 3, text));   // longer than allowed
   EXPECT_FALSE(ram.word(0x02001002, value));  // unaligned
   EXPECT_FALSE(ram.word(0x01FFFFFC, value));
   EXPECT_FALSE(ram.word(0x03000000, value));

@@ -17,8 +17,8 @@ TEST(RunSettings, ReadsEveryOption) {
   std::string error;
   ASSERT_TRUE(parseRunSettings(
       words({"--core", "c.so", "--preload", "a.so", "--preload", "b.so", "--rom", "r.nds",
-             "--frames", "0x20", "--watch-name", "0x02001000", "--snapshots", "out",
-             "--stop-when", "33554436", "--option", "key=a=b", "--verbose"}),
+             "--frames", "0x20", "--watch-name", "0x02001000", "--snapshots", "out", "--stop-when",
+             "33554436", "--option", "key=a=b", "--verbose"}),
       settings, error))
       << error;
   EXPECT_EQ(settings.corePath, "c.so");

@@ -42,8 +42,9 @@ int main(int argc, char** argv) {
     actualPath = argv[2];
     diffPath = argv[3];
   } else {
-    return fail("usage: screen_compare EXPECTED.png ACTUAL.png DIFF.png\n"
-                "       screen_compare --solid UPPER LOWER ACTUAL.png DIFF.png");
+    return fail(
+        "usage: screen_compare EXPECTED.png ACTUAL.png DIFF.png\n"
+        "       screen_compare --solid UPPER LOWER ACTUAL.png DIFF.png");
   }
   if (!readPng(actualPath, actual, error)) return fail(error);
 

@@ -11,7 +11,8 @@ constexpr uint16_t kMarked = 0x001F;  // pure red
 
 // A quarter of the brightness, so the marked pixels stand out.
 uint16_t dimmed(uint16_t c) {
-  return (uint16_t)(((c & 31u) >> 2) | (((c >> 5) & 31u) >> 2) << 5 | (((c >> 10) & 31u) >> 2) << 10);
+  return (uint16_t)(((c & 31u) >> 2) | (((c >> 5) & 31u) >> 2) << 5 |
+                    (((c >> 10) & 31u) >> 2) << 10);
 }
 
 }  // namespace
@@ -58,8 +59,8 @@ std::string describe(const ScreenDiff& diff, const ScreenImage& expected,
   } else {
     std::snprintf(line, sizeof line,
                   "%zu pixels differ; the first at (%u, %u): expected 0x%04X, got 0x%04X",
-                  diff.differing, diff.firstX, diff.firstY,
-                  expected.at(diff.firstX, diff.firstY), actual.at(diff.firstX, diff.firstY));
+                  diff.differing, diff.firstX, diff.firstY, expected.at(diff.firstX, diff.firstY),
+                  actual.at(diff.firstX, diff.firstY));
   }
   return line;
 }

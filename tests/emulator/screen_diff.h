@@ -12,9 +12,9 @@ namespace emulator {
 
 struct ScreenDiff {
   bool sameSize = false;
-  size_t differing = 0;           // pixels whose colours differ
+  size_t differing = 0;             // pixels whose colours differ
   unsigned firstX = 0, firstY = 0;  // the first of them, row by row
-  ScreenImage picture;            // expected picture dimmed, differing pixels red
+  ScreenImage picture;              // expected picture dimmed, differing pixels red
 };
 
 ScreenDiff compareScreens(const ScreenImage& expected, const ScreenImage& actual);

@@ -38,10 +38,18 @@ void drawAsymmetricPicture() {
 // Screen pixel (sx, sy) shows buffer pixel (column, row) in each orientation.
 void shownPixel(int orientation, int sx, int sy, int& column, int& row) {
   switch (orientation) {
-    case 0: column = sx, row = sy; break;
-    case 1: column = 191 - sy, row = sx; break;
-    case 2: column = 255 - sx, row = 191 - sy; break;
-    default: column = sy, row = 255 - sx; break;
+    case 0:
+      column = sx, row = sy;
+      break;
+    case 1:
+      column = 191 - sy, row = sx;
+      break;
+    case 2:
+      column = 255 - sx, row = 191 - sy;
+      break;
+    default:
+      column = sy, row = 255 - sx;
+      break;
   }
 }
 

@@ -107,10 +107,18 @@ TEST_F(FbSetup, SwapRefillsByTheFirstRuleThatApplies) {
     EXPECT_FALSE(libPANE_bgDisabled) << c.name;
     EXPECT_TRUE(holdsPattern(bankB(), 2)) << c.name << ": the shown frame is left alone";
     switch (c.expect) {
-      case kShownFrame: EXPECT_TRUE(holdsPattern(bankA(), 2)) << c.name; break;
-      case kOldFrame: EXPECT_TRUE(holdsPattern(bankA(), 0)) << c.name; break;
-      case kPicture: EXPECT_TRUE(holdsPattern(bankA(), 7)) << c.name; break;
-      case kColour: EXPECT_TRUE(holdsOnly(bankA(), 0x801F)) << c.name; break;
+      case kShownFrame:
+        EXPECT_TRUE(holdsPattern(bankA(), 2)) << c.name;
+        break;
+      case kOldFrame:
+        EXPECT_TRUE(holdsPattern(bankA(), 0)) << c.name;
+        break;
+      case kPicture:
+        EXPECT_TRUE(holdsPattern(bankA(), 7)) << c.name;
+        break;
+      case kColour:
+        EXPECT_TRUE(holdsOnly(bankA(), 0x801F)) << c.name;
+        break;
     }
   }
 }

@@ -19,7 +19,8 @@ inline uint16_t* bankB() { return BG_GFX + kPixels; }
 
 // An opaque picture that differs from pixel to pixel and from seed to seed.
 inline uint16_t patternPixel(int i, unsigned seed) {
-  return static_cast<uint16_t>(0x8000 | ((static_cast<unsigned>(i) * 2654435761u + seed * 40503u) >> 17));
+  return static_cast<uint16_t>(0x8000 |
+                               ((static_cast<unsigned>(i) * 2654435761u + seed * 40503u) >> 17));
 }
 
 inline std::vector<uint16_t> pattern(unsigned seed) {

@@ -101,9 +101,12 @@ class RandomCases {
   // Colours that often hit the transparent one, with or without bit 15.
   uint16 colour(uint16 tc) {
     switch (between(0, 3)) {
-      case 0: return tc;
-      case 1: return static_cast<uint16>(tc | 0x8000);
-      default: return static_cast<uint16>(between(0, 0xFFFF));
+      case 0:
+        return tc;
+      case 1:
+        return static_cast<uint16>(tc | 0x8000);
+      default:
+        return static_cast<uint16>(between(0, 0xFFFF));
     }
   }
   int coordinate() {
@@ -186,7 +189,8 @@ TEST(BlitterRandom, DrawsByteForByteAsTheReference) {
                         : r.chance(50) ? 0x83E0u
                                        : static_cast<uint32>(r.between(0, 0xFFFF));
     const uint maxX = r.chance(5) ? 0xFFFFFFFFu : static_cast<uint>(r.between(-5, 300));
-    const uint maxY = r.chance(5) ? 0xFFFFFFFFu : static_cast<uint>(r.between(-5, 256 + kGuardRows - 40));
+    const uint maxY =
+        r.chance(5) ? 0xFFFFFFFFu : static_cast<uint>(r.between(-5, 256 + kGuardRows - 40));
     int x = r.coordinate(), y = r.coordinate();
     if (r.chance(30)) {  // the sprite's right or bottom edge a pixel or two from a limit
       const bool packed = storage[0] == 0xFFFF;
@@ -196,7 +200,10 @@ TEST(BlitterRandom, DrawsByteForByteAsTheReference) {
       y = static_cast<int>(maxY) - h + r.between(-2, 2);
     }
     setItalics(r.chance(25));
-    if (r.chance(10)) drawInverse(); else drawNormal();
+    if (r.chance(10))
+      drawInverse();
+    else
+      drawNormal();
     const int jump = r.chance(20) ? -1 : r.between(0, 6);
     // Several draws of one record: the second and later find its palette cached.
     b.fill(r);
@@ -295,7 +302,10 @@ TEST(BlitterRandom, RedrawsCorrectlyAfterEachChange) {
       const int y = r.chance(80) ? r.between(0, 150) : r.between(-10, 190);
       auto draw = [&](uint16* sprite, const Settings& at) {
         setItalics(false);
-        if (at.inverted) drawInverse(); else drawNormal();
+        if (at.inverted)
+          drawInverse();
+        else
+          drawNormal();
         b.fill(r);
         referenceSprite(x, y, sprite, at.tc, at.mask, b.expectedAt(), 255, 192);
         dispCustomSprite(x, y, sprite, at.tc, at.mask, b.actualAt(), 255, 192);
@@ -307,11 +317,21 @@ TEST(BlitterRandom, RedrawsCorrectlyAfterEachChange) {
       };
       std::vector<uint16>* storage = &first;
       switch (c.change) {
-        case Change::TransparentColour: s.tc = any(p.palette) ^ 0x8000; break;
-        case Change::Mask: s.mask ^= static_cast<uint32>(r.between(1, 0x7FFF)); break;
-        case Change::Inversion: s.inverted = !s.inverted; break;
-        case Change::FewerEntries: p.palette.pop_back(); break;
-        case Change::StreamWord: any(p.stream) ^= static_cast<uint16>(r.between(1, 0xFFFF)); break;
+        case Change::TransparentColour:
+          s.tc = any(p.palette) ^ 0x8000;
+          break;
+        case Change::Mask:
+          s.mask ^= static_cast<uint32>(r.between(1, 0x7FFF));
+          break;
+        case Change::Inversion:
+          s.inverted = !s.inverted;
+          break;
+        case Change::FewerEntries:
+          p.palette.pop_back();
+          break;
+        case Change::StreamWord:
+          any(p.stream) ^= static_cast<uint16>(r.between(1, 0xFFFF));
+          break;
         case Change::PaletteEntry:
           any(p.palette) ^= static_cast<uint16>(r.between(1, 0x7FFF));
           break;
@@ -320,9 +340,9 @@ TEST(BlitterRandom, RedrawsCorrectlyAfterEachChange) {
           storage = &second;
           break;
       }
-      ASSERT_TRUE(draw(p.write(*storage), s)) << c.name << ", round " << round << ": record "
-                                              << p.w << "x" << p.h << ", " << p.palette.size()
-                                              << " entries, at " << x << "," << y;
+      ASSERT_TRUE(draw(p.write(*storage), s))
+          << c.name << ", round " << round << ": record " << p.w << "x" << p.h << ", "
+          << p.palette.size() << " entries, at " << x << "," << y;
     }
   }
   drawNormal();
@@ -345,7 +365,10 @@ TEST(BlitterRandom, DrawsGlyphsByteForByteAsTheReference) {
   auto makeGlyph = [&](int font, int code) {
     std::vector<uint16>& record = records[font][static_cast<size_t>(code)];
     record.reserve(4 + 300 + 300 * 40);
-    if (r.chance(50)) r.bordered(record, transparent); else r.record(record, transparent);
+    if (r.chance(50))
+      r.bordered(record, transparent);
+    else
+      r.record(record, transparent);
     tables[font][static_cast<size_t>(code)] = record.data();
   };
   for (int font : {0, 1}) {
@@ -378,7 +401,10 @@ TEST(BlitterRandom, DrawsGlyphsByteForByteAsTheReference) {
     const uint maxX = static_cast<uint>(r.between(-5, 300));
     const uint maxY = static_cast<uint>(r.between(-5, 256 + kGuardRows - 40));
     setItalics(r.chance(20));
-    if (r.chance(10)) drawInverse(); else drawNormal();
+    if (r.chance(10))
+      drawInverse();
+    else
+      drawNormal();
     pane::textState.sprite.italicJump = r.between(-1, 4);
     const int jump = pane::textState.sprite.italicJump;
     b.fill(r);

@@ -22,8 +22,8 @@ class Blitter : public ::testing::Test {
   void SetUp() override { reset(); }
   void TearDown() override { reset(); }
   static void reset() { pane::resetTextState(); }
-  void draw(Record& r, int x, int y, uint32 tc = kMagenta, uint32 mask = 0xFFFF,
-            uint maxX = 255, uint maxY = 192) {
+  void draw(Record& r, int x, int y, uint32 tc = kMagenta, uint32 mask = 0xFFFF, uint maxX = 255,
+            uint maxY = 192) {
     dispCustomSprite(x, y, r.data(), tc, mask, canvas.data(), maxX, maxY);
   }
   Canvas canvas;
@@ -59,14 +59,14 @@ struct ClipCase {
 
 TEST_F(Blitter, ClipsAtEachEdgeAndLimit) {
   const ClipCase cases[] = {
-      {-3, 10, 255, 192},  // loses its three leftmost columns
-      {10, -2, 255, 192},  // loses its two top rows
-      {-3, -2, 255, 192},  {250, 10, 255, 192},  // cut after column 255
-      {10, 188, 255, 192},                       // cut after row 191
-      {255, 10, 255, 192},                       // only the first column
-      {252, 188, 255, 192}, {20, 20, 22, 23},    // caller limits inside the buffer
-      {0, 0, 0, 1},        {-7, -5, 255, 192},   // one pixel left
-      {100, 250, 255, 256},                      // the buffer's last row
+      {-3, 10, 255, 192},                         // loses its three leftmost columns
+      {10, -2, 255, 192},                         // loses its two top rows
+      {-3, -2, 255, 192},   {250, 10, 255, 192},  // cut after column 255
+      {10, 188, 255, 192},                        // cut after row 191
+      {255, 10, 255, 192},                        // only the first column
+      {252, 188, 255, 192}, {20, 20, 22, 23},     // caller limits inside the buffer
+      {0, 0, 0, 1},         {-7, -5, 255, 192},   // one pixel left
+      {100, 250, 255, 256},                       // the buffer's last row
   };
   for (const ClipCase& k : cases) {
     SCOPED_TRACE(testing::Message() << "x " << k.x << " y " << k.y);
@@ -79,10 +79,18 @@ TEST_F(Blitter, ClipsAtEachEdgeAndLimit) {
 
 TEST_F(Blitter, DrawsNothingOutsideTheLimits) {
   const ClipCase cases[] = {
-      {-8, 0, 255, 192},  {0, -6, 255, 192},  {256, 0, 255, 192}, {0, 192, 255, 192},
-      {0, 193, 255, 192}, {31, 0, 30, 192},   {0, 0, 255, 0},     {0, 0, 0xFFFFFFFFu, 192},
+      {-8, 0, 255, 192},
+      {0, -6, 255, 192},
+      {256, 0, 255, 192},
+      {0, 192, 255, 192},
+      {0, 193, 255, 192},
+      {31, 0, 30, 192},
+      {0, 0, 255, 0},
+      {0, 0, 0xFFFFFFFFu, 192},
       {0, 0, 255, 0xFFFFFFFFu},  // negative limits compare as signed
-      {-2147483647, 0, 255, 192}, {2147483647, 0, 255, 192}, {0, 2147483647, 255, 192},
+      {-2147483647, 0, 255, 192},
+      {2147483647, 0, 255, 192},
+      {0, 2147483647, 255, 192},
   };
   for (const ClipCase& k : cases) {
     SCOPED_TRACE(testing::Message() << "x " << k.x << " y " << k.y);
@@ -135,7 +143,10 @@ TEST_F(Blitter, WrittenPixelsCarryBit15AndTheMask) {
   };
   for (const auto& k : cases) {
     SCOPED_TRACE(testing::Message() << std::hex << k.stored << " mask " << k.mask);
-    if (k.inverse) drawInverse(); else drawNormal();
+    if (k.inverse)
+      drawInverse();
+    else
+      drawNormal();
     Record plain = plainSprite(1, 1, k.stored);
     Record packed = compressedSprite(1, 1, {k.stored}, {0});
     draw(plain, 0, 0, kMagenta, k.mask);

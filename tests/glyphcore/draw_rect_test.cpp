@@ -16,16 +16,15 @@ struct RectCase {
 
 TEST(DrawRect, FillsNormalisedRectangleWithinLimits) {
   const RectCase cases[] = {
-      {10, 5, 10, 5, 191, 10, 5, 10, 5},       // one pixel
-      {20, 8, 10, 2, 191, 10, 2, 20, 8},       // both corners swapped
-      {0, -5, 3, 3, 191, 0, 0, 3, 3},          // starts above row 0
-      {4, 180, 6, 250, 191, 4, 180, 6, 191},   // cut at the bottom limit, inclusive
-      {4, 195, 6, 2, 191, 0, 0, -1, 0},        // y below the limit: nothing, even with by < y
-      {4, -9, 6, -1, 191, 0, 0, -1, 0},        // wholly above the buffer
-      {4, 0, 6, 3, -1, 0, 0, -1, 0},           // negative limit
-      {-5, 1, 2, 1, 191, 0, 1, 2, 1},          // columns kept inside the row
-      {250, 1, 300, 1, 191, 250, 1, 255, 1},
-      {300, 1, 280, 1, 191, 0, 0, -1, 0},
+      {10, 5, 10, 5, 191, 10, 5, 10, 5},      // one pixel
+      {20, 8, 10, 2, 191, 10, 2, 20, 8},      // both corners swapped
+      {0, -5, 3, 3, 191, 0, 0, 3, 3},         // starts above row 0
+      {4, 180, 6, 250, 191, 4, 180, 6, 191},  // cut at the bottom limit, inclusive
+      {4, 195, 6, 2, 191, 0, 0, -1, 0},       // y below the limit: nothing, even with by < y
+      {4, -9, 6, -1, 191, 0, 0, -1, 0},       // wholly above the buffer
+      {4, 0, 6, 3, -1, 0, 0, -1, 0},          // negative limit
+      {-5, 1, 2, 1, 191, 0, 1, 2, 1},         // columns kept inside the row
+      {250, 1, 300, 1, 191, 250, 1, 255, 1}, {300, 1, 280, 1, 191, 0, 0, -1, 0},
   };
   for (const RectCase& k : cases) {
     SCOPED_TRACE(testing::Message() << k.x << "," << k.y << " - " << k.bx << "," << k.by);

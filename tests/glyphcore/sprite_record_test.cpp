@@ -36,10 +36,11 @@ TEST(SpriteRecord, SizesOfPlainAndCompressedRecords) {
 TEST(SpriteRecord, BitsAndMaskFollowPaletteSize) {
   const struct {
     uint32 entries, bits, mask;
-  } cases[] = {{0, 1, 0x01},   {1, 1, 0x01},   {2, 1, 0x01},   {3, 2, 0x03},   {4, 2, 0x03},
-               {5, 3, 0x07},   {8, 3, 0x07},   {9, 4, 0x0F},   {16, 4, 0x0F},  {17, 5, 0x1F},
-               {32, 5, 0x1F},  {33, 6, 0x3F},  {64, 6, 0x3F},  {65, 7, 0x7F},  {128, 7, 0x7F},
-               {129, 8, 0xFF}, {256, 8, 0xFF}, {300, 8, 0xFF}, {0xFFFFFFFFu, 8, 0xFF}};
+  } cases[] = {{0, 1, 0x01},   {1, 1, 0x01},   {2, 1, 0x01},          {3, 2, 0x03},
+               {4, 2, 0x03},   {5, 3, 0x07},   {8, 3, 0x07},          {9, 4, 0x0F},
+               {16, 4, 0x0F},  {17, 5, 0x1F},  {32, 5, 0x1F},         {33, 6, 0x3F},
+               {64, 6, 0x3F},  {65, 7, 0x7F},  {128, 7, 0x7F},        {129, 8, 0xFF},
+               {256, 8, 0xFF}, {300, 8, 0xFF}, {0xFFFFFFFFu, 8, 0xFF}};
   for (const auto& k : cases) {
     EXPECT_EQ(bitsFromPal(k.entries), k.bits) << k.entries;
     EXPECT_EQ(bitMaskCalc(k.entries), k.mask) << k.entries;

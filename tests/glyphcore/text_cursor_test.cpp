@@ -80,9 +80,7 @@ TEST_F(TextCursor, AboveAndBelowPickTheNearerSideOfTheCharacter) {
       {"WWW\nabcdef", 6, 1, 6},  // column 12: left of the second W's middle
       {"WWW\nabcdef", 7, 2, 7},  // column 18: right of it
       {"MMM\nabcdef", 5, 0, 5},  // column 6: on the first M's middle
-      {"abcdef\nWWW", 1, 1, 8},
-      {"abcdef\nWWW", 2, 2, 8},
-      {"abcdef\nWWW", 3, 3, 9},
+      {"abcdef\nWWW", 1, 1, 8}, {"abcdef\nWWW", 2, 2, 8}, {"abcdef\nWWW", 3, 3, 9},
   };
   for (const Case& c : cases) {
     drawTwice(c.text, c.pos);

@@ -30,9 +30,19 @@ TEST_F(TextMetrics, StringWidthMeasuresTheFirstLine) {
     int width;
   };
   const Case cases[] = {
-      {"", 0},           {"ab\ncd", 12},     {"ab\rcd", 12},    {"ab\x1b" "cd", 12},
-      {"a\tb", 12},      {"a\b\b\b", 3},     {"a\a", 7},        {"a\x0b\x0c", 6},
-      {"W a", 23},       {"\xC8", 6},        {"\b", -1},
+      {"", 0},
+      {"ab\ncd", 12},
+      {"ab\rcd", 12},
+      {"ab\x1b"
+       "cd",
+       12},
+      {"a\tb", 12},
+      {"a\b\b\b", 3},
+      {"a\a", 7},
+      {"a\x0b\x0c", 6},
+      {"W a", 23},
+      {"\xC8", 6},
+      {"\b", -1},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(getStringWidth(c.text, font.table()), c.width) << '"' << c.text << '"';

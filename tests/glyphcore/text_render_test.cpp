@@ -30,7 +30,8 @@ TEST_F(TextRender, BlockHeightCountsEachLineAtItsTallestGlyph) {
   font.glyph(' ', 6, 10);
   setFont(font.table());
   std::string s = "ab";
-  EXPECT_EQ(dispString(0, 0, s.data(), nullptr, 0, 0, 0, 255, 256), 10) << "space taller than letters";
+  EXPECT_EQ(dispString(0, 0, s.data(), nullptr, 0, 0, 0, 255, 256), 10)
+      << "space taller than letters";
 }
 
 TEST_F(TextRender, NullBufferDrawsNothing) {
@@ -94,7 +95,9 @@ TEST_F(TextRender, BottomLimitStopsTheText) {
 }
 
 TEST_F(TextRender, WrapMarkInInputEndsALineAndComesBackAsSpace) {
-  std::string s = "ab\x1b" "cd";
+  std::string s =
+      "ab\x1b"
+      "cd";
   EXPECT_EQ(drawFree(s, 0, 0), 18);
   EXPECT_EQ(rowAt(10), run('#', 12) + run('.', 20));
   EXPECT_EQ(s, "ab cd");

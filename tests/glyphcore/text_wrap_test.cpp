@@ -50,7 +50,9 @@ TEST_F(WrapPoints, LineEndsStartALineAfterThem) {
   EXPECT_EQ(starts(lf, 0, 0, 100), Starts({0, 3}));
   std::string cr = "ab\rcd\n";
   EXPECT_EQ(starts(cr, 0, 0, 100), Starts({0, 3, 6}));
-  std::string mark = "ab\x1b" "cd";
+  std::string mark =
+      "ab\x1b"
+      "cd";
   EXPECT_EQ(starts(mark, 0, 0, 100), Starts({0, 3}));
   EXPECT_EQ(mark, "ab cd") << "a byte 27 comes back as a space";
 }
@@ -176,7 +178,10 @@ TEST_F(WrapPoints, AgreeWithTheLinesDispStringDraws) {
     for (int i = 0; i < length; ++i) s += alphabet[rng() % alphabet.size()];
     const int x = static_cast<int>(rng() % 20), c_x = static_cast<int>(rng() % 30);
     const int c_bx = c_x + 40 + static_cast<int>(rng() % 100);
-    if (rng() % 2) setWrapToBorder(); else setWrapNormal();
+    if (rng() % 2)
+      setWrapToBorder();
+    else
+      setWrapNormal();
 
     const std::string original = s;
     const std::vector<int> measured = starts(s, x, c_x, c_bx);

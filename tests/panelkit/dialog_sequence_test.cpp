@@ -95,11 +95,23 @@ TEST_F(DialogSequence, AnimationSavesAndRestoresTheBackgroundPicture) {
   const std::vector<uint16_t> picture = rec.picture;
   open(0, 0, 40, 30);
 
-  const Calls expected = {"isbg",          "picture",       "dma",    "back",
-                          "picture",       "dma",           clipOf(0, 0, 25, 25),
-                          "update",        "vblank",        "swap",   clipOf(0, 0, 40, 30),
-                          "update",        "text 3 4 Hi",   "isbg",   "picture",
-                          "dma",           "update"};
+  const Calls expected = {"isbg",
+                          "picture",
+                          "dma",
+                          "back",
+                          "picture",
+                          "dma",
+                          clipOf(0, 0, 25, 25),
+                          "update",
+                          "vblank",
+                          "swap",
+                          clipOf(0, 0, 40, 30),
+                          "update",
+                          "text 3 4 Hi",
+                          "isbg",
+                          "picture",
+                          "dma",
+                          "update"};
   EXPECT_EQ(outline(), expected);
   EXPECT_EQ(rec.picture, picture) << "background picture differs after the call";
   // The one swap found the picture replaced by what was being drawn.
@@ -124,8 +136,8 @@ TEST_F(DialogSequence, SmallBoxOpensWithoutFrames) {
   for (int side : {25, 10, 0, -5}) {
     startRecording();
     open(5, 5, side, side);
-    EXPECT_EQ(outline(), (Calls{"isbg", clipOf(5, 5, side, side), "update", "text 3 4 Hi",
-                                "isbg", "update"}))
+    EXPECT_EQ(outline(),
+              (Calls{"isbg", clipOf(5, 5, side, side), "update", "text 3 4 Hi", "isbg", "update"}))
         << "side " << side;
     EXPECT_EQ(hostVBlankCount(), 0u);
   }

@@ -108,8 +108,8 @@ inline std::vector<std::string> outline() {
   std::vector<std::string> kept;
   for (const std::string& c : recorded()) {
     const std::string word = c.substr(0, c.find(' '));
-    if (word == "TL" || word == "T" || word == "TR" || word == "R" || word == "BR" ||
-        word == "B" || word == "BL" || word == "L" || word == "rect")
+    if (word == "TL" || word == "T" || word == "TR" || word == "R" || word == "BR" || word == "B" ||
+        word == "BL" || word == "L" || word == "rect")
       continue;
     kept.push_back(c);
   }

@@ -41,12 +41,28 @@ struct ScreenOps {
 uint16* mainFront() { return fb_backBuffer() == VRAM_A ? VRAM_B : VRAM_A; }
 uint16* subFront() { return VRAM_C; }
 
-const ScreenOps kMain = {"main", fb_init,          fb_backBuffer,        mainFront,
-                         fb_setDialogBox, fb_dispAnimatedBox, fb_setBG, fb_returnFrameBuffer,
-                         fb_drawRect,     fb_dispString,      0};
-const ScreenOps kSub = {"sub",           bg_init,          bg_backBuffer,        subFront,
-                        bg_setDialogBox, bg_dispAnimatedBox, bg_setBG, bg_returnFrameBuffer,
-                        bg_drawRect,     bg_dispString,      1};
+const ScreenOps kMain = {"main",
+                         fb_init,
+                         fb_backBuffer,
+                         mainFront,
+                         fb_setDialogBox,
+                         fb_dispAnimatedBox,
+                         fb_setBG,
+                         fb_returnFrameBuffer,
+                         fb_drawRect,
+                         fb_dispString,
+                         0};
+const ScreenOps kSub = {"sub",
+                        bg_init,
+                        bg_backBuffer,
+                        subFront,
+                        bg_setDialogBox,
+                        bg_dispAnimatedBox,
+                        bg_setBG,
+                        bg_returnFrameBuffer,
+                        bg_drawRect,
+                        bg_dispString,
+                        1};
 
 struct Extent {
   int width, height;
@@ -107,8 +123,8 @@ void onVBlank(void* context) {
   // PANELKIT_FRAMES=<dir> keeps every frame as a picture of both screens
   // (shown after the swap that follows, so the picture lags one frame).
   if (const char* dir = std::getenv("PANELKIT_FRAMES")) {
-    const std::string path = std::string(dir) + "/" + f.screen->name + "_" +
-                             std::to_string(f.saved++) + ".png";
+    const std::string path =
+        std::string(dir) + "/" + f.screen->name + "_" + std::to_string(f.saved++) + ".png";
     hostSaveScreens(path.c_str());
   }
 }
@@ -254,7 +270,8 @@ TEST_P(ScreenBox, TallNarrowBoxAnimatesItsHeight) {
 
 TEST_P(ScreenBox, BackgroundPictureIsTheSameAfterTheAnimation) {
   std::vector<uint16_t> picture(256 * 256);
-  for (size_t i = 0; i < picture.size(); ++i) picture[i] = static_cast<uint16_t>(0x8000 | (i % 0x7C00));
+  for (size_t i = 0; i < picture.size(); ++i)
+    picture[i] = static_cast<uint16_t>(0x8000 | (i % 0x7C00));
   ops().setBG(picture.data());
   // Drawn before the call: the animation frames keep it, the picture does not.
   ops().drawRect(200, 200, 210, 210, 0x7C00);
@@ -278,8 +295,11 @@ TEST_P(ScreenBox, BoxesReachingPastTheColumnsStayInTheBuffer) {
   struct Case {
     int x, y, width, height;
   };
-  const Case cases[] = {{200, 10, 100, 40}, {-50, 10, 100, 40}, {200, 230, 100, 26},
-                        {-60, 240, 100, 40}, {-300, 0, 600, 100}};
+  const Case cases[] = {{200, 10, 100, 40},
+                        {-50, 10, 100, 40},
+                        {200, 230, 100, 26},
+                        {-60, 240, 100, 40},
+                        {-300, 0, 600, 100}};
   uint16* b = back();
   const bool backInVram = b == VRAM_A || b == VRAM_B;
   const size_t backStart = backInVram ? static_cast<size_t>(b - VRAM_A) : 0;

@@ -44,4 +44,4 @@ void writeFile(const QString& path, const QByteArray& bytes);
 // Little-endian 16-bit words of a BIN file.
 QList<int> wordsOf(const QByteArray& bytes);
 
-} // namespace pixport::test
+}  // namespace pixport::test

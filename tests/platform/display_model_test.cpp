@@ -13,14 +13,17 @@ using pane_test::rgbaOf;
 
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 
-uint16_t codedPixel(int x, int y) { return static_cast<uint16_t>(0x8000 | (((x * 37) ^ (y * 101)) & 0x7FFF)); }
+uint16_t codedPixel(int x, int y) {
+  return static_cast<uint16_t>(0x8000 | (((x * 37) ^ (y * 101)) & 0x7FFF));
+}
 
 void fillCoded(uint16_t* bank) {
   for (int y = 0; y < 256; ++y)
     for (int x = 0; x < 256; ++x) bank[y * 256 + x] = codedPixel(x, y);
 }
 
-void setAffine(uint32_t io, int16_t pa, int16_t pb, int16_t pc, int16_t pd, int32_t cx, int32_t cy) {
+void setAffine(uint32_t io, int16_t pa, int16_t pb, int16_t pc, int16_t pd, int32_t cx,
+               int32_t cy) {
   HOST_IO(vs16, io) = pa;
   HOST_IO(vs16, io + 2) = pb;
   HOST_IO(vs16, io + 4) = pc;
@@ -46,7 +49,9 @@ void setUpMainEngine() {
 }
 
 uint32_t upper(const pane_test::RgbaPicture& p, int x, int y) { return p.pixels[y * 256 + x]; }
-uint32_t lower(const pane_test::RgbaPicture& p, int x, int y) { return p.pixels[(y + 192) * 256 + x]; }
+uint32_t lower(const pane_test::RgbaPicture& p, int x, int y) {
+  return p.pixels[(y + 192) * 256 + x];
+}
 
 TEST(DisplayModel, WidensEachChannelByRepeatingItsTopBits) {
   setUpMainEngine();
@@ -102,7 +107,8 @@ TEST(DisplayModel, ShowsOnlyEnabledExtendedLayers) {
     REG_DISPCNT = c.displayControl;
     VRAM_A[0] = 0x801F;
     VRAM_B[0] = 0xFC00;
-    EXPECT_EQ(upper(pane_test::renderScreens(), 0, 0), rgbaOf(c.shown)) << std::hex << c.displayControl;
+    EXPECT_EQ(upper(pane_test::renderScreens(), 0, 0), rgbaOf(c.shown))
+        << std::hex << c.displayControl;
   }
 }
 
@@ -146,8 +152,8 @@ TEST(DisplayModel, SamplesWhereTheAffineFormulaPoints) {
         const bool inside = tx >= 0 && tx < 256 && ty >= 0 && ty < 256;
         const uint32_t expected = inside ? rgbaOf(codedPixel(tx, ty)) : rgbaOf(0);
         if (upper(picture, sx, sy) != expected && wrong++ == 0)
-          ADD_FAILURE() << c.name << ": screen (" << sx << ", " << sy << ") should show (" << tx << ", "
-                        << ty << ")";
+          ADD_FAILURE() << c.name << ": screen (" << sx << ", " << sy << ") should show (" << tx
+                        << ", " << ty << ")";
       }
     }
     EXPECT_EQ(wrong, 0) << c.name;

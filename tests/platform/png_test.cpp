@@ -18,7 +18,8 @@ TEST(HostSaveScreens, WritesAPngThatReadsBackAsTheRenderedPicture) {
   REG_BG2CNT = 0x4084;
   REG_BG2PA = 256;
   REG_BG2PD = 256;
-  for (int i = 0; i < 256 * 192; ++i) VRAM_A[i] = static_cast<uint16_t>(0x8000 | ((i * 7919) & 0x7FFF));
+  for (int i = 0; i < 256 * 192; ++i)
+    VRAM_A[i] = static_cast<uint16_t>(0x8000 | ((i * 7919) & 0x7FFF));
   const std::string path = ::testing::TempDir() + "pane_screens.png";
   ASSERT_EQ(hostSaveScreens(path.c_str()), 0);
   pane_test::RgbaPicture saved;

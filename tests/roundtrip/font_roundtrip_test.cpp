@@ -41,7 +41,8 @@ void paintExpected(std::vector<uint16>& buffer, int x, int y, const uint16* glyp
 }
 
 // Where the glyph differs from the expectation, as "(x, y)" texts, at most a few.
-std::string firstDifferences(const std::vector<uint16>& drawn, const std::vector<uint16>& expected) {
+std::string firstDifferences(const std::vector<uint16>& drawn,
+                             const std::vector<uint16>& expected) {
   std::string out;
   int shown = 0;
   for (size_t i = 0; i < drawn.size() && shown < 5; ++i) {
@@ -119,8 +120,11 @@ TEST(RoundtripFont, DispCharDrawsTheCapturedPixels) {
     u32 drawnGlyph;  // the slot whose pixels appear
     uint16 mask;     // font colour, or the button picture's own colours
   };
-  const Case cases[] = {{'A', 'A', kFontColour}, {'g', 'g', kFontColour}, {201, 201, kFontColour},
-                        {130, '?', kFontColour}, {1, 1, 0xFFFF}};
+  const Case cases[] = {{'A', 'A', kFontColour},
+                        {'g', 'g', kFontColour},
+                        {201, 201, kFontColour},
+                        {130, '?', kFontColour},
+                        {1, 1, 0xFFFF}};
   for (const CompiledFont& font : compiledFonts()) {
     useFont(font.table);
     for (const Case& c : cases) {

@@ -84,8 +84,10 @@ TEST(RoundtripSprite, PalsqueezeRecordDrawsExactlyWhatThePlainOneDraws) {
   };
   // Inside the screen, cut at the top-left, cut at the right and bottom limits,
   // and with a colour mask and inverse colours.
-  const Case cases[] = {{40, 60, 0xFFFF, false}, {-5, -4, 0xFFFF, false},
-                        {249, 187, 0xFFFF, false}, {100, 100, 0x7C1F, true}};
+  const Case cases[] = {{40, 60, 0xFFFF, false},
+                        {-5, -4, 0xFFFF, false},
+                        {249, 187, 0xFFFF, false},
+                        {100, 100, 0x7C1F, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE("at " + std::to_string(c.x) + ", " + std::to_string(c.y));
     c.inverse ? drawInverse() : drawNormal();

@@ -6,8 +6,8 @@
 uint16 roundtrip_plain[] =
 #include "picture.txt"
 
-uint16 roundtrip_packed[] =
+    uint16 roundtrip_packed[] =
 #include "picture_packed.txt"
 
-const unsigned roundtrip_plain_words = sizeof roundtrip_plain / sizeof roundtrip_plain[0];
+        const unsigned roundtrip_plain_words = sizeof roundtrip_plain / sizeof roundtrip_plain[0];
 const unsigned roundtrip_packed_words = sizeof roundtrip_packed / sizeof roundtrip_packed[0];

@@ -68,7 +68,8 @@ bool readPng(const std::string& path, RgbaPicture& picture) {
 bool writePng(const std::string& path, const RgbaPicture& picture) {
   std::vector<unsigned char> bytes(picture.pixels.size() * 4);
   for (size_t i = 0; i < picture.pixels.size(); ++i) {
-    for (int k = 0; k < 4; ++k) bytes[i * 4 + k] = static_cast<unsigned char>(picture.pixels[i] >> (8 * k));
+    for (int k = 0; k < 4; ++k)
+      bytes[i * 4 + k] = static_cast<unsigned char>(picture.pixels[i] >> (8 * k));
   }
   return stbi_write_png(path.c_str(), picture.width, picture.height, 4, bytes.data(),
                         picture.width * 4) != 0;
@@ -83,7 +84,8 @@ RgbaPicture renderScreens() {
   return picture;
 }
 
-::testing::AssertionResult pictureMatchesGolden(const std::string& name, const RgbaPicture& picture) {
+::testing::AssertionResult pictureMatchesGolden(const std::string& name,
+                                                const RgbaPicture& picture) {
   const std::string path = goldenPath(name);
   if (path.empty()) return ::testing::AssertionFailure() << "PANE_SOURCE_DIR is not set";
   if (updatingGoldens()) {
@@ -103,7 +105,8 @@ RgbaPicture renderScreens() {
     return ::testing::AssertionSuccess();
   }
   writePng(errPath, picture);
-  return ::testing::AssertionFailure() << name << ": " << problem << "; picture written to " << errPath;
+  return ::testing::AssertionFailure()
+         << name << ": " << problem << "; picture written to " << errPath;
 }
 
 ::testing::AssertionResult screensMatchGolden(const std::string& name) {

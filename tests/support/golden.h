@@ -35,7 +35,8 @@ bool writePng(const std::string& path, const RgbaPicture& picture);
 
 RgbaPicture renderScreens();
 
-::testing::AssertionResult pictureMatchesGolden(const std::string& name, const RgbaPicture& picture);
+::testing::AssertionResult pictureMatchesGolden(const std::string& name,
+                                                const RgbaPicture& picture);
 ::testing::AssertionResult screensMatchGolden(const std::string& name);
 
 }  // namespace pane_test

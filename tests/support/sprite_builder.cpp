@@ -60,7 +60,8 @@ Record compressedSprite(int width, int height, const std::vector<uint16_t>& pale
   return r;
 }
 
-Record compressedSprite(const std::vector<uint16_t>& palette, const std::vector<std::string>& rows) {
+Record compressedSprite(const std::vector<uint16_t>& palette,
+                        const std::vector<std::string>& rows) {
   const int height = static_cast<int>(rows.size());
   const int width = height ? static_cast<int>(rows[0].size()) : 0;
   std::vector<unsigned> indices;
@@ -68,9 +69,12 @@ Record compressedSprite(const std::vector<uint16_t>& palette, const std::vector<
     if (static_cast<int>(row.size()) != width)
       throw std::invalid_argument("picture rows differ in length");
     for (char ch : row) {
-      if (ch >= '0' && ch <= '9') indices.push_back(static_cast<unsigned>(ch - '0'));
-      else if (ch >= 'a' && ch <= 'z') indices.push_back(static_cast<unsigned>(ch - 'a' + 10));
-      else indices.push_back(0);
+      if (ch >= '0' && ch <= '9')
+        indices.push_back(static_cast<unsigned>(ch - '0'));
+      else if (ch >= 'a' && ch <= 'z')
+        indices.push_back(static_cast<unsigned>(ch - 'a' + 10));
+      else
+        indices.push_back(0);
     }
   }
   return compressedSprite(width, height, palette, indices);

@@ -17,7 +17,9 @@ TestFont& TestFont::set(u32 code, int width, int height, uint16 ink) {
   return *this;
 }
 
-TestFont& TestFont::glyph(u32 code, int width, int height) { return set(code, width, height, kInk); }
+TestFont& TestFont::glyph(u32 code, int width, int height) {
+  return set(code, width, height, kInk);
+}
 
 TestFont& TestFont::special(u32 code, int width, int height) {
   return set(code, width, height, kSpecialInk);

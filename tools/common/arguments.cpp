@@ -31,14 +31,16 @@ void readArguments(const QStringList& args, const std::vector<OptionSpelling>& o
       names << withoutDashes(spelling);
       bySpelling[spelling] = &option;
     }
-    parser.addOption(option.takesValue ? QCommandLineOption(names, QString(), QStringLiteral("value"))
-                                       : QCommandLineOption(names));
+    parser.addOption(option.takesValue
+                         ? QCommandLineOption(names, QString(), QStringLiteral("value"))
+                         : QCommandLineOption(names));
   }
 
   bool optionsEnded = false;
   for (int i = 0; i < args.size(); ++i) {
     const QString& arg = args[i];
-    if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || (arg == QLatin1String("-") && rules.dashIsFile)) {
+    if (optionsEnded || !arg.startsWith(QLatin1Char('-')) ||
+        (arg == QLatin1String("-") && rules.dashIsFile)) {
       if (!take({Argument::File, QString(), arg, i})) return;
       continue;
     }
@@ -47,7 +49,8 @@ void readArguments(const QStringList& args, const std::vector<OptionSpelling>& o
       continue;
     }
     const bool doubleDash = arg.startsWith(QLatin1String("--"));
-    const bool equalsAllowed = doubleDash ? rules.equalsAfterDoubleDash : rules.equalsAfterSingleDash;
+    const bool equalsAllowed =
+        doubleDash ? rules.equalsAfterDoubleDash : rules.equalsAfterSingleDash;
     const qsizetype equals = equalsAllowed ? arg.indexOf(QLatin1Char('=')) : -1;
     const QString spelling = equals < 0 ? arg : arg.left(equals);
     const auto known = bySpelling.find(spelling);

@@ -11,26 +11,75 @@ namespace panetools {
 namespace {
 
 constexpr std::string_view kKeywords[] = {
-    "auto",   "break",  "case",     "char",     "const",  "continue", "default",  "do",
-    "double", "else",   "enum",     "extern",   "float",  "for",      "goto",     "if",
-    "inline", "int",    "long",     "register", "restrict", "return", "short",    "signed",
-    "sizeof", "static", "struct",   "switch",   "typedef", "union",   "unsigned", "void",
-    "volatile", "while", "bool",    "true",     "false"};
+    "auto",     "break",  "case",   "char",     "const",    "continue", "default",  "do",
+    "double",   "else",   "enum",   "extern",   "float",    "for",      "goto",     "if",
+    "inline",   "int",    "long",   "register", "restrict", "return",   "short",    "signed",
+    "sizeof",   "static", "struct", "switch",   "typedef",  "union",    "unsigned", "void",
+    "volatile", "while",  "bool",   "true",     "false"};
 
-constexpr std::string_view kCxxKeywords[] = {
-    "alignas", "alignof", "and", "and_eq", "asm", "bitand", "bitor", "catch", "char8_t",
-    "char16_t", "char32_t", "class", "compl", "concept", "consteval", "constexpr", "constinit",
-    "const_cast", "co_await", "co_return", "co_yield", "decltype", "delete", "dynamic_cast",
-    "explicit", "export", "friend", "mutable", "namespace", "new", "noexcept", "not", "not_eq",
-    "nullptr", "operator", "or", "or_eq", "private", "protected", "public", "reinterpret_cast",
-    "requires", "static_assert", "static_cast", "template", "this", "thread_local", "throw",
-    "try", "typeid", "typename", "using", "virtual", "wchar_t", "xor", "xor_eq"};
+constexpr std::string_view kCxxKeywords[] = {"alignas",
+                                             "alignof",
+                                             "and",
+                                             "and_eq",
+                                             "asm",
+                                             "bitand",
+                                             "bitor",
+                                             "catch",
+                                             "char8_t",
+                                             "char16_t",
+                                             "char32_t",
+                                             "class",
+                                             "compl",
+                                             "concept",
+                                             "consteval",
+                                             "constexpr",
+                                             "constinit",
+                                             "const_cast",
+                                             "co_await",
+                                             "co_return",
+                                             "co_yield",
+                                             "decltype",
+                                             "delete",
+                                             "dynamic_cast",
+                                             "explicit",
+                                             "export",
+                                             "friend",
+                                             "mutable",
+                                             "namespace",
+                                             "new",
+                                             "noexcept",
+                                             "not",
+                                             "not_eq",
+                                             "nullptr",
+                                             "operator",
+                                             "or",
+                                             "or_eq",
+                                             "private",
+                                             "protected",
+                                             "public",
+                                             "reinterpret_cast",
+                                             "requires",
+                                             "static_assert",
+                                             "static_cast",
+                                             "template",
+                                             "this",
+                                             "thread_local",
+                                             "throw",
+                                             "try",
+                                             "typeid",
+                                             "typename",
+                                             "using",
+                                             "virtual",
+                                             "wchar_t",
+                                             "xor",
+                                             "xor_eq"};
 
 // What <stdint.h> and <stdbool.h>, which libpane.h includes, may define, and what
 // the program itself has.
 constexpr std::string_view kStandardNames[] = {
-    "SIZE_MAX", "PTRDIFF_MIN", "PTRDIFF_MAX", "SIG_ATOMIC_MIN", "SIG_ATOMIC_MAX", "WCHAR_MIN",
-    "WCHAR_MAX", "WINT_MIN",   "WINT_MAX",    "NULL",           "main"};
+    "SIZE_MAX",       "PTRDIFF_MIN", "PTRDIFF_MAX", "SIG_ATOMIC_MIN",
+    "SIG_ATOMIC_MAX", "WCHAR_MIN",   "WCHAR_MAX",   "WINT_MIN",
+    "WINT_MAX",       "NULL",        "main"};
 
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
@@ -50,24 +99,28 @@ bool endsWith(std::string_view text, std::string_view end) {
 
 // "__x", "_X", the <stdint.h> types (u?int..._t) and limits (U?INT..._MAX, _MIN, _C).
 bool isReserved(std::string_view name) {
-  if (startsWith(name, "__") || (name.size() > 1 && name[0] == '_' && std::isupper(static_cast<unsigned char>(name[1]))))
+  if (startsWith(name, "__") ||
+      (name.size() > 1 && name[0] == '_' && std::isupper(static_cast<unsigned char>(name[1]))))
     return true;
   const std::string_view type = name.substr(name[0] == 'u' ? 1 : 0);
   if (startsWith(type, "int") && endsWith(type, "_t"))
-    return std::none_of(type.begin(), type.end(), [](char c) { return std::isupper(static_cast<unsigned char>(c)); });
+    return std::none_of(type.begin(), type.end(),
+                        [](char c) { return std::isupper(static_cast<unsigned char>(c)); });
   const std::string_view limit = name.substr(name[0] == 'U' ? 1 : 0);
-  if (startsWith(limit, "INT") && (endsWith(limit, "_MAX") || endsWith(limit, "_MIN") || endsWith(limit, "_C")))
-    return std::none_of(limit.begin(), limit.end(), [](char c) { return std::islower(static_cast<unsigned char>(c)); });
+  if (startsWith(limit, "INT") &&
+      (endsWith(limit, "_MAX") || endsWith(limit, "_MIN") || endsWith(limit, "_C")))
+    return std::none_of(limit.begin(), limit.end(),
+                        [](char c) { return std::islower(static_cast<unsigned char>(c)); });
   return false;
 }
 
 }  // namespace
 
 std::string cNameProblem(std::string_view name) {
-  const bool identifier =
-      !name.empty() && (isAsciiLetter(name[0]) || name[0] == '_') &&
-      std::all_of(name.begin(), name.end(),
-                  [](char c) { return isAsciiLetter(c) || isAsciiDigit(c) || c == '_'; });
+  const bool identifier = !name.empty() && (isAsciiLetter(name[0]) || name[0] == '_') &&
+                          std::all_of(name.begin(), name.end(), [](char c) {
+                            return isAsciiLetter(c) || isAsciiDigit(c) || c == '_';
+                          });
   if (!identifier) return "is not a C identifier";
   if (listed(kKeywords, name)) return "is a C keyword";
   if (listed(kCxxKeywords, name)) return "is a C++ keyword, and libpane.h is read as C++ too";

@@ -236,7 +236,8 @@ bool OutputFiles::commit() {
   }
   for (Output& output : outputs_) {
     OutputFile& file = *output.file;
-    if (file.direct() && !(file.write(output.deferred.data(), output.deferred.size()) && file.finish()))
+    if (file.direct() &&
+        !(file.write(output.deferred.data(), output.deferred.size()) && file.finish()))
       return fail(output);
   }
   for (Output& output : outputs_) {

@@ -13,9 +13,12 @@ enum class Outcome {
 // 0 done, 1 declined, 2 failed: the statuses every tool's usage text gives.
 constexpr int exitStatus(Outcome outcome) {
   switch (outcome) {
-    case Outcome::Done: return 0;
-    case Outcome::Declined: return 1;
-    case Outcome::Failed: break;
+    case Outcome::Done:
+      return 0;
+    case Outcome::Declined:
+      return 1;
+    case Outcome::Failed:
+      break;
   }
   return 2;
 }

@@ -43,8 +43,10 @@ std::optional<std::string> identity(const std::string& path, bool input) {
 
 }  // namespace
 
-std::string outputCollision(const std::vector<RunFile>& inputs, const std::vector<RunFile>& outputs) {
-  std::vector<std::pair<const RunFile*, std::string>> seen;  // inputs, then the outputs checked so far
+std::string outputCollision(const std::vector<RunFile>& inputs,
+                            const std::vector<RunFile>& outputs) {
+  std::vector<std::pair<const RunFile*, std::string>>
+      seen;  // inputs, then the outputs checked so far
   auto note = [&seen](const RunFile& file) {
     if (std::optional<std::string> key = identity(file.path, true)) seen.emplace_back(&file, *key);
   };

@@ -22,6 +22,7 @@ struct RunFile {
 // with every link resolved. Standard input and output never collide: an input "-",
 // and an output the tool writes to standard output (left out of outputs). Nor do
 // paths that are not regular files (devices, pipes: nothing there is lost by writing).
-std::string outputCollision(const std::vector<RunFile>& inputs, const std::vector<RunFile>& outputs);
+std::string outputCollision(const std::vector<RunFile>& inputs,
+                            const std::vector<RunFile>& outputs);
 
 }  // namespace panetools

@@ -14,9 +14,7 @@ bool isSet(const char* variable) {
 
 }  // namespace
 
-std::string versionLine(std::string_view tool) {
-  return std::string(tool) + " " + PANE_VERSION;
-}
+std::string versionLine(std::string_view tool) { return std::string(tool) + " " + PANE_VERSION; }
 
 bool hasDisplay() {
   // X11 and Wayland are what Qt picks when no platform is named; for them Qt stops

@@ -11,12 +11,13 @@ class QWidget;
 namespace panetools {
 
 struct WindowHooks {
-    // Filters come as description|pattern pairs separated by vertical bars,
-    // e.g. "Bin Files (*.bin)|*.bin". An empty path means the dialog was cancelled.
-    std::function<QString(QWidget* parent, const QString& title, const QString& filters)> openFile;
-    std::function<QString(QWidget* parent, const QString& title, const QString& filters)> saveFile;
-    std::function<void(QWidget* parent, const QString& title, const QString& text)> warn;
-    std::function<void(const QString& text)> setClipboard; // clears the clipboard, then sets the text
+  // Filters come as description|pattern pairs separated by vertical bars,
+  // e.g. "Bin Files (*.bin)|*.bin". An empty path means the dialog was cancelled.
+  std::function<QString(QWidget* parent, const QString& title, const QString& filters)> openFile;
+  std::function<QString(QWidget* parent, const QString& title, const QString& filters)> saveFile;
+  std::function<void(QWidget* parent, const QString& title, const QString& text)> warn;
+  std::function<void(const QString& text)>
+      setClipboard;  // clears the clipboard, then sets the text
 };
 
 // Qt's file dialogs, a warning box with an OK button and the system clipboard.
@@ -26,4 +27,4 @@ WindowHooks desktopHooks();
 // "Bitmap Files (*.bmp);;All Files (*)".
 QString qtFilterList(const QString& pairs);
 
-} // namespace panetools
+}  // namespace panetools

@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     return commandLine.run();
   }
   if (!panetools::hasDisplay()) {
-    std::cerr << panetools::noDisplayLine("palsqueeze") << "\n\n" << palsqueeze::CommandLine::usage();
+    std::cerr << panetools::noDisplayLine("palsqueeze") << "\n\n"
+              << palsqueeze::CommandLine::usage();
     return panetools::exitStatus(panetools::Outcome::Failed);
   }
   QApplication app(argc, argv);

@@ -133,7 +133,8 @@ class EngineRenderer {
   // VRAM display: a bank shown directly, 256 x 192 pixels.
   static void showBank(u16* out, unsigned bank) {
     const u16* memory = hostVramMemory + bank * HOST_VRAM_BANK_HALFWORDS;
-    for (unsigned i = 0; i < HOST_SCREEN_WIDTH * HOST_SCREEN_HEIGHT; ++i) out[i] = memory[i] & kWhite;
+    for (unsigned i = 0; i < HOST_SCREEN_WIDTH * HOST_SCREEN_HEIGHT; ++i)
+      out[i] = memory[i] & kWhite;
   }
 
   // BG2 is an extended affine layer in mode 5, BG3 in modes 3 to 5; the

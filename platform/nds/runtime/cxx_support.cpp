@@ -27,7 +27,9 @@ void* allocateOrHalt(size_t size) {
 
 void* operator new(size_t size) { return allocateOrHalt(size); }
 void* operator new[](size_t size) { return allocateOrHalt(size); }
-void* operator new(size_t size, const std::nothrow_t&) noexcept { return malloc(size == 0 ? 1 : size); }
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+  return malloc(size == 0 ? 1 : size);
+}
 void* operator new[](size_t size, const std::nothrow_t&) noexcept {
   return malloc(size == 0 ? 1 : size);
 }

@@ -237,8 +237,8 @@ void Core::videoRefresh(const void* data, unsigned width, unsigned height, size_
     const auto* row = reinterpret_cast<const uint16_t*>(bytes + y * pitch);
     uint16_t* out = &frame_.pixels[(size_t)y * width];
     for (unsigned x = 0; x < width; ++x) {
-      out[x] = pixelFormat_ == retro::kPixelRGB565 ? rgb15FromRgb565(row[x])
-                                                    : rgb15From0Rgb1555(row[x]);
+      out[x] =
+          pixelFormat_ == retro::kPixelRGB565 ? rgb15FromRgb565(row[x]) : rgb15From0Rgb1555(row[x]);
     }
   }
 }

@@ -15,11 +15,11 @@
 namespace emulator {
 
 struct CoreSettings {
-  std::string corePath;              // the core's shared object
-  std::vector<std::string> preload;  // libraries the core needs, opened first
-  std::string workDir;               // system and save directory handed to the core
+  std::string corePath;                        // the core's shared object
+  std::vector<std::string> preload;            // libraries the core needs, opened first
+  std::string workDir;                         // system and save directory handed to the core
   std::map<std::string, std::string> options;  // core options, by key
-  bool verbose = false;              // pass the core's info and debug messages on
+  bool verbose = false;                        // pass the core's info and debug messages on
 };
 
 class Core {
@@ -57,7 +57,7 @@ class Core {
   bool gameLoaded_ = false;
   int pixelFormat_ = 0;
   std::map<std::string, std::string> defaults_;  // first value of each declared option
-  std::string optionValue_;                       // storage for the last option handed out
+  std::string optionValue_;                      // storage for the last option handed out
   ScreenImage frame_;
 };
 

@@ -14,10 +14,10 @@ struct RunSettings {
   std::string corePath;
   std::vector<std::string> preload;
   std::string romPath;
-  unsigned frames = 60;       // frames to run, or the most to wait for --stop-when
-  std::string pngPath;        // the last frame's picture, when set
+  unsigned frames = 60;               // frames to run, or the most to wait for --stop-when
+  std::string pngPath;                // the last frame's picture, when set
   std::optional<uint32_t> watchName;  // address of a const char* the program sets
-  std::string snapshotDir;    // where the watched names' pictures go
+  std::string snapshotDir;            // where the watched names' pictures go
   std::optional<uint32_t> stopWhen;   // address of a word that ends the run once non-zero
   std::map<std::string, std::string> options;
   bool verbose = false;

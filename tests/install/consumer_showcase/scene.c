@@ -23,7 +23,8 @@ void scene_show(void) {
   fb_dispString(0, 0, greeting);
   fb_setDefaultClipping();
 
-  fb_dispCustomSprite(SCENE_PLAIN_BADGE_X, SCENE_BADGE_Y, badge_plain, SCENE_BADGE_TRANSPARENT, 0xFFFF);
+  fb_dispCustomSprite(SCENE_PLAIN_BADGE_X, SCENE_BADGE_Y, badge_plain, SCENE_BADGE_TRANSPARENT,
+                      0xFFFF);
   fb_dispCustomSprite(SCENE_PACKED_BADGE_X, SCENE_BADGE_Y, badge_packed, SCENE_BADGE_TRANSPARENT,
                       0xFFFF);
 

@@ -19,20 +19,19 @@ const std::uint16_t kHighControls[32] = {
 }  // namespace
 
 QChar unicodeFromWindows1252(int code) {
-    if (code >= 0x80 && code <= 0x9F)
-        return QChar(kHighControls[code - 0x80]);
-    return QChar(static_cast<char16_t>(code & 0xFF));
+  if (code >= 0x80 && code <= 0x9F) return QChar(kHighControls[code - 0x80]);
+  return QChar(static_cast<char16_t>(code & 0xFF));
 }
 
 QString codeName(int code) {
-    return QStringLiteral("code %1, '%2'").arg(code).arg(unicodeFromWindows1252(code));
+  return QStringLiteral("code %1, '%2'").arg(code).arg(unicodeFromWindows1252(code));
 }
 
 QString codeList(const QList<int>& codes) {
-    QStringList names;
-    for (int code : codes)
-        names << QStringLiteral("%1 '%2'").arg(code).arg(unicodeFromWindows1252(code));
-    return names.join(QLatin1String(", "));
+  QStringList names;
+  for (int code : codes)
+    names << QStringLiteral("%1 '%2'").arg(code).arg(unicodeFromWindows1252(code));
+  return names.join(QLatin1String(", "));
 }
 
 }  // namespace glyphcast

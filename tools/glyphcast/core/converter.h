@@ -18,17 +18,17 @@ namespace glyphcast {
 
 // What the command line adds to the window's fields.
 struct ConvertOptions {
-    bool smooth = true;  // false draws 1-bit glyphs
-    // When set, the prefix of every array and the font table's name, in place of
-    // the names made from the font name and size; the output then starts with
-    // "#include <libpane.h>" and compiles by itself.
-    QString name;
-    bool exact = false;  // refuse a family that another family answers for
-    // When set, the family name the capture box asks for in place of the font
-    // name, e.g. "Family [Foundry]" for one foundry's face of a family.
-    QString drawFamily;
-    // The font file the family comes from (see CaptureFont::fileData).
-    QByteArray fileData;
+  bool smooth = true;  // false draws 1-bit glyphs
+  // When set, the prefix of every array and the font table's name, in place of
+  // the names made from the font name and size; the output then starts with
+  // "#include <libpane.h>" and compiles by itself.
+  QString name;
+  bool exact = false;  // refuse a family that another family answers for
+  // When set, the family name the capture box asks for in place of the font
+  // name, e.g. "Family [Foundry]" for one foundry's face of a family.
+  QString drawFamily;
+  // The font file the family comes from (see CaptureFont::fileData).
+  QByteArray fileData;
 };
 
 // Called before each glyph is captured: glyph number (1-based) and the count.
@@ -38,36 +38,36 @@ using ProgressFn = std::function<void(int glyph, int count)>;
 // that uses them (start, every glyph, the final replacement), so the window's
 // edits during a run take effect as they would between steps.
 struct ConvertSource {
-    std::function<Fields()> fields;
-    std::function<QString()> templateText;  // read once, after the glyphs
-    YieldFn yield;                          // after each pixel row; may be empty
-    ProgressFn progress;                    // may be empty
-    ConvertOptions options;
+  std::function<Fields()> fields;
+  std::function<QString()> templateText;  // read once, after the glyphs
+  YieldFn yield;                          // after each pixel row; may be empty
+  ProgressFn progress;                    // may be empty
+  ConvertOptions options;
 };
 
 // One captured character as its array holds it.
 struct CapturedGlyph {
-    int code = 0;
-    int w = 0;  // header values: columns and rows, each less one
-    int h = 0;
-    std::vector<std::uint16_t> pixels;  // (w + 1) x (h + 1) RGB15 values, row by row
+  int code = 0;
+  int w = 0;  // header values: columns and rows, each less one
+  int h = 0;
+  std::vector<std::uint16_t> pixels;  // (w + 1) x (h + 1) RGB15 values, row by row
 };
 
 struct Conversion {
-    bool ok = false;
-    QString text;     // the whole font source, CR LF line ends (when ok)
-    QString message;  // why the run was refused or stopped (when not ok)
-    // What was drawn other than asked: another family, a bitmap font's own size,
-    // characters the font lacks.
-    QString note;
-    QString warning;  // the characters whose ink lies outside their glyph (when ok)
-    // What the text is made of (when ok): the glyphs in capture order, the names,
-    // and the template with its placeholders filled, as it ends the text.
-    std::vector<CapturedGlyph> glyphs;
-    QString prefix;
-    QString tableName;
-    QString templatePart;
-    Fields fields;  // as read at the end of the run
+  bool ok = false;
+  QString text;     // the whole font source, CR LF line ends (when ok)
+  QString message;  // why the run was refused or stopped (when not ok)
+  // What was drawn other than asked: another family, a bitmap font's own size,
+  // characters the font lacks.
+  QString note;
+  QString warning;  // the characters whose ink lies outside their glyph (when ok)
+  // What the text is made of (when ok): the glyphs in capture order, the names,
+  // and the template with its placeholders filled, as it ends the text.
+  std::vector<CapturedGlyph> glyphs;
+  QString prefix;
+  QString tableName;
+  QString templatePart;
+  Fields fields;  // as read at the end of the run
 };
 
 Conversion convertFont(CaptureBox& box, const ConvertSource& source);

@@ -7,15 +7,15 @@
 namespace glyphcast {
 
 struct Fields {
-    QString fontName;                         // Text3
-    QString size = QStringLiteral("12");      // Text4, in points
-    QString widthBias = QStringLiteral("0");  // Text11
-    QString heightBias = QStringLiteral("0"); // Text5
-    QString locX = QStringLiteral("0");       // Text6, drawing position in the capture box
-    QString locY = QStringLiteral("0");       // Text12
-    QString underline = QStringLiteral("12"); // ULine
-    bool bold = false;                        // Check1
-    bool italic = false;                      // Check2
+  QString fontName;                          // Text3
+  QString size = QStringLiteral("12");       // Text4, in points
+  QString widthBias = QStringLiteral("0");   // Text11
+  QString heightBias = QStringLiteral("0");  // Text5
+  QString locX = QStringLiteral("0");        // Text6, drawing position in the capture box
+  QString locY = QStringLiteral("0");        // Text12
+  QString underline = QStringLiteral("12");  // ULine
+  bool bold = false;                         // Check1
+  bool italic = false;                       // Check2
 };
 
 }  // namespace glyphcast

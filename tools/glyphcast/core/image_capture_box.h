@@ -14,39 +14,39 @@ namespace glyphcast {
 
 // Needs a QGuiApplication (fonts come from the platform's font database).
 class ImageCaptureBox : public CaptureBox {
-public:
-    ImageCaptureBox();
+ public:
+  ImageCaptureBox();
 
-    FontMatch setFont(const CaptureFont& font) override;
-    void clear() override;
-    void drawChar(int x, int y, int code) override;
-    double textWidth(int code) const override;
-    double textHeight(int code) const override;
-    std::int32_t pixel(int x, int y) const override;
-    bool hasChar(int code) const override;
+  FontMatch setFont(const CaptureFont& font) override;
+  void clear() override;
+  void drawChar(int x, int y, int code) override;
+  double textWidth(int code) const override;
+  double textHeight(int code) const override;
+  std::int32_t pixel(int x, int y) const override;
+  bool hasChar(int code) const override;
 
-    const QImage& image() const { return image_; }
-    const QFont& font() const { return font_; }
+  const QImage& image() const { return image_; }
+  const QFont& font() const { return font_; }
 
-protected:
-    bool inkOutsideArea(int left, int top, int right, int bottom) const override;
+ protected:
+  bool inkOutsideArea(int left, int top, int right, int bottom) const override;
 
-private:
-    // An italic's cell: from the leftmost ink, or the origin when no ink lies
-    // left of it, to the advance or the rightmost ink, whichever is further. The
-    // slant then stays inside the glyph instead of being cut at the advance.
-    struct Span {
-        bool known = false;
-        int left = 0;   // pixels of ink left of the origin
-        int width = 0;  // whole cell, in pixels
-    };
-    const Span& span(int code) const;
+ private:
+  // An italic's cell: from the leftmost ink, or the origin when no ink lies
+  // left of it, to the advance or the rightmost ink, whichever is further. The
+  // slant then stays inside the glyph instead of being cut at the advance.
+  struct Span {
+    bool known = false;
+    int left = 0;   // pixels of ink left of the origin
+    int width = 0;  // whole cell, in pixels
+  };
+  const Span& span(int code) const;
 
-    QImage image_;
-    QFont font_;
-    bool italic_ = false;
-    QRawFont drawnFace_;  // with a font file: the face characters come from
-    mutable std::array<Span, 256> spans_{};
+  QImage image_;
+  QFont font_;
+  bool italic_ = false;
+  QRawFont drawnFace_;  // with a font file: the face characters come from
+  mutable std::array<Span, 256> spans_{};
 };
 
 // The QFont a capture font stands for: pixel size round(points * 96 / 72), full

@@ -16,26 +16,26 @@
 namespace glyphcast {
 
 class MemoryFont {
-public:
-    // nullptr with *error when the template's table cannot be read: a name it
-    // lists is not declared, or a declaration is not one of the forms the
-    // template uses ("static uint16 NAME[] = { numbers };", const and u16 too,
-    // "uint16* NAME[] = { 0, NAME or (uint16*)NAME, ... };").
-    static std::unique_ptr<MemoryFont> build(const Conversion& conversion, QString* error);
+ public:
+  // nullptr with *error when the template's table cannot be read: a name it
+  // lists is not declared, or a declaration is not one of the forms the
+  // template uses ("static uint16 NAME[] = { numbers };", const and u16 too,
+  // "uint16* NAME[] = { 0, NAME or (uint16*)NAME, ... };").
+  static std::unique_ptr<MemoryFont> build(const Conversion& conversion, QString* error);
 
-    // The 260 slots, to pass to setFont; valid while this object lives.
-    std::uint16_t** table() { return table_.data(); }
-    // The words of a named array, or nullptr.
-    const std::vector<std::uint16_t>* array(const QString& name) const;
+  // The 260 slots, to pass to setFont; valid while this object lives.
+  std::uint16_t** table() { return table_.data(); }
+  // The words of a named array, or nullptr.
+  const std::vector<std::uint16_t>* array(const QString& name) const;
 
-    MemoryFont(const MemoryFont&) = delete;
-    MemoryFont& operator=(const MemoryFont&) = delete;
+  MemoryFont(const MemoryFont&) = delete;
+  MemoryFont& operator=(const MemoryFont&) = delete;
 
-private:
-    MemoryFont() = default;
+ private:
+  MemoryFont() = default;
 
-    std::map<QString, std::vector<std::uint16_t>> arrays_;
-    std::array<std::uint16_t*, 260> table_{};
+  std::map<QString, std::vector<std::uint16_t>> arrays_;
+  std::array<std::uint16_t*, 260> table_{};
 };
 
 // What keeps the filled template from defining the font table tableName so that

@@ -14,14 +14,15 @@ namespace glyphcast {
 namespace {
 
 struct ButtonName {
-    const char* name;
-    char code;
+  const char* name;
+  char code;
 };
 
 // The template's button glyphs by the slot that holds them.
-const ButtonName kButtons[] = {{"[A]", 1},     {"[B]", 2},      {"[X]", 3},       {"[Y]", 4},     {"[LEFT]", 5},
-                               {"[UP]", 6},    {"[DOWN]", 14},  {"[RIGHT]", 15},  {"[SELECT]", 16}, {"[START]", 17},
-                               {"[L]", 18},    {"[R]", 19},     {"[^]", 20},      {"[v]", 21}};
+const ButtonName kButtons[] = {{"[A]", 1},       {"[B]", 2},      {"[X]", 3},     {"[Y]", 4},
+                               {"[LEFT]", 5},    {"[UP]", 6},     {"[DOWN]", 14}, {"[RIGHT]", 15},
+                               {"[SELECT]", 16}, {"[START]", 17}, {"[L]", 18},    {"[R]", 19},
+                               {"[^]", 20},      {"[v]", 21}};
 
 constexpr uint16 kBackground = 0x8000 | 4 << 10 | 2 << 5 | 2;  // deep blue-grey
 constexpr uint16 kTextColour = 0xFFFF;                         // white: glyphs keep their own greys
@@ -30,103 +31,103 @@ constexpr int kMargin = 8;
 
 // The code page's inverse: the signs of 0x80-0x9F by search, Latin-1 elsewhere.
 char windows1252(QChar c) {
-    for (int code = 0x80; code <= 0x9F; ++code) {
-        if (unicodeFromWindows1252(code) == c)
-            return static_cast<char>(code);
-    }
-    const ushort u = c.unicode();
-    return u < 0x80 || (u >= 0xA0 && u <= 0xFF) ? static_cast<char>(u) : '?';
+  for (int code = 0x80; code <= 0x9F; ++code) {
+    if (unicodeFromWindows1252(code) == c) return static_cast<char>(code);
+  }
+  const ushort u = c.unicode();
+  return u < 0x80 || (u >= 0xA0 && u <= 0xFF) ? static_cast<char>(u) : '?';
 }
 
 void resetTextSettings() {
-    setBold(false);
-    setItalics(false);
-    setUnderline(false);
-    setStrikeThrough(false);
-    drawNormal();
-    setWrapNormal();
-    clearCallBack();
-    setTwoPasEnabled(false);
-    hideCursor();
-    clearHighlight();
+  setBold(false);
+  setItalics(false);
+  setUnderline(false);
+  setStrikeThrough(false);
+  drawNormal();
+  setWrapNormal();
+  clearCallBack();
+  setTwoPasEnabled(false);
+  hideCursor();
+  clearHighlight();
 }
 
 }  // namespace
 
 QString defaultSample() {
-    return QStringLiteral("Press [A] to *jump* and [L] [R] to turn. \u00c9t\u00e9 \u00e0 la plage: 5 \u20ac! [SELECT] [START]");
+  return QStringLiteral(
+      "Press [A] to *jump* and [L] [R] to turn. \u00c9t\u00e9 \u00e0 la plage: 5 \u20ac! [SELECT] "
+      "[START]");
 }
 
 SampleText parseSample(const QString& sample) {
-    SampleText text;
-    for (int i = 0; i < sample.size();) {
-        if (sample[i] == QLatin1Char('*') && text.highlightEnd < 0) {
-            if (text.highlightStart < 0)
-                text.highlightStart = static_cast<int>(text.bytes.size());
-            else
-                text.highlightEnd = static_cast<int>(text.bytes.size());
-            ++i;
-            continue;
-        }
-        bool button = false;
-        for (const ButtonName& b : kButtons) {
-            const QLatin1String name(b.name);
-            if (sample.mid(i, name.size()) == name) {
-                text.bytes.append(b.code);
-                i += static_cast<int>(name.size());
-                button = true;
-                break;
-            }
-        }
-        if (!button) {
-            const char code = windows1252(sample[i]);
-            // Control codes steer the layout; a typed one is drawn as "?".
-            text.bytes.append(static_cast<unsigned char>(code) < 32 ? '?' : code);
-            ++i;
-        }
+  SampleText text;
+  for (int i = 0; i < sample.size();) {
+    if (sample[i] == QLatin1Char('*') && text.highlightEnd < 0) {
+      if (text.highlightStart < 0)
+        text.highlightStart = static_cast<int>(text.bytes.size());
+      else
+        text.highlightEnd = static_cast<int>(text.bytes.size());
+      ++i;
+      continue;
     }
-    if (text.highlightEnd < 0)
-        text.highlightStart = -1;
-    return text;
+    bool button = false;
+    for (const ButtonName& b : kButtons) {
+      const QLatin1String name(b.name);
+      if (sample.mid(i, name.size()) == name) {
+        text.bytes.append(b.code);
+        i += static_cast<int>(name.size());
+        button = true;
+        break;
+      }
+    }
+    if (!button) {
+      const char code = windows1252(sample[i]);
+      // Control codes steer the layout; a typed one is drawn as "?".
+      text.bytes.append(static_cast<unsigned char>(code) < 32 ? '?' : code);
+      ++i;
+    }
+  }
+  if (text.highlightEnd < 0) text.highlightStart = -1;
+  return text;
 }
 
 QImage renderPreview(std::uint16_t** table, const QString& sample) {
-    SampleText text = parseSample(sample);
-    QByteArray string = text.bytes;
-    string.append('\0');  // dispString writes wrap marks into it, then restores it
+  SampleText text = parseSample(sample);
+  QByteArray string = text.bytes;
+  string.append('\0');  // dispString writes wrap marks into it, then restores it
 
-    hostReset();
-    fb_init();
-    fb_setBGColor(kBackground);
-    fb_swapBuffers();  // both pages start from the background colour
-    fb_swapBuffers();
-    resetTextSettings();
-    setFont(table);
-    setColor(kTextColour);
-    setHighlightColor(kHighlight);
-    if (text.highlightStart >= 0)
-        setHighlight(text.highlightStart, text.highlightEnd);
-    fb_setClipping(kMargin, kMargin, HOST_SCREEN_WIDTH - 1 - kMargin, HOST_SCREEN_HEIGHT - 1 - kMargin);
-    fb_enableClipping();
-    fb_dispString(kMargin, kMargin, string.data());
-    fb_swapBuffers();
-    resetTextSettings();
+  hostReset();
+  fb_init();
+  fb_setBGColor(kBackground);
+  fb_swapBuffers();  // both pages start from the background colour
+  fb_swapBuffers();
+  resetTextSettings();
+  setFont(table);
+  setColor(kTextColour);
+  setHighlightColor(kHighlight);
+  if (text.highlightStart >= 0) setHighlight(text.highlightStart, text.highlightEnd);
+  fb_setClipping(kMargin, kMargin, HOST_SCREEN_WIDTH - 1 - kMargin,
+                 HOST_SCREEN_HEIGHT - 1 - kMargin);
+  fb_enableClipping();
+  fb_dispString(kMargin, kMargin, string.data());
+  fb_swapBuffers();
+  resetTextSettings();
 
-    std::vector<uint32_t> rgba(static_cast<size_t>(HOST_SCREEN_WIDTH) * HOST_SCREENS_HEIGHT);
-    hostRenderScreens(rgba.data());
-    QImage screen(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kPreviewHeight; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(screen.scanLine(y));
-        for (int x = 0; x < kPreviewWidth; ++x) {
-            const uint32_t p = rgba[static_cast<size_t>(y) * HOST_SCREEN_WIDTH + x];
-            line[x] = qRgb(p & 0xFF, (p >> 8) & 0xFF, (p >> 16) & 0xFF);
-        }
+  std::vector<uint32_t> rgba(static_cast<size_t>(HOST_SCREEN_WIDTH) * HOST_SCREENS_HEIGHT);
+  hostRenderScreens(rgba.data());
+  QImage screen(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
+  for (int y = 0; y < kPreviewHeight; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(screen.scanLine(y));
+    for (int x = 0; x < kPreviewWidth; ++x) {
+      const uint32_t p = rgba[static_cast<size_t>(y) * HOST_SCREEN_WIDTH + x];
+      line[x] = qRgb(p & 0xFF, (p >> 8) & 0xFF, (p >> 16) & 0xFF);
     }
-    return screen;
+  }
+  return screen;
 }
 
 QImage scaledPreview(const QImage& preview, int factor) {
-    return preview.scaled(preview.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  return preview.scaled(preview.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 }  // namespace glyphcast

@@ -17,9 +17,9 @@ namespace glyphcast {
 // highlighted (the stars are not drawn), other characters become Windows-1252
 // codes ("?" where the code page has none).
 struct SampleText {
-    QByteArray bytes;
-    int highlightStart = -1;  // character indexes [start, end) of the highlight
-    int highlightEnd = -1;
+  QByteArray bytes;
+  int highlightStart = -1;  // character indexes [start, end) of the highlight
+  int highlightEnd = -1;
 };
 
 SampleText parseSample(const QString& sample);

@@ -15,14 +15,14 @@ enum class Separator { Tab, Empty, TwoEmpty };
 constexpr int kSpecialGlyphRows = 11;
 
 struct SpecialGlyph {
-    int number;      // 1 to 14: the array <>_X001 to <>_X014
-    int slot;        // font table slot that points to it
-    Separator after;
-    // One character per pixel: '.' transparent, 'o' grey, 'X' white.
-    std::array<const char*, kSpecialGlyphRows> rows;
+  int number;  // 1 to 14: the array <>_X001 to <>_X014
+  int slot;    // font table slot that points to it
+  Separator after;
+  // One character per pixel: '.' transparent, 'o' grey, 'X' white.
+  std::array<const char*, kSpecialGlyphRows> rows;
 
-    int columns() const;
-    QString name() const;  // with the "<>" prefix placeholder, e.g. "<>_X001"
+  int columns() const;
+  QString name() const;  // with the "<>" prefix placeholder, e.g. "<>_X001"
 };
 
 // The pictures in template order.

@@ -6,13 +6,13 @@
 namespace glyphcast {
 
 CaptureView::CaptureView(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {
-    setFixedSize(image.size());
-    setAttribute(Qt::WA_OpaquePaintEvent);
+  setFixedSize(image.size());
+  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CaptureView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+  QPainter painter(this);
+  painter.drawImage(0, 0, image_);
 }
 
 }  // namespace glyphcast

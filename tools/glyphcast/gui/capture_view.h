@@ -7,14 +7,14 @@
 namespace glyphcast {
 
 class CaptureView : public QWidget {
-public:
-    CaptureView(const QImage& image, QWidget* parent);
+ public:
+  CaptureView(const QImage& image, QWidget* parent);
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
-private:
-    const QImage& image_;
+ private:
+  const QImage& image_;
 };
 
 }  // namespace glyphcast

@@ -29,239 +29,237 @@ namespace {
 const QString kDoneStatus = QStringLiteral("Font is on the clipboard!");
 
 QLineEdit* makeField(QWidget* parent, const char* name, const QString& text, int width) {
-    auto* field = new QLineEdit(text, parent);
-    field->setObjectName(QLatin1String(name));
-    field->setFixedWidth(width);
-    return field;
+  auto* field = new QLineEdit(text, parent);
+  field->setObjectName(QLatin1String(name));
+  field->setFixedWidth(width);
+  return field;
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QLatin1String(name));
+  return label;
 }
 
 QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption) {
-    auto* check = new QCheckBox(caption, parent);
-    check->setObjectName(QLatin1String(name));
-    return check;
+  auto* check = new QCheckBox(caption, parent);
+  check->setObjectName(QLatin1String(name));
+  return check;
 }
 
 }  // namespace
 
-FontWindow::FontWindow(panetools::WindowHooks hooks, QWidget* parent) : QWidget(parent), hooks_(std::move(hooks)) {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("glyphcast"));
-    buildControls();
-    layOut();
-    resize(1000, 1040);
+FontWindow::FontWindow(panetools::WindowHooks hooks, QWidget* parent)
+    : QWidget(parent), hooks_(std::move(hooks)) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("glyphcast"));
+  buildControls();
+  layOut();
+  resize(1000, 1040);
 }
 
 FontWindow::~FontWindow() = default;
 
 void FontWindow::buildControls() {
-    const Fields start;
-    text3_ = makeField(this, "Text3", start.fontName, 150);
-    text4_ = makeField(this, "Text4", start.size, 40);
-    command2_ = new QPushButton(QStringLiteral("Convert"), this);
-    command2_->setObjectName(QStringLiteral("Command2"));
-    label1_ = makeLabel(this, "Label1", QString());
-    label1_->setMinimumWidth(220);
-    label1_->setWordWrap(true);
-    // Two lines at all times, so that a message that wraps moves no other control;
-    // the tooltip holds all of a longer one.
-    label1_->setFixedHeight(2 * label1_->fontMetrics().lineSpacing());
-    label2_ = makeLabel(this, "Label2", QStringLiteral("Width Bias:"));
-    text11_ = makeField(this, "Text11", start.widthBias, 36);
-    text5_ = makeField(this, "Text5", start.heightBias, 36);
-    label3_ = makeLabel(this, "Label3", QStringLiteral("Loc Bias:"));
-    text6_ = makeField(this, "Text6", start.locX, 36);
-    text12_ = makeField(this, "Text12", start.locY, 36);
-    check1_ = makeCheck(this, "Check1", QStringLiteral("Bold"));
-    check2_ = makeCheck(this, "Check2", QStringLiteral("Itlalics"));
-    label4_ = makeLabel(this, "Label4", QStringLiteral("Underline:"));
-    uline_ = makeField(this, "ULine", start.underline, 40);
+  const Fields start;
+  text3_ = makeField(this, "Text3", start.fontName, 150);
+  text4_ = makeField(this, "Text4", start.size, 40);
+  command2_ = new QPushButton(QStringLiteral("Convert"), this);
+  command2_->setObjectName(QStringLiteral("Command2"));
+  label1_ = makeLabel(this, "Label1", QString());
+  label1_->setMinimumWidth(220);
+  label1_->setWordWrap(true);
+  // Two lines at all times, so that a message that wraps moves no other control;
+  // the tooltip holds all of a longer one.
+  label1_->setFixedHeight(2 * label1_->fontMetrics().lineSpacing());
+  label2_ = makeLabel(this, "Label2", QStringLiteral("Width Bias:"));
+  text11_ = makeField(this, "Text11", start.widthBias, 36);
+  text5_ = makeField(this, "Text5", start.heightBias, 36);
+  label3_ = makeLabel(this, "Label3", QStringLiteral("Loc Bias:"));
+  text6_ = makeField(this, "Text6", start.locX, 36);
+  text12_ = makeField(this, "Text12", start.locY, 36);
+  check1_ = makeCheck(this, "Check1", QStringLiteral("Bold"));
+  check2_ = makeCheck(this, "Check2", QStringLiteral("Itlalics"));
+  label4_ = makeLabel(this, "Label4", QStringLiteral("Underline:"));
+  uline_ = makeField(this, "ULine", start.underline, 40);
 
-    text2_ = new QPlainTextEdit(this);
-    text2_->setObjectName(QStringLiteral("Text2"));
-    text2_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text2_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    text2_->setTabStopDistance(text2_->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 4);
-    QString templ = defaultTemplate();
-    templ.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text2_->setPlainText(templ);
-    text2_->installEventFilter(this);
+  text2_ = new QPlainTextEdit(this);
+  text2_->setObjectName(QStringLiteral("Text2"));
+  text2_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text2_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  text2_->setTabStopDistance(text2_->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 4);
+  QString templ = defaultTemplate();
+  templ.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text2_->setPlainText(templ);
+  text2_->installEventFilter(this);
 
-    picture1_ = new CaptureView(box_.image(), text2_);
-    picture1_->setObjectName(QStringLiteral("Picture1"));
+  picture1_ = new CaptureView(box_.image(), text2_);
+  picture1_->setObjectName(QStringLiteral("Picture1"));
 
-    sample_ = makeField(this, "SampleText", defaultSample(), 520);
-    sample_->setToolTip(QStringLiteral("[A] [B] [X] [Y] [LEFT] [UP] [DOWN] [RIGHT] [SELECT] [START] [L] [R] [^] [v] "
-                                       "draw the button glyphs; *word* is highlighted"));
-    preview1x_ = makeLabel(this, "Preview1x", QString());
-    preview1x_->setFixedSize(kPreviewWidth, kPreviewHeight);
-    preview1x_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    preview1x_->setWordWrap(true);
-    preview2x_ = makeLabel(this, "Preview2x", QString());
-    preview2x_->setFixedSize(kPreviewWidth * 2, kPreviewHeight * 2);
-    connect(sample_, &QLineEdit::textChanged, this, [this] { updatePreview(); });
+  sample_ = makeField(this, "SampleText", defaultSample(), 520);
+  sample_->setToolTip(
+      QStringLiteral("[A] [B] [X] [Y] [LEFT] [UP] [DOWN] [RIGHT] [SELECT] [START] [L] [R] [^] [v] "
+                     "draw the button glyphs; *word* is highlighted"));
+  preview1x_ = makeLabel(this, "Preview1x", QString());
+  preview1x_->setFixedSize(kPreviewWidth, kPreviewHeight);
+  preview1x_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  preview1x_->setWordWrap(true);
+  preview2x_ = makeLabel(this, "Preview2x", QString());
+  preview2x_->setFixedSize(kPreviewWidth * 2, kPreviewHeight * 2);
+  connect(sample_, &QLineEdit::textChanged, this, [this] { updatePreview(); });
 
-    connect(command2_, &QPushButton::clicked, this, [this] { convert(); });
-    for (QLineEdit* field : {text3_, text4_, text5_})
-        connect(field, &QLineEdit::textChanged, label1_, [this] {
-            label1_->clear();
-            label1_->setToolTip(QString());
-        });
+  connect(command2_, &QPushButton::clicked, this, [this] { convert(); });
+  for (QLineEdit* field : {text3_, text4_, text5_})
+    connect(field, &QLineEdit::textChanged, label1_, [this] {
+      label1_->clear();
+      label1_->setToolTip(QString());
+    });
 }
 
 void FontWindow::layOut() {
-    auto* firstRow = new QHBoxLayout;
-    firstRow->addWidget(text3_);
-    firstRow->addWidget(text4_);
-    firstRow->addWidget(command2_);
-    firstRow->addWidget(label1_, 1);
-    firstRow->addWidget(label2_);
-    firstRow->addWidget(text11_);
-    firstRow->addWidget(text5_);
-    firstRow->addSpacing(12);
-    firstRow->addWidget(label3_);
-    firstRow->addWidget(text6_);
-    firstRow->addWidget(text12_);
+  auto* firstRow = new QHBoxLayout;
+  firstRow->addWidget(text3_);
+  firstRow->addWidget(text4_);
+  firstRow->addWidget(command2_);
+  firstRow->addWidget(label1_, 1);
+  firstRow->addWidget(label2_);
+  firstRow->addWidget(text11_);
+  firstRow->addWidget(text5_);
+  firstRow->addSpacing(12);
+  firstRow->addWidget(label3_);
+  firstRow->addWidget(text6_);
+  firstRow->addWidget(text12_);
 
-    auto* secondRow = new QHBoxLayout;
-    secondRow->addWidget(check1_);
-    secondRow->addWidget(check2_);
-    secondRow->addStretch(1);
-    secondRow->addWidget(label4_);
-    secondRow->addWidget(uline_);
+  auto* secondRow = new QHBoxLayout;
+  secondRow->addWidget(check1_);
+  secondRow->addWidget(check2_);
+  secondRow->addStretch(1);
+  secondRow->addWidget(label4_);
+  secondRow->addWidget(uline_);
 
-    auto* previewText = new QHBoxLayout;
-    previewText->addWidget(new QLabel(QStringLiteral("Preview:"), this));
-    previewText->addWidget(sample_);
-    previewText->addStretch(1);
+  auto* previewText = new QHBoxLayout;
+  previewText->addWidget(new QLabel(QStringLiteral("Preview:"), this));
+  previewText->addWidget(sample_);
+  previewText->addStretch(1);
 
-    auto* previews = new QHBoxLayout;
-    previews->addWidget(preview1x_, 0, Qt::AlignTop);
-    previews->addWidget(preview2x_, 0, Qt::AlignTop);
-    previews->addStretch(1);
+  auto* previews = new QHBoxLayout;
+  previews->addWidget(preview1x_, 0, Qt::AlignTop);
+  previews->addWidget(preview2x_, 0, Qt::AlignTop);
+  previews->addStretch(1);
 
-    auto* column = new QVBoxLayout(this);
-    column->addLayout(firstRow);
-    column->addLayout(secondRow);
-    column->addWidget(text2_, 1);
-    column->addLayout(previewText);
-    column->addLayout(previews);
+  auto* column = new QVBoxLayout(this);
+  column->addLayout(firstRow);
+  column->addLayout(secondRow);
+  column->addWidget(text2_, 1);
+  column->addLayout(previewText);
+  column->addLayout(previews);
 }
 
 // The capture box sits over the upper part of the template field, left of centre.
 void FontWindow::placeCaptureBox() {
-    const int x = qMax(8, text2_->width() / 3 - picture1_->width() / 2);
-    picture1_->move(x, 8);
-    picture1_->raise();
+  const int x = qMax(8, text2_->width() / 3 - picture1_->width() / 2);
+  picture1_->move(x, 8);
+  picture1_->raise();
 }
 
 bool FontWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text2_ && event->type() == QEvent::Resize)
-        placeCaptureBox();
-    return QWidget::eventFilter(watched, event);
+  if (watched == text2_ && event->type() == QEvent::Resize) placeCaptureBox();
+  return QWidget::eventFilter(watched, event);
 }
 
 Fields FontWindow::fields() const {
-    Fields fields;
-    fields.fontName = text3_->text();
-    fields.size = text4_->text();
-    fields.widthBias = text11_->text();
-    fields.heightBias = text5_->text();
-    fields.locX = text6_->text();
-    fields.locY = text12_->text();
-    fields.underline = uline_->text();
-    fields.bold = check1_->checkState() == Qt::Checked;
-    fields.italic = check2_->checkState() == Qt::Checked;
-    return fields;
+  Fields fields;
+  fields.fontName = text3_->text();
+  fields.size = text4_->text();
+  fields.widthBias = text11_->text();
+  fields.heightBias = text5_->text();
+  fields.locX = text6_->text();
+  fields.locY = text12_->text();
+  fields.underline = uline_->text();
+  fields.bold = check1_->checkState() == Qt::Checked;
+  fields.italic = check2_->checkState() == Qt::Checked;
+  return fields;
 }
 
 QString FontWindow::templateText() const {
-    // The raw text keeps non-breaking spaces; paragraph breaks become line ends.
-    QString text = text2_->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return text;
+  // The raw text keeps non-breaking spaces; paragraph breaks become line ends.
+  QString text = text2_->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text;
 }
 
 bool FontWindow::pumpEvents() {
-    picture1_->update();
-    QCoreApplication::processEvents();
-    return !stopRequested_;
+  picture1_->update();
+  QCoreApplication::processEvents();
+  return !stopRequested_;
 }
 
 void FontWindow::showProgress(int glyph, int count) {
-    label1_->setText(QStringLiteral("glyph %1 of %2").arg(glyph).arg(count));
+  label1_->setText(QStringLiteral("glyph %1 of %2").arg(glyph).arg(count));
 }
 
 void FontWindow::updatePreview() {
-    if (!previewFont_) {
-        preview1x_->setPixmap(QPixmap());
-        preview2x_->setPixmap(QPixmap());
-        preview1x_->setText(previewProblem_);
-        return;
-    }
-    const QImage picture = renderPreview(previewFont_->table(), sample_->text());
-    preview1x_->setPixmap(QPixmap::fromImage(picture));
-    preview2x_->setPixmap(QPixmap::fromImage(scaledPreview(picture, 2)));
+  if (!previewFont_) {
+    preview1x_->setPixmap(QPixmap());
+    preview2x_->setPixmap(QPixmap());
+    preview1x_->setText(previewProblem_);
+    return;
+  }
+  const QImage picture = renderPreview(previewFont_->table(), sample_->text());
+  preview1x_->setPixmap(QPixmap::fromImage(picture));
+  preview2x_->setPixmap(QPixmap::fromImage(scaledPreview(picture, 2)));
 }
 
 void FontWindow::convert() {
-    if (converting_)
-        return;
-    converting_ = true;
-    stopRequested_ = false;
-    command2_->setEnabled(false);
-    // Nothing of the last font stays on show while another is made.
-    previewFont_.reset();
-    previewProblem_.clear();
-    updatePreview();
+  if (converting_) return;
+  converting_ = true;
+  stopRequested_ = false;
+  command2_->setEnabled(false);
+  // Nothing of the last font stays on show while another is made.
+  previewFont_.reset();
+  previewProblem_.clear();
+  updatePreview();
 
-    ConvertSource source;
-    source.fields = [this] { return fields(); };
-    source.templateText = [this] { return templateText(); };
-    source.yield = [this] { return pumpEvents(); };
-    source.progress = [this](int glyph, int count) { showProgress(glyph, count); };
-    const Conversion result = convertFont(box_, source);
+  ConvertSource source;
+  source.fields = [this] { return fields(); };
+  source.templateText = [this] { return templateText(); };
+  source.yield = [this] { return pumpEvents(); };
+  source.progress = [this](int glyph, int count) { showProgress(glyph, count); };
+  const Conversion result = convertFont(box_, source);
 
-    converting_ = false;
-    command2_->setEnabled(true);
-    picture1_->update();
-    if (result.ok) {
-        hooks_.setClipboard(result.text);
-        QString status = kDoneStatus;
-        for (const QString& said : {result.note, result.warning}) {
-            if (!said.isEmpty())
-                status += QLatin1Char(' ') + said;
-        }
-        label1_->setText(status);
-        label1_->setToolTip(status);
-        QString problem;
-        previewFont_ = MemoryFont::build(result, &problem);
-        if (!previewFont_)
-            previewProblem_ = QStringLiteral("No preview: ") + problem + QLatin1Char('.');
-    } else {
-        label1_->setText(result.message);
-        label1_->setToolTip(result.message);
+  converting_ = false;
+  command2_->setEnabled(true);
+  picture1_->update();
+  if (result.ok) {
+    hooks_.setClipboard(result.text);
+    QString status = kDoneStatus;
+    for (const QString& said : {result.note, result.warning}) {
+      if (!said.isEmpty()) status += QLatin1Char(' ') + said;
     }
-    updatePreview();
-    if (closeAfterRun_)
-        close();
+    label1_->setText(status);
+    label1_->setToolTip(status);
+    QString problem;
+    previewFont_ = MemoryFont::build(result, &problem);
+    if (!previewFont_)
+      previewProblem_ = QStringLiteral("No preview: ") + problem + QLatin1Char('.');
+  } else {
+    label1_->setText(result.message);
+    label1_->setToolTip(result.message);
+  }
+  updatePreview();
+  if (closeAfterRun_) close();
 }
 
 void FontWindow::closeEvent(QCloseEvent* event) {
-    if (!converting_) {
-        event->accept();
-        return;
-    }
-    // The run is on the call stack below the event pump: stop it, close after it returns.
-    stopRequested_ = true;
-    closeAfterRun_ = true;
-    event->ignore();
+  if (!converting_) {
+    event->accept();
+    return;
+  }
+  // The run is on the call stack below the event pump: stop it, close after it returns.
+  stopRequested_ = true;
+  closeAfterRun_ = true;
+  event->ignore();
 }
 
 }  // namespace glyphcast

@@ -23,62 +23,63 @@ class CaptureView;
 class MemoryFont;
 
 class FontWindow : public QWidget {
-public:
-    explicit FontWindow(panetools::WindowHooks hooks = panetools::desktopHooks(), QWidget* parent = nullptr);
-    ~FontWindow() override;
+ public:
+  explicit FontWindow(panetools::WindowHooks hooks = panetools::desktopHooks(),
+                      QWidget* parent = nullptr);
+  ~FontWindow() override;
 
-    // "Convert": one conversion, its text to the clipboard, the outcome in the status line.
-    void convert();
-    bool converting() const { return converting_; }
+  // "Convert": one conversion, its text to the clipboard, the outcome in the status line.
+  void convert();
+  bool converting() const { return converting_; }
 
-    // The window's fields as a conversion reads them.
-    Fields fields() const;
-    // The template field's text (line ends as typed; the conversion makes them CR LF).
-    QString templateText() const;
+  // The window's fields as a conversion reads them.
+  Fields fields() const;
+  // The template field's text (line ends as typed; the conversion makes them CR LF).
+  QString templateText() const;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
-    void buildControls();
-    void layOut();
-    void placeCaptureBox();
-    bool pumpEvents();
-    void showProgress(int glyph, int count);
-    // Draws the sample with the last converted font into both preview pictures,
-    // or empties them when there is none.
-    void updatePreview();
+ private:
+  void buildControls();
+  void layOut();
+  void placeCaptureBox();
+  bool pumpEvents();
+  void showProgress(int glyph, int count);
+  // Draws the sample with the last converted font into both preview pictures,
+  // or empties them when there is none.
+  void updatePreview();
 
-    panetools::WindowHooks hooks_;
-    ImageCaptureBox box_;
-    bool converting_ = false;
-    bool stopRequested_ = false;
-    bool closeAfterRun_ = false;
+  panetools::WindowHooks hooks_;
+  ImageCaptureBox box_;
+  bool converting_ = false;
+  bool stopRequested_ = false;
+  bool closeAfterRun_ = false;
 
-    QLineEdit* text3_ = nullptr;   // font name
-    QLineEdit* text4_ = nullptr;   // size
-    QPushButton* command2_ = nullptr;
-    QLabel* label1_ = nullptr;     // status line
-    QLabel* label2_ = nullptr;
-    QLineEdit* text11_ = nullptr;  // width bias
-    QLineEdit* text5_ = nullptr;   // height bias
-    QLabel* label3_ = nullptr;
-    QLineEdit* text6_ = nullptr;   // horizontal position
-    QLineEdit* text12_ = nullptr;  // vertical position
-    QCheckBox* check1_ = nullptr;  // bold
-    QCheckBox* check2_ = nullptr;  // italic
-    QLabel* label4_ = nullptr;
-    QLineEdit* uline_ = nullptr;
-    QPlainTextEdit* text2_ = nullptr;  // template
-    CaptureView* picture1_ = nullptr;
+  QLineEdit* text3_ = nullptr;  // font name
+  QLineEdit* text4_ = nullptr;  // size
+  QPushButton* command2_ = nullptr;
+  QLabel* label1_ = nullptr;  // status line
+  QLabel* label2_ = nullptr;
+  QLineEdit* text11_ = nullptr;  // width bias
+  QLineEdit* text5_ = nullptr;   // height bias
+  QLabel* label3_ = nullptr;
+  QLineEdit* text6_ = nullptr;   // horizontal position
+  QLineEdit* text12_ = nullptr;  // vertical position
+  QCheckBox* check1_ = nullptr;  // bold
+  QCheckBox* check2_ = nullptr;  // italic
+  QLabel* label4_ = nullptr;
+  QLineEdit* uline_ = nullptr;
+  QPlainTextEdit* text2_ = nullptr;  // template
+  CaptureView* picture1_ = nullptr;
 
-    // The preview of the last converted font, as libpane draws it.
-    std::unique_ptr<MemoryFont> previewFont_;
-    QString previewProblem_;  // why the last font has no preview
-    QLineEdit* sample_ = nullptr;
-    QLabel* preview1x_ = nullptr;
-    QLabel* preview2x_ = nullptr;
+  // The preview of the last converted font, as libpane draws it.
+  std::unique_ptr<MemoryFont> previewFont_;
+  QString previewProblem_;  // why the last font has no preview
+  QLineEdit* sample_ = nullptr;
+  QLabel* preview1x_ = nullptr;
+  QLabel* preview2x_ = nullptr;
 };
 
 }  // namespace glyphcast

@@ -25,9 +25,11 @@ CommandLine::CommandLine(std::istream& in, std::ostream& out, std::ostream& err)
     : in_(in), out_(out), err_(err) {}
 
 void CommandLine::setArguments(const std::vector<std::string>& arguments) {
-  static const std::vector<panetools::OptionSpelling> spellings = {
-      {{"--help", "-h"}, false}, {{"--version"}, false}, {{"--name"}, true},
-      {{"--header"}, true},      {{"-o", "--output"}, true}};
+  static const std::vector<panetools::OptionSpelling> spellings = {{{"--help", "-h"}, false},
+                                                                   {{"--version"}, false},
+                                                                   {{"--name"}, true},
+                                                                   {{"--header"}, true},
+                                                                   {{"-o", "--output"}, true}};
   panetools::ArgumentRules rules;
   rules.equalsAfterDoubleDash = false;
   rules.doubleDashEndsOptions = true;
@@ -202,7 +204,8 @@ int CommandLine::run() {
     output = panetools::sourcePrefix("palsqueeze", name_) + output.substr(output.find('{')) +
              panetools::kSourceSuffix;
   }
-  if (!writeOutputs(output, headerPath_.empty() ? std::string() : panetools::headerText("palsqueeze", name_)))
+  if (!writeOutputs(
+          output, headerPath_.empty() ? std::string() : panetools::headerText("palsqueeze", name_)))
     return exitStatus(Outcome::Failed);
   err_ << result.sizeReport << '\n' << result.bitsReport << '\n';
   return exitStatus(Outcome::Done);

@@ -18,7 +18,7 @@ class CommandLine {
   void setInputPath(const std::string& path);   // "-" reads standard input
   void setOutputPath(const std::string& path);  // empty writes standard output
   void setShowHelp(bool showHelp);
-  void setName(const std::string& name);         // a C source of uint16 name[]
+  void setName(const std::string& name);        // a C source of uint16 name[]
   void setHeaderPath(const std::string& path);  // with a name: its header
 
   // Runs one compression and returns the exit status (common/outcome.h): 1 for

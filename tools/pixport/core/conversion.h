@@ -14,11 +14,11 @@
 namespace pixport {
 
 struct ConversionHooks {
-    // Called with the progress percentage whenever it changes; may be empty.
-    std::function<void(int percent)> progress;
-    // Called after each row (straight-across) or band of tiles (8x8 sprites);
-    // returning false abandons the conversion. May be empty.
-    std::function<bool()> pump;
+  // Called with the progress percentage whenever it changes; may be empty.
+  std::function<void(int percent)> progress;
+  // Called after each row (straight-across) or band of tiles (8x8 sprites);
+  // returning false abandons the conversion. May be empty.
+  std::function<bool()> pump;
 };
 
 enum class Outcome { Done, Failed, Abandoned };
@@ -44,4 +44,4 @@ quint16 pixelValue(const Picture& picture, qint32 x, qint32 y, qint32 transparen
 Outcome convert(const Picture& picture, const Settings& settings, OutputWriter& out,
                 const ConversionHooks& hooks, QString* error);
 
-} // namespace pixport
+}  // namespace pixport

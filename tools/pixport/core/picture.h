@@ -7,24 +7,24 @@
 namespace pixport {
 
 class Picture {
-public:
-    Picture() = default; // no picture: every position reads as kNoColour
-    explicit Picture(const QImage& image);
+ public:
+  Picture() = default;  // no picture: every position reads as kNoColour
+  explicit Picture(const QImage& image);
 
-    bool isNull() const { return m_image.isNull(); }
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
-    const QImage& image() const { return m_image; }
+  bool isNull() const { return m_image.isNull(); }
+  int width() const { return m_image.width(); }
+  int height() const { return m_image.height(); }
+  const QImage& image() const { return m_image; }
 
-    // The desktop colour at (x, y); kNoColour outside the picture. Partly
-    // transparent pixels are shown over white and read as shown.
-    quint32 desktopColourAt(int x, int y) const;
+  // The desktop colour at (x, y); kNoColour outside the picture. Partly
+  // transparent pixels are shown over white and read as shown.
+  quint32 desktopColourAt(int x, int y) const;
 
-    // The pixel's opacity, 0 to 255; 255 outside the picture.
-    int alphaAt(int x, int y) const;
+  // The pixel's opacity, 0 to 255; 255 outside the picture.
+  int alphaAt(int x, int y) const;
 
-private:
-    QImage m_image; // always Format_ARGB32 (non-premultiplied) or null
+ private:
+  QImage m_image;  // always Format_ARGB32 (non-premultiplied) or null
 };
 
 // Reads any format the image loader knows (BMP, JPEG, PNG, GIF, ...) from the file
@@ -55,4 +55,4 @@ qint64 bmpBytesNeeded(const QByteArray& bytes);
 enum class RunLength { NotRunLength, Complete, SkipsPixels, CutShort };
 RunLength walkBmpRunLength(const QByteArray& bytes);
 
-} // namespace pixport
+}  // namespace pixport

@@ -10,22 +10,22 @@ enum class SizeOption { Size32, Size16, Size8, Custom };
 
 // The choices as the window shows them, before they are read.
 struct Choices {
-    SizeOption size = SizeOption::Size16;
-    QString customWidth;    // Text1
-    QString customHeight;   // Text2
-    bool tileOrder = true;  // "8x8 Sprites" rather than "Straight Across"
-    bool binFile = false;   // "BIN File" rather than "Include Array"
-    bool sizeBytes = false; // "Include Initial Size Bytes"
-    qint32 transparent = -1; // RGB15 value for pixels under half opacity; -1: shown over white
+  SizeOption size = SizeOption::Size16;
+  QString customWidth;      // Text1
+  QString customHeight;     // Text2
+  bool tileOrder = true;    // "8x8 Sprites" rather than "Straight Across"
+  bool binFile = false;     // "BIN File" rather than "Include Array"
+  bool sizeBytes = false;   // "Include Initial Size Bytes"
+  qint32 transparent = -1;  // RGB15 value for pixels under half opacity; -1: shown over white
 };
 
 struct Settings {
-    qint32 w1 = 0; // last column index: width - 1
-    qint32 h1 = 0; // last row index: height - 1
-    bool tileOrder = true;
-    bool binFile = false;
-    bool sizeHeader = false; // only with the custom size
-    qint32 transparent = -1; // RGB15 value of pixels with alpha below half; -1: none
+  qint32 w1 = 0;  // last column index: width - 1
+  qint32 h1 = 0;  // last row index: height - 1
+  bool tileOrder = true;
+  bool binFile = false;
+  bool sizeHeader = false;  // only with the custom size
+  qint32 transparent = -1;  // RGB15 value of pixels with alpha below half; -1: none
 };
 
 // Largest side of a custom size: the BIN header holds width - 1 as a signed 16-bit word.
@@ -44,4 +44,4 @@ qint64 readSizeField(const QString& text);
 // kMaxSide with a message and returns false.
 bool resolveSettings(const Choices& choices, Settings* settings, QString* error);
 
-} // namespace pixport
+}  // namespace pixport
