@@ -11,6 +11,7 @@
 
 #include "font_dejavu_sans_9.h"
 #include "golden.h"
+#include "screen_helpers.h"
 
 namespace {
 
@@ -138,13 +139,10 @@ void drawLayout(const Screen& s) {
   plainText(s);
 }
 
-class StyledText : public ::testing::Test {
+class StyledText : public pane_test::FreshMainScreen {
  protected:
   void SetUp() override {
-    hostReset();
-    libPANE_bgPreserve = false;
-    libPANE_bgDisabled = false;
-    fb_init();
+    FreshMainScreen::SetUp();
     bg_init();
     setFont(font_dejavu_sans_9);
   }
