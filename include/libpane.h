@@ -30,6 +30,7 @@
 
 /*! @} */
 
+#include <stddef.h>
 #include <stdint.h>
 #ifndef __cplusplus
 #include <stdbool.h>
@@ -114,6 +115,108 @@ uint16_t getTransparentColorFont(void);
     its underline; strike-through and highlight band derive from it.
     \return 0 while no font is set. */
 uint32_t getUnderline(void);
+
+/*! @} */
+
+/*! \defgroup unicode Unicode fonts
+    A second kind of font beside the 260-slot tables: any number of glyphs for code
+    points U+0000 to U+10FFFF, stored bit-packed and read in place. While one is
+    current (setUnicodeFont), every text call reads its strings as UTF-8 and takes
+    code points where it takes character codes; setFont makes a table current again.
+
+    The data is constant: glyphcast writes it as C source (a `const PaneFont`) or as
+    a binary file that paneFontFromMemory reads in place, without copying a glyph and
+    without the heap.
+
+    Each glyph's ink box holds width x height pixels of bitsPerPixel bits, row by row
+    with no padding between rows, most significant bit first, starting at byte
+    `offset` of `bitmaps`; a set bit of a 1-bit glyph is ink. A glyph at an index from
+    pictureFirst to pictureFirst + pictureCount - 1 is a picture instead: width x
+    height RGB15 pixels (two bytes each, low byte first) drawn in their own colours,
+    pixels equal to `transparent` left out. glyphcast puts the DS button pictures there,
+    at private-use code points from U+E000.
+    @{ */
+
+/*! \brief One run of consecutive code points with consecutive glyphs: code point
+    first + k has glyph index glyph + k, for k below the next range's glyph minus
+    this one's. Ranges do not overlap; the closing entry's first is 0x110000. */
+typedef struct PaneRange {
+  uint32_t first; /*!< \brief first code point of the run */
+  uint32_t glyph; /*!< \brief glyph index of that code point */
+} PaneRange;
+
+/*! \brief One glyph's metrics and where its pixels are: 8 bytes, no alignment. */
+typedef struct PaneGlyph {
+  uint8_t offset[3]; /*!< \brief byte offset of its pixels in bitmaps, little-endian */
+  uint8_t advance;   /*!< \brief pen advance in pixels */
+  uint8_t width;     /*!< \brief ink box width in pixels (0: nothing to draw) */
+  uint8_t height;    /*!< \brief ink box height in pixels */
+  int8_t left;       /*!< \brief ink box's first column, from the pen column */
+  uint8_t top;       /*!< \brief ink box's first row, from the line top */
+} PaneGlyph;
+
+/*! \brief A Unicode font. Every glyph is lineHeight rows tall as text lays it out;
+    the line pitch is lineHeight + 2, as with tables. */
+typedef struct PaneFont {
+  const PaneRange* ranges; /*!< \brief rangeCount runs sorted by code point, then one closing
+                                entry whose glyph is glyphCount */
+  const PaneGlyph* glyphs; /*!< \brief glyphCount glyphs */
+  const uint8_t* bitmaps;  /*!< \brief bitmapBytes bytes of glyph pixels */
+  uint32_t rangeCount;     /*!< \brief runs before the closing entry */
+  uint32_t glyphCount;     /*!< \brief glyphs */
+  uint32_t bitmapBytes;    /*!< \brief bytes at bitmaps */
+  uint32_t pictureFirst;   /*!< \brief index of the first picture glyph */
+  uint32_t pictureCount;   /*!< \brief picture glyphs (0: none) */
+  uint32_t replacement;    /*!< \brief glyph of missing code points and malformed UTF-8 (U+FFFD
+                                or '?'); PANE_NO_GLYPH: they draw nothing and advance 0 */
+  uint16_t lineHeight;     /*!< \brief rows of a line */
+  uint16_t baseline;       /*!< \brief rows from a line's top to its baseline */
+  uint16_t underline;      /*!< \brief rows from a line's top to its underline */
+  uint16_t tabDistance;    /*!< \brief distance between tab stops in pixels */
+  uint16_t transparent;    /*!< \brief the colour picture glyphs leave out */
+  uint8_t bitsPerPixel;    /*!< \brief bits per pixel of the glyphs that are not pictures: 1 */
+  uint8_t reserved;        /*!< \brief 0 */
+} PaneFont;
+
+/*! \brief A glyph index that stands for no glyph. */
+#define PANE_NO_GLYPH 0xFFFFFFFFu
+
+/*! \brief The code point of the first button picture glyphcast captures: A, B, X, Y,
+    left, up, down, right, Select, Start, L, R, and the two arrows ^ and v follow in
+    this order, U+E000 to U+E00D. */
+#define PANE_BUTTON_FIRST 0xE000u
+
+/*! \brief What paneFontFromMemory found wrong. */
+enum PaneFontError {
+  PANE_FONT_OK = 0,         /*!< \brief the font was filled in */
+  PANE_FONT_NULL = 1,       /*!< \brief data or out is null */
+  PANE_FONT_TRUNCATED = 2,  /*!< \brief size is smaller than the header or its counts need */
+  PANE_FONT_NOT_A_FONT = 3, /*!< \brief the magic bytes are not "PFNT" */
+  PANE_FONT_VERSION = 4,    /*!< \brief a version or pixel depth this library does not read */
+  PANE_FONT_MISALIGNED = 5, /*!< \brief data does not start at a 4-byte boundary */
+  PANE_FONT_CORRUPT = 6     /*!< \brief a count, offset or range does not hold together */
+};
+
+/*! \brief Reads a binary font in place: checks every count and offset of the size
+    bytes at data, then points out's arrays into data (which must stay alive and
+    unchanged while the font is in use). On an error out is left as it was.
+    \return PANE_FONT_OK or a PaneFontError. */
+int paneFontFromMemory(const void* data, size_t size, PaneFont* out);
+/*! \brief Makes font the current font: strings are read as UTF-8 from now on. A null
+    font is ignored. The font is kept by pointer, never copied. */
+void setUnicodeFont(const PaneFont* font);
+/*! \brief The current Unicode font, or null while a table is current or none is set. */
+const PaneFont* getUnicodeFont(void);
+/*! \brief Whether font has a glyph of its own for code point c. */
+bool isUnicodeGlyphAvailable(uint32_t c, const PaneFont* font);
+/*! \brief getStringWidth for a UTF-8 string in font. \return 0 for a null font or string. */
+int getUnicodeStringWidth(const void* inStr, const PaneFont* font);
+/*! \brief getWrapPoints for a UTF-8 string in font: the same list, of byte offsets,
+    each at the start of a UTF-8 sequence. Lines may also break between two CJK
+    characters, and none starts with closing punctuation where a break before it
+    can be avoided. */
+unsigned int getUnicodeWrapPoints(int x, int y, const void* inStr, int c_x, int c_y, int c_bx,
+                                  int c_by, int** pts, const PaneFont* font);
 
 /*! @} */
 
