@@ -18,16 +18,16 @@ bool inSpans(const Span (&spans)[N], uint32_t c) {
 
 // Characters a line may break before and after.
 constexpr Span kIdeographic[] = {
-    {0x2E80, 0x2FDF},   // radicals
-    {0x3040, 0x30FF},   // hiragana and katakana
-    {0x3100, 0x31BF},   // bopomofo and Hangul compatibility jamo
-    {0x31F0, 0x31FF},   // katakana phonetic extensions
-    {0x3400, 0x4DBF},   // Han, extension A
-    {0x4E00, 0x9FFF},   // Han
-    {0xAC00, 0xD7A3},   // Hangul syllables
-    {0xF900, 0xFAFF},   // Han compatibility
-    {0xFF66, 0xFF9F},   // halfwidth katakana
-    {0x20000, 0x3FFFD}, // Han, supplementary planes
+    {0x2E80, 0x2FDF},    // radicals
+    {0x3040, 0x30FF},    // hiragana and katakana
+    {0x3100, 0x31BF},    // bopomofo and Hangul compatibility jamo
+    {0x31F0, 0x31FF},    // katakana phonetic extensions
+    {0x3400, 0x4DBF},    // Han, extension A
+    {0x4E00, 0x9FFF},    // Han
+    {0xAC00, 0xD7A3},    // Hangul syllables
+    {0xF900, 0xFAFF},    // Han compatibility
+    {0xFF66, 0xFF9F},    // halfwidth katakana
+    {0x20000, 0x3FFFD},  // Han, supplementary planes
 };
 
 // Closing punctuation and the marks that must not start a line: commas and

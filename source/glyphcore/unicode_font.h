@@ -24,7 +24,7 @@ inline uint32_t findGlyph(const PaneFont* font, uint32_t c) {
   }
   const uint32_t offset = c - r[lo].first;
   return c >= r[lo].first && offset < r[lo + 1].glyph - r[lo].glyph ? r[lo].glyph + offset
-                                                                     : PANE_NO_GLYPH;
+                                                                    : PANE_NO_GLYPH;
 }
 
 // The glyph a printable code point is drawn with: its own or the replacement.

@@ -37,8 +37,8 @@ struct Rows {
 
 // Visible ink rows of a glyph whose first ink row lands on row y.
 Rows visibleRows(int y, int height, unsigned maxY) {
-  const long long limit = static_cast<int>(maxY) < blit::kRowLimit ? static_cast<int>(maxY)
-                                                                    : blit::kRowLimit;
+  const long long limit =
+      static_cast<int>(maxY) < blit::kRowLimit ? static_cast<int>(maxY) : blit::kRowLimit;
   Rows r{y < 0 ? -y : 0, height};
   if (static_cast<long long>(y) + height > limit) r.end = static_cast<int>(limit - y);
   return r;
@@ -63,7 +63,8 @@ void drawPictureRow(const uint8_t* pixels, int from, int to, uint16_t* dst, uint
                     uint32_t inversion) {
   for (int j = from; j < to; ++j) {
     const uint32_t p = pixels[2 * j] | (static_cast<uint32_t>(pixels[2 * j + 1]) << 8);
-    if ((p | blit::kOpaque) != transparent) dst[j] = static_cast<uint16_t>((p ^ inversion) | blit::kOpaque);
+    if ((p | blit::kOpaque) != transparent)
+      dst[j] = static_cast<uint16_t>((p ^ inversion) | blit::kOpaque);
   }
 }
 
@@ -75,7 +76,8 @@ void drawUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top, uint16_t
   const int width = glyph.width;
   const long long y0 = static_cast<long long>(top) + glyph.top;
   if (width == 0 || glyph.height == 0 || y0 > blit::kRowLimit || y0 + glyph.height <= 0) return;
-  const int lastColumn = static_cast<int>(maxX) < kLastColumn ? static_cast<int>(maxX) : kLastColumn;
+  const int lastColumn =
+      static_cast<int>(maxX) < kLastColumn ? static_cast<int>(maxX) : kLastColumn;
   if (lastColumn < 0) return;
   const Rows rows = visibleRows(static_cast<int>(y0), glyph.height, maxY);
   const long long x0 = static_cast<long long>(x) + glyph.left + (style.italics ? 2 : 0);
@@ -97,7 +99,8 @@ void drawUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top, uint16_t
     const int left = static_cast<int>(start);
     const int from = left < 0 ? -left : 0;
     const int to = lastColumn - left + 1 < width ? lastColumn - left + 1 : width;
-    uint16_t* row = buffer + static_cast<ptrdiff_t>(static_cast<int>(y0) + i) * blit::kRowPixels + left;
+    uint16_t* row =
+        buffer + static_cast<ptrdiff_t>(static_cast<int>(y0) + i) * blit::kRowPixels + left;
     const uint32_t rowFirst = static_cast<uint32_t>(i) * static_cast<uint32_t>(width);
     if (picture)
       drawPictureRow(data + 2 * rowFirst, from, to, row, transparent, inversion);

@@ -17,7 +17,8 @@ LineEnd findLineEnd(const PaneFont* font, const uint8_t* str, int from, int penX
   for (int i = from;;) {
     const Decoded d = decodeUtf8(str + i);
     const uint32_t c = d.code;
-    if (c == kEndOfString || c == kLineFeed || c == kReturn || c == kWrapMark) return {LineEndKind::Open, i};
+    if (c == kEndOfString || c == kLineFeed || c == kReturn || c == kWrapMark)
+      return {LineEndKind::Open, i};
     if (i != from && cjkBreakBetween(previous, c)) lastGap = i;
     switch (c) {
       case kBell:
@@ -42,7 +43,9 @@ LineEnd findLineEnd(const PaneFont* font, const uint8_t* str, int from, int penX
         penX = addSat(penX, glyphAdvance(font, shownGlyph(font, c)));
         break;
     }
-    if (runsPast(penX, rightLimit)) {
+    // As in the drawing of tables, a line breaks only before a character
+    // with a glyph: pen moves and tabs stay on the line that has them.
+    if (!isControl(c) && runsPast(penX, rightLimit)) {
       if (lastSpace >= 0 && lastSpace > lastGap) return {LineEndKind::AtSpace, lastSpace};
       if (lastGap >= 0) return {LineEndKind::BeforeAt, lastGap};
       if (i != from) return {LineEndKind::BeforeAt, i};

@@ -22,8 +22,8 @@ struct LineEnd {
 };
 
 // The end of the line whose first character is at byte `from` of str, the
-// pen starting at penX, wrapping once the pen passes rightLimit. Breaks at the last space, or between two CJK
-// characters, before the overflow; a line keeps at least its first character.
+// pen starting at penX, wrapping once the pen passes rightLimit. Breaks at the last space, or
+// between two CJK characters, before the overflow; a line keeps at least its first character.
 LineEnd findLineEnd(const PaneFont* font, const uint8_t* str, int from, int penX, int rightLimit);
 
 }  // namespace pane::text
