@@ -39,7 +39,12 @@ std::vector<UnicodeGlyph> pictureGlyphs() {
   return glyphs;
 }
 
-bool isInk(QRgb pixel) { return rgb15FromPixel(static_cast<std::int32_t>(pixel & 0xFFFFFF)) != 0; }
+// Ink as the classic glyphs hold it: a pixel whose RGB15 value is not 0. Black,
+// which most of the box is, is tested first.
+bool isInk(QRgb pixel) {
+  const std::int32_t rgb = static_cast<std::int32_t>(pixel & 0xFFFFFF);
+  return rgb != 0 && rgb15FromPixel(qRed(rgb) | qGreen(rgb) << 8 | qBlue(rgb) << 16) != 0;
+}
 
 class UnicodeRun {
  public:
