@@ -2,11 +2,16 @@
 // file against the compiled C source, the fallback order, missing code points and
 // the report line.
 #include "glyphcast/cli/arguments.h"
+#include "glyphcast/gui/font_window.h"
 #include "qt_app.h"
 
 #include "glyphcast_kana_9.h"
 
 #include <QBuffer>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -239,4 +244,25 @@ TEST_F(GlyphcastUnicode, NamesMissingCodePointsAndReportsGlyphsAndBytes) {
     EXPECT_EQ(result.err, c.glyphs ? c.err + report : c.err);
     EXPECT_EQ(QFile::exists(bin), c.status == 0);
   }
+}
+
+TEST_F(GlyphcastUnicode, TheWindowPutsTheCommandLinesSourceOnTheClipboard) {
+  QString clipboard;
+  panetools::WindowHooks hooks;
+  hooks.setClipboard = [&clipboard](const QString& text) { clipboard = text; };
+  FontWindow window(hooks);
+  window.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("DejaVu Sans"));
+  window.findChild<QLineEdit*>(QStringLiteral("Text4"))->setText(QStringLiteral("9"));
+  window.findChild<QCheckBox*>(QStringLiteral("UnicodeCheck"))->setChecked(true);
+  window.findChild<QLineEdit*>(QStringLiteral("RangesText"))
+      ->setText(QStringLiteral("0x41-0x43,0x3042"));
+  window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+  const RunResult command =
+      run({"--font", "DejaVu Sans", "--size", "9", "--unicode", "--range", "0x41-0x43,0x3042"});
+  ASSERT_EQ(command.status, 0) << command.err.toStdString();
+  EXPECT_EQ(clipboard.toUtf8(), command.out);
+  EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("Label1"))
+                  ->text()
+                  .contains(QStringLiteral("18 glyphs")));
+  EXPECT_TRUE(command.err.contains("no font has 1 code point: U+3042;"));
 }

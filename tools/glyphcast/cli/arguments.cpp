@@ -152,6 +152,8 @@ QString usageText() {
       "                      [RIGHT] [SELECT] [START] [L] [R] [^] [v] draw the button\n"
       "                      glyphs, *word* is highlighted\n"
       "  -o, --output FILE   write to FILE instead of standard output\n"
+      "  -h, --help          show this text\n"
+      "  --version           show the version\n"
       "\n"
       "Unicode fonts (any code points, 1 bit per pixel, for setUnicodeFont):\n"
       "  --unicode           write the C source of a const PaneFont (named by --name,\n"
@@ -167,9 +169,6 @@ QString usageText() {
       "  The button pictures are at U+E000-U+E00D: A B X Y LEFT UP DOWN RIGHT SELECT\n"
       "  START L R ^ v. Code points no font has are named on stderr; --exact refuses\n"
       "  them. The last line on stderr gives the glyphs and the binary file's bytes.\n"
-      "\n"
-      "  -h, --help          show this text\n"
-      "  --version           show the version\n"
       "\n"
       "Exit status: 0 written; 2 bad usage, refused settings, an output that is an\n"
       "input or another output, or an output not writable, with nothing written.\n");

@@ -50,13 +50,13 @@ bool CommandLine::readCodePoints(CodePoints* points, QIODevice& err) const {
       return false;
     }
   }
-  if (!rangesGiven_ && symbolsFiles_.isEmpty()) addPrintableAscii(points);
   return true;
 }
 
 int CommandLine::runUnicode(QIODevice& out, QIODevice& err) const {
   UnicodeRequest request;
   if (!readCodePoints(&request.codePoints, err)) return exitStatus(Outcome::Failed);
+  request.codePointsGiven = rangesGiven_ || !symbolsFiles_.isEmpty();
   request.options = options_;
   Fields fields = fields_;
   for (const QString& path : fontFiles_) {

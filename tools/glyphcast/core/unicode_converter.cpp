@@ -209,7 +209,9 @@ UnicodeConversion UnicodeRun::execute() {
   }
   if (!checkName()) return refuse();
   std::vector<UnicodeGlyph> pictures = pictureGlyphs();
-  for (std::uint32_t point : request_.codePoints) {
+  CodePoints points = request_.codePoints;
+  if (!request_.codePointsGiven) addPrintableAscii(&points);
+  for (std::uint32_t point : points) {
     const bool picture = point >= kButtonFirst && point < kButtonFirst + pictures.size();
     if (point != ' ' && !picture) wanted_.push_back(point);
   }

@@ -26,6 +26,9 @@ struct UnicodeFace {
 struct UnicodeRequest {
   // The code points asked for; the space and the button pictures are added.
   CodePoints codePoints;
+  // false: none were asked for (no range, no symbols), and the font holds
+  // printable ASCII, U+0020-U+007E.
+  bool codePointsGiven = false;
   std::vector<UnicodeFace> faces;  // at least one; the first gives the font's names
   ConvertOptions options;          // name and exact; smooth is ignored (one bit per pixel)
   YieldFn yield;                   // after each glyph; may be empty
