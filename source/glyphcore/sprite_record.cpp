@@ -34,17 +34,29 @@ bool isArbitraryGlyphAvailable(uint32_t c, uint16_t** FP) {
   return FP[c] != nullptr;
 }
 
-bool isGlyphAvailable(uint32_t c) { return isArbitraryGlyphAvailable(c, textState.currentFont); }
+bool isGlyphAvailable(uint32_t c) {
+  if (textState.unicodeFont != nullptr) return isUnicodeGlyphAvailable(c, textState.unicodeFont);
+  return isArbitraryGlyphAvailable(c, textState.currentFont);
+}
 
 uint32_t bitsFromPal(uint32_t palHigh) { return indexBits(palHigh); }
 
 uint32_t bitMaskCalc(uint32_t palHigh) { return (1u << bitsFromPal(palHigh)) - 1u; }
 
 // Font-wide values read 0 while no font is set, instead of dereferencing null.
-uint32_t getTabStop(void) { return fontValue(kTabStopSlot); }
+uint32_t getTabStop(void) {
+  const PaneFont* unicode = textState.unicodeFont;
+  return unicode != nullptr ? unicode->tabDistance : fontValue(kTabStopSlot);
+}
 
-uint16_t getTransparentColorFont(void) { return fontValue(kTransparentSlot); }
+uint16_t getTransparentColorFont(void) {
+  const PaneFont* unicode = textState.unicodeFont;
+  return unicode != nullptr ? unicode->transparent : fontValue(kTransparentSlot);
+}
 
-uint32_t getUnderline(void) { return fontValue(kUnderlineSlot); }
+uint32_t getUnderline(void) {
+  const PaneFont* unicode = textState.unicodeFont;
+  return unicode != nullptr ? unicode->underline : fontValue(kUnderlineSlot);
+}
 
 }  // extern "C"

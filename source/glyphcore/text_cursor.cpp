@@ -29,8 +29,8 @@ void placeCursor(const TextFrame& f, int x, int top, int h) {
 bool spansCursorColumn(int px, int nx) { return px <= textState.cOldX && textState.cOldX < nx; }
 
 // The character itself when the column lies at or left of its middle, else the one after it.
-uint16_t nearerSide(int index, int px, int nx) {
-  return static_cast<uint16_t>(textState.cOldX > (static_cast<long long>(px) + nx) / 2 ? index + 1
+uint16_t nearerSide(int index, int next, int px, int nx) {
+  return static_cast<uint16_t>(textState.cOldX > (static_cast<long long>(px) + nx) / 2 ? next
                                                                                        : index);
 }
 
@@ -49,17 +49,17 @@ void noteShownLineEnd(CursorSearch& search, int index, const Pen& pen) {
   }
 }
 
-void trackShownCursor(CursorSearch& search, const TextFrame& f, int index, const Pen& before,
-                      int nx, int ny, int h) {
+void trackShownCursor(CursorSearch& search, const TextFrame& f, int index, int next,
+                      const Pen& before, int nx, int ny, int h) {
   if (textState.curPos == index) placeCursor(f, before.x, before.top, h);
   if (!search.aboveFound && addSat(ny, h, kLineGap) == textState.cOldY &&
       spansCursorColumn(before.x, nx)) {
-    textState.cAbove = nearerSide(index, before.x, nx);
+    textState.cAbove = nearerSide(index, next, before.x, nx);
     search.aboveFound = true;
   }
   if (!search.belowFound && ny == textState.cOldY + h + kLineGap &&
       spansCursorColumn(before.x, nx)) {
-    textState.cBelow = nearerSide(index, before.x, nx);
+    textState.cBelow = nearerSide(index, next, before.x, nx);
     search.belowFound = true;
   }
 }
@@ -78,9 +78,10 @@ void finishShownCursor(CursorSearch& search, const TextFrame& f, int index, cons
 
 // The height copied is the line's height once this character is in it, which
 // is what a forced break before it adds to the line top.
-bool callDrawingCallback(const TextFrame& f, int index, uint8_t c, const Pen& pen) {
-  const int charHeight = glyphHeight(f.font, c);
+bool callDrawingCallback(const TextFrame& f, int index, uint32_t c, int charHeight, bool breaks,
+                         const Pen& pen) {
   textState.calc_chr = c;
+  textState.calc_breaks = breaks;
   textState.calc_c_x = f.c_x;
   textState.calc_c_bx = f.c_bx;
   textState.calc_x = f.x;
@@ -99,10 +100,15 @@ extern "C" {
 // Where the character reported to the callback lands if it has to break
 // before the box's right limit; wrap marks and the bottom are not considered.
 void calculateNewXY(int* xpos, int* ypos) {
-  if (xpos == nullptr || ypos == nullptr || textState.currentFont == nullptr) return;
-  if (!runsPast(addSat(*xpos, glyphWidth(textState.currentFont, textState.calc_chr)),
-                textState.calc_c_bx))
+  if (xpos == nullptr || ypos == nullptr) return;
+  if (textState.unicodeFont != nullptr) {
+    // Unicode lines are broken ahead, also between CJK characters that fit.
+    if (!textState.calc_breaks) return;
+  } else if (textState.currentFont == nullptr ||
+             !runsPast(addSat(*xpos, glyphWidth(textState.currentFont, textState.calc_chr)),
+                       textState.calc_c_bx)) {
     return;
+  }
   *xpos = lineStartColumn(textState.calc_x, textState.calc_c_x, textState.calc_border);
   *ypos = addSat(*ypos, textState.calc_tGetHeight, kLineGap);
 }

@@ -34,10 +34,10 @@ constexpr int kTransparentSlot = 257;
 constexpr int kUnderlineSlot = 258;
 constexpr int kBiasSlot = 259;
 
-inline bool isLineEnd(uint8_t c) { return c == kLineFeed || c == kReturn || c == kWrapMark; }
+inline bool isLineEnd(uint32_t c) { return c == kLineFeed || c == kReturn || c == kWrapMark; }
 
 // Control codes never draw a glyph from a string; everything else is printable.
-inline bool isControl(uint8_t c) { return (c >= kBell && c <= kReturn) || c == kWrapMark; }
+inline bool isControl(uint32_t c) { return (c >= kBell && c <= kReturn) || c == kWrapMark; }
 
 // Codes outside 0..255 have no glyph, so they can never reach the settings slots.
 inline uint16_t* glyphSlot(uint16_t** font, uint32_t c) { return c < 256 ? font[c] : nullptr; }

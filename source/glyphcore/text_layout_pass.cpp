@@ -3,6 +3,7 @@
 // tops only to know when the text has left the box.
 #include "glyphcore/text_layout_pass.h"
 
+#include "glyphcore/text_cursor.h"
 #include "glyphcore/text_font.h"
 #include "glyphcore/text_layout.h"
 #include "glyphcore/text_state.h"
@@ -16,12 +17,6 @@ namespace {
 constexpr int kLineEndsBelowBox = 15;
 
 int larger(int a, int b) { return a > b ? a : b; }
-
-bool layoutCallbackStops(int index, uint8_t c, int penX, int top) {
-  if (!textState.twoPass || !textState.callbackEnabled || textState.callbackFunction == nullptr)
-    return false;
-  return textState.callbackFunction(index, c, 1, penX, top) == -1;
-}
 
 }  // namespace
 

@@ -10,18 +10,19 @@
 #include "glyphcore/blitter.h"
 #include "glyphcore/text_cursor.h"
 #include "glyphcore/text_decorations.h"
+#include "glyphcore/text_face.h"
 #include "glyphcore/text_font.h"
 #include "glyphcore/text_frame.h"
 #include "glyphcore/text_layout.h"
 #include "glyphcore/text_layout_pass.h"
 #include "glyphcore/text_state.h"
+#include "glyphcore/unicode_lines.h"
 
 namespace pane::text {
 
 namespace {
 
 constexpr int kScreenRows = PANE_SCREEN_HEIGHT;  // bottom limit of text drawn without clipping
-constexpr unsigned kLastColumn = PANE_SCREEN_WIDTH - 1;
 
 int larger(int a, int b) { return a > b ? a : b; }
 int smaller(int a, int b) { return a < b ? a : b; }
@@ -32,19 +33,6 @@ int thirdOf(int height) {
   return static_cast<int>((static_cast<uint32_t>(height) * 0xAAABu) >> 17);
 }
 
-// One glyph of `font` as dispChar draws it, in the current style.
-void drawGlyph(uint16_t** font, int x, int y, uint32_t chr, uint16_t* buffer, unsigned maxX,
-               unsigned maxY) {
-  if (font == nullptr || buffer == nullptr) return;
-  chr = shownGlyph(font, chr);
-  uint16_t* glyph = font[chr];
-  if (glyph == nullptr || chr == kSpace) return;
-  // Glyphs below 32 are pictures in their own colours; the rest take the font colour.
-  const uint32_t mask = chr < kSpace ? 0xFFFFu : textState.fontColor;
-  dispGlyph(chr, x, addSat(y, verticalBias(font, chr)), glyph, transparentValue(font), mask, buffer,
-            maxX, maxY, textState.sprite);
-}
-
 // The pen after one character, and whether the text stops there because the
 // next line would start at or below the bottom limit.
 struct Move {
@@ -53,65 +41,80 @@ struct Move {
   int ny;
 };
 
-Move endLine(const TextFrame& f, int i, uint8_t c, Pen& pen, CursorSearch& search) {
+// A table's wrap mark is turned back into the space it covers as soon as it
+// is passed; Unicode text is never written to.
+template <class Face>
+Move endLine(const TextFrame& f, int i, uint32_t c, Pen& pen, CursorSearch& search) {
   noteLineEnd(search, i, pen);
   const Move m{false, f.lineStart, addSat(pen.top, pen.h, kLineGap)};
   if (m.ny >= f.bottomLimit) return {true, m.nx, m.ny};
   pen.h = f.spaceHeight;
-  if (c == kWrapMark) f.str[i] = kSpace;
+  if (!Face::kUnicode && c == kWrapMark) f.str[i] = kSpace;
   return m;
 }
 
-Move drawTab(const TextFrame& f, int i, const Pen& pen) {
-  const int nx = tabStopAfter(pen.x, tabDistance(f.font));
+template <class Face>
+Move drawTab(const TextFrame& f, const Face& face, int i, const Pen& pen) {
+  const int nx = tabStopAfter(pen.x, face.tab());
   if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, nx - 1);
   return {false, nx, pen.top};
 }
 
-Move drawSpace(const TextFrame& f, int i, const Pen& pen) {
-  const int w = glyphWidth(f.font, kSpace);
+template <class Face>
+Move drawSpace(const TextFrame& f, const Face& face, int i, const Pen& pen) {
+  const int w = face.advance(kSpace);
   if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, addSat(pen.x, w - 1));
   drawCharacterLines(f, pen.top, pen.x, w + 1);
   return {false, addSat(pen.x, w), pen.top};
 }
 
-// A printable character that does not fit before the right limit first moves
-// the pen to the next line; bold draws the glyph again one column right
+// Moves the pen to the start of the next line before a character; true when
+// that line would start at or below the bottom limit.
+template <class Face>
+bool breakBefore(const TextFrame& f, const Face& face, int i, uint32_t c, Pen& pen,
+                 CursorSearch& search) {
+  noteLineEnd(search, i, pen);
+  pen.x = f.lineStart;
+  pen.top = addSat(pen.top, pen.h, kLineGap);
+  if (pen.top >= f.bottomLimit) return true;
+  pen.h = larger(f.spaceHeight, face.breakHeight(c));
+  return false;
+}
+
+// A table's printable character that does not fit before the right limit
+// first moves the pen to the next line (Unicode lines are broken before the
+// character by the drawing pass); bold draws the glyph again one column right
 // without widening the advance.
-Move drawPrintable(const TextFrame& f, int i, uint8_t c, Pen& pen, CursorSearch& search) {
-  const uint32_t shown = shownGlyph(f.font, c);
-  const int w = glyphWidth(f.font, c);
-  if (f.clipping && runsPast(addSat(pen.x, w), f.c_bx)) {
-    noteLineEnd(search, i, pen);
-    pen.x = f.lineStart;
-    pen.top = addSat(pen.top, pen.h, kLineGap);
-    if (pen.top >= f.bottomLimit) return {true, pen.x, pen.top};
-    pen.h = larger(f.spaceHeight, glyphHeight(f.font, shown));
+template <class Face>
+Move drawPrintable(const TextFrame& f, const Face& face, int i, uint32_t c, Pen& pen,
+                   CursorSearch& search) {
+  const int w = face.advance(c);
+  if (!Face::kUnicode && f.clipping && runsPast(addSat(pen.x, w), f.c_bx)) {
+    if (breakBefore(f, face, i, c, pen, search)) return {true, pen.x, pen.top};
   }
   if (f.buffer != nullptr) {
     const unsigned rowEnd = static_cast<unsigned>(f.glyphRowEnd);
     if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, addSat(pen.x, w - 1));
-    drawGlyph(f.font, pen.x, pen.top, shown, f.buffer, kLastColumn, rowEnd);
-    if (textState.bold && shown != kUnboldedGlyph) {
-      drawGlyph(f.font, addSat(pen.x, 1), pen.top, shown, f.buffer, kLastColumn, rowEnd);
-    }
+    face.draw(pen.x, pen.top, c, f.buffer, rowEnd);
     drawCharacterLines(f, pen.top, pen.x, w + 1);
   }
   return {false, addSat(pen.x, w), pen.top};
 }
 
-Move drawCharacter(const TextFrame& f, int i, uint8_t c, Pen& pen, CursorSearch& search) {
+template <class Face>
+Move drawCharacter(const TextFrame& f, const Face& face, int i, uint32_t c, Pen& pen,
+                   CursorSearch& search) {
   switch (c) {
     case kBell:
       return {false, addSat(pen.x, 1), pen.top};
     case kBackspace:
       return {false, addSat(pen.x, -1), pen.top};
     case kTab:
-      return drawTab(f, i, pen);
+      return drawTab(f, face, i, pen);
     case kLineFeed:
     case kReturn:
     case kWrapMark:
-      return endLine(f, i, c, pen, search);
+      return endLine<Face>(f, i, c, pen, search);
     case kRowUp:
       return {false, pen.x, addSat(pen.top, -1)};
     case kRowDown: {
@@ -119,9 +122,9 @@ Move drawCharacter(const TextFrame& f, int i, uint8_t c, Pen& pen, CursorSearch&
       return {below >= f.bottomLimit, pen.x, below};
     }
     case kSpace:
-      return drawSpace(f, i, pen);
+      return drawSpace(f, face, i, pen);
     default:
-      return drawPrintable(f, i, c, pen, search);
+      return drawPrintable(f, face, i, c, pen, search);
   }
 }
 
@@ -132,28 +135,67 @@ struct DrawOutcome {
   bool callbackStopped;
 };
 
+// Where the current line of Unicode text ends; tables need no such look
+// ahead, since their layout pass has marked the spaces, and without clipping
+// no line wraps.
+template <class Face>
+LineEnd lineEndFrom(const TextFrame& f, const Face& face, int from, int penX) {
+  if constexpr (Face::kUnicode) {
+    if (f.clipping) return findLineEnd(face.font, f.str, from, penX, f.c_bx);
+  }
+  (void)f, (void)face, (void)from, (void)penX;
+  return {LineEndKind::Open, -1};  // never reached by the pen
+}
+
 // Leaves `pen` where the text ends: after the last character, at the start of
 // the line that was not started, or before the character the callback stopped.
-DrawOutcome runDrawingPass(const TextFrame& f, Pen& pen, CursorSearch& search) {
+// As the layout pass of Unicode text (kLayout), it draws nothing and only
+// calls the callback, for pass 1.
+template <class Face, bool kLayout = false>
+DrawOutcome runDrawingPass(const TextFrame& f, const Face& face, Pen& pen, CursorSearch& search) {
+  LineEnd line = lineEndFrom(f, face, 0, pen.x);
   int i = 0;
-  for (; f.str[i] != kEndOfString; ++i) {
-    const uint8_t c = f.str[i];
-    if (drawingCallbackStops(f, i, c, pen)) return {i, true};
-    const int charHeight = glyphHeight(f.font, c);
+  for (;;) {
+    const Decoded d = face.decode(f.str + i);
+    uint32_t c = d.code;
+    if (c == kEndOfString) break;
+    bool breaksHere = false;
+    if (Face::kUnicode && i == line.at && line.kind != LineEndKind::Open) {
+      if (line.kind == LineEndKind::AtSpace)
+        c = kWrapMark;  // the space ends the line, as a table's wrap mark does
+      else
+        breaksHere = true;
+    }
+    const int charHeight = face.height(c);
+    if (kLayout) {
+      if (layoutCallbackStops(i, c, pen.x, pen.top)) return {i, true};
+    } else if (drawingCallbackStops(f, i, c, charHeight, breaksHere, pen)) {
+      return {i, true};
+    }
+    if (breaksHere) {
+      // A line never ends at its own first character, so the new line's end lies past i.
+      if (breakBefore(f, face, i, c, pen, search)) return {i, false};
+      line = lineEndFrom(f, face, i, pen.x);
+    }
     pen.h = larger(pen.h, charHeight);
     textState.sprite.italicJump = thirdOf(charHeight);
 
-    const Move m = drawCharacter(f, i, c, pen, search);
+    const Move m = drawCharacter(f, face, i, c, pen, search);
     if (m.stop) {
       pen.x = m.nx;
       pen.top = m.ny;
       return {i, false};
     }
-    textState.lx = m.nx;
-    textState.ly = m.ny;
-    trackCursor(search, f, i, pen, m.nx, m.ny, pen.h);
+    const int next = i + d.length;
+    if (!kLayout) {
+      textState.lx = m.nx;
+      textState.ly = m.ny;
+      trackCursor(search, f, i, next, pen, m.nx, m.ny, pen.h);
+    }
+    if (Face::kUnicode && isLineEnd(c)) line = lineEndFrom(f, face, next, m.nx);
     pen.x = m.nx;
     pen.top = m.ny;
+    i = next;
   }
   return {i, false};
 }
@@ -177,15 +219,16 @@ TextFrame makeFrame(int x, int y, const void* inStr, uint16_t* buffer, uint32_t 
   f.bottomLimit = f.clipping ? c_by : kScreenRows;
   f.decorationRows = smaller(c_by, lastRow);
   f.glyphRowEnd = lastRow < c_by ? lastRow + 1 : c_by;
-  f.spaceHeight = spaceHeight(textState.currentFont);
-  f.underlineOffset = underlineOffset(textState.currentFont);
+  const PaneFont* unicode = textState.unicodeFont;
+  f.spaceHeight = unicode != nullptr ? unicode->lineHeight : spaceHeight(f.font);
+  f.underlineOffset = unicode != nullptr ? unicode->underline : underlineOffset(f.font);
   return f;
 }
 
 // Runs the layout pass (with clipping), the drawing pass, puts the string back
 // and finishes the cursor. A callback stop returns at once, but the wrap marks
 // it leaves are turned back into spaces first.
-int renderString(const TextFrame& f) {
+int renderTableString(const TextFrame& f) {
   int layoutEnd = 0;
   if (f.clipping) {
     const LayoutOutcome layout = runLayoutPass(f);
@@ -198,13 +241,46 @@ int renderString(const TextFrame& f) {
 
   Pen pen{f.startX, f.startTop, f.spaceHeight};
   CursorSearch search;
-  const DrawOutcome drawn = runDrawingPass(f, pen, search);
+  const DrawOutcome drawn = runDrawingPass(f, TableFace{f.font}, pen, search);
   restoreWrapMarks(f.str, drawn.end, layoutEnd);
   if (!drawn.callbackStopped) finishCursor(search, f, drawn.end, pen);
   return blockHeight(f, pen);
 }
 
+// Unicode text finds its line ends while it draws; the layout pass runs only
+// for a callback that asked to see it, with clipping on as for tables.
+int renderUnicodeString(const TextFrame& f, const PaneFont* font) {
+  const UnicodeFace face{font};
+  if (f.clipping && textState.twoPass && textState.callbackEnabled &&
+      textState.callbackFunction != nullptr) {
+    TextFrame layout = f;
+    layout.buffer = nullptr;
+    Pen pen{f.startX, f.startTop, f.spaceHeight};
+    CursorSearch search;
+    if (runDrawingPass<UnicodeFace, true>(layout, face, pen, search).callbackStopped)
+      return blockHeight(f, pen);
+  }
+  Pen pen{f.startX, f.startTop, f.spaceHeight};
+  CursorSearch search;
+  const DrawOutcome drawn = runDrawingPass(f, face, pen, search);
+  if (!drawn.callbackStopped) finishCursor(search, f, drawn.end, pen);
+  return blockHeight(f, pen);
+}
+
 }  // namespace
+
+// One glyph of a table as dispChar draws it, in the current style.
+void drawTableGlyph(uint16_t** font, int x, int y, uint32_t chr, uint16_t* buffer, unsigned maxX,
+                    unsigned maxY) {
+  if (font == nullptr || buffer == nullptr) return;
+  chr = shownGlyph(font, chr);
+  uint16_t* glyph = font[chr];
+  if (glyph == nullptr || chr == kSpace) return;
+  // Glyphs below 32 are pictures in their own colours; the rest take the font colour.
+  const uint32_t mask = chr < kSpace ? 0xFFFFu : textState.fontColor;
+  dispGlyph(chr, x, addSat(y, verticalBias(font, chr)), glyph, transparentValue(font), mask, buffer,
+            maxX, maxY, textState.sprite);
+}
 
 }  // namespace pane::text
 
@@ -212,8 +288,13 @@ namespace pane {
 
 int dispStringBounded(int x, int y, const void* inStr, uint16_t* buffer, uint32_t enableClipping,
                       int c_x, int c_y, int c_bx, int c_by, int lastRow) {
-  if (textState.currentFont == nullptr || inStr == nullptr) return 0;
-  return text::renderString(
+  if (inStr == nullptr) return 0;
+  if (textState.unicodeFont != nullptr)
+    return text::renderUnicodeString(
+        text::makeFrame(x, y, inStr, buffer, enableClipping, c_x, c_y, c_bx, c_by, lastRow),
+        textState.unicodeFont);
+  if (textState.currentFont == nullptr) return 0;
+  return text::renderTableString(
       text::makeFrame(x, y, inStr, buffer, enableClipping, c_x, c_y, c_bx, c_by, lastRow));
 }
 
@@ -224,7 +305,10 @@ using namespace pane;
 extern "C" {
 
 void dispChar(int x, int y, uint32_t chr, uint16_t* buffer, unsigned max_X, unsigned max_Y) {
-  text::drawGlyph(textState.currentFont, x, y, chr, buffer, max_X, max_Y);
+  if (textState.unicodeFont != nullptr)
+    text::drawUnicodeCharacter(textState.unicodeFont, x, y, chr, buffer, max_X, max_Y);
+  else
+    text::drawTableGlyph(textState.currentFont, x, y, chr, buffer, max_X, max_Y);
 }
 
 // The caller's buffer is taken to reach row c_by: glyphs stop above it, while

@@ -35,9 +35,16 @@ extern "C" {
 // glyph records rewritten in place are measured afresh.
 void setFont(uint16_t** FP) {
   if (FP == nullptr) return;
-  if (FP == textState.currentFont) blit::forgetGlyphInk();
+  if (FP == textState.currentFont && textState.unicodeFont == nullptr) blit::forgetGlyphInk();
   textState.currentFont = FP;
+  textState.unicodeFont = nullptr;
 }
+
+void setUnicodeFont(const PaneFont* font) {
+  if (font != nullptr) textState.unicodeFont = font;
+}
+
+const PaneFont* getUnicodeFont(void) { return textState.unicodeFont; }
 
 void setColor(uint16_t color) { textState.fontColor = static_cast<uint16_t>(color | kOpaque); }
 

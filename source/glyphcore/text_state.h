@@ -59,6 +59,11 @@ struct TextState {
   int calc_x = 0;
   int calc_border = 0;
   int calc_tGetHeight = 0;
+  bool calc_breaks = false;  // Unicode text breaks its line before the character
+
+  // The current Unicode font; while it is set, strings are UTF-8 and
+  // currentFont (the last table) waits until setFont.
+  const PaneFont* unicodeFont = nullptr;
 };
 
 // Constant-initialised: the start values hold before any code runs.

@@ -7,6 +7,7 @@
 
 #include "glyphcore/text_layout.h"
 #include "glyphcore/text_state.h"
+#include "glyphcore/unicode_lines.h"
 
 namespace pane::text {
 
@@ -44,6 +45,35 @@ void collectLineStarts(uint8_t* str, LineBreaker& breaker, int** pts, unsigned* 
   }
 }
 
+// The line starts of Unicode text, line by line as the drawing pass finds them.
+void collectUnicodeLineStarts(const uint8_t* str, const PaneFont* font, int startX, int lineStart,
+                              int rightLimit, int** pts, unsigned* count) {
+  int from = 0;
+  int penX = startX;
+  for (;;) {
+    const LineEnd end = findLineEnd(font, str, from, penX, rightLimit);
+    int next;
+    if (end.kind == LineEndKind::Open) {
+      if (str[end.at] == kEndOfString) return;
+      next = end.at + 1;  // line-end codes are single bytes
+    } else {
+      next = end.kind == LineEndKind::AtSpace ? end.at + 1 : end.at;
+    }
+    if (!appendPoint(pts, count, next)) return;
+    from = next;
+    penX = lineStart;
+  }
+}
+
+// *pts is always left null or pointing at a live list that starts with 0.
+unsigned startList(int** pts) {
+  free(*pts);
+  *pts = nullptr;
+  unsigned count = 0;
+  appendPoint(pts, &count, 0);
+  return count;
+}
+
 }  // namespace
 }  // namespace pane::text
 
@@ -60,18 +90,37 @@ unsigned getWrapPoints(int x, int y, const void* inStr, int c_x, int c_y, int c_
   (void)c_y;
   (void)c_by;
   if (pts == nullptr) return 0;
-  free(*pts);
-  *pts = nullptr;
-  if (FP == nullptr) return 0;
-
-  unsigned count = 0;
-  if (!appendPoint(pts, &count, 0)) return 0;
-  if (inStr == nullptr) return count;
+  if (FP == nullptr) {
+    free(*pts);
+    *pts = nullptr;
+    return 0;
+  }
+  unsigned count = startList(pts);
+  if (count == 0 || inStr == nullptr) return count;
 
   // The string is the caller's and must be writable: wrap marks come and go in it.
   uint8_t* str = static_cast<uint8_t*>(const_cast<void*>(inStr));
   LineBreaker breaker(FP, addSat(x, c_x), lineStartColumn(x, c_x, textState.border), c_bx);
   collectLineStarts(str, breaker, pts, &count);
+  return count;
+}
+
+// Unicode text is only read: its line ends need no marks.
+unsigned getUnicodeWrapPoints(int x, int y, const void* inStr, int c_x, int c_y, int c_bx, int c_by,
+                              int** pts, const PaneFont* font) {
+  (void)y;
+  (void)c_y;
+  (void)c_by;
+  if (pts == nullptr) return 0;
+  if (font == nullptr) {
+    free(*pts);
+    *pts = nullptr;
+    return 0;
+  }
+  unsigned count = startList(pts);
+  if (count == 0 || inStr == nullptr) return count;
+  collectUnicodeLineStarts(static_cast<const uint8_t*>(inStr), font, addSat(x, c_x),
+                           lineStartColumn(x, c_x, textState.border), c_bx, pts, &count);
   return count;
 }
 

@@ -1,0 +1,75 @@
+// The two kinds of font as the string renderer sees them: a 260-slot table,
+// read byte by byte, and a Unicode font, read as UTF-8. The drawing pass is
+// one template over these faces, so both kinds share every rule of layout,
+// decoration, cursor and callback.
+#ifndef PANE_GLYPHCORE_TEXT_FACE_H
+#define PANE_GLYPHCORE_TEXT_FACE_H
+
+#include <libpane.h>
+#include <pane_geometry.h>
+#include <stdint.h>
+
+#include "glyphcore/text_font.h"
+#include "glyphcore/text_state.h"
+#include "glyphcore/unicode_font.h"
+#include "glyphcore/unicode_glyph.h"
+#include "glyphcore/utf8.h"
+
+namespace pane::text {
+
+void drawTableGlyph(uint16_t** font, int x, int y, uint32_t chr, uint16_t* buffer, unsigned maxX,
+                    unsigned maxY);
+
+constexpr unsigned kTextLastColumn = PANE_SCREEN_WIDTH - 1;
+constexpr uint32_t kUnboldedCodePoint = 0xB7;  // the middle dot, as code 183 of tables
+
+struct TableFace {
+  static constexpr bool kUnicode = false;
+  uint16_t** font;
+
+  Decoded decode(const uint8_t* s) const { return {*s, 1}; }
+  int advance(uint32_t c) const { return glyphWidth(font, c); }
+  int height(uint32_t c) const { return glyphHeight(font, c); }
+  // Height of a line that a character starts after a forced break.
+  int breakHeight(uint32_t c) const { return glyphHeight(font, shownGlyph(font, c)); }
+  int tab() const { return tabDistance(font); }
+  void draw(int x, int top, uint32_t c, uint16_t* buffer, unsigned rowEnd) const {
+    const uint32_t shown = shownGlyph(font, c);
+    drawTableGlyph(font, x, top, shown, buffer, kTextLastColumn, rowEnd);
+    if (textState.bold && shown != kUnboldedGlyph)
+      drawTableGlyph(font, addSat(x, 1), top, shown, buffer, kTextLastColumn, rowEnd);
+  }
+};
+
+struct UnicodeFace {
+  static constexpr bool kUnicode = true;
+  const PaneFont* font;
+
+  Decoded decode(const uint8_t* s) const { return decodeUtf8(s); }
+  int advance(uint32_t c) const { return glyphAdvance(font, text::shownGlyph(font, c)); }
+  int height(uint32_t) const { return font->lineHeight; }
+  int breakHeight(uint32_t) const { return font->lineHeight; }
+  int tab() const { return font->tabDistance; }
+  void draw(int x, int top, uint32_t c, uint16_t* buffer, unsigned rowEnd) const {
+    const uint32_t g = text::shownGlyph(font, c);
+    if (g >= font->glyphCount) return;
+    const uint32_t mask = isPicture(font, g) ? 0xFFFFu : textState.fontColor;
+    drawUnicodeGlyph(font, g, x, top, buffer, kTextLastColumn, rowEnd, mask, textState.sprite);
+    if (textState.bold && c != kUnboldedCodePoint)
+      drawUnicodeGlyph(font, g, addSat(x, 1), top, buffer, kTextLastColumn, rowEnd, mask,
+                       textState.sprite);
+  }
+};
+
+// dispChar's one glyph of a Unicode font, the line top at y.
+inline void drawUnicodeCharacter(const PaneFont* font, int x, int y, uint32_t c, uint16_t* buffer,
+                                 unsigned maxX, unsigned maxY) {
+  const uint32_t g = text::shownGlyph(font, c);
+  if (buffer == nullptr || g >= font->glyphCount) return;
+  const uint32_t mask = isPicture(font, g) ? 0xFFFFu : textState.fontColor;
+  drawUnicodeGlyph(font, g, x, y, buffer, maxX, maxY, mask, textState.sprite);
+}
+
+}  // namespace pane::text
+
+#endif
