@@ -9,6 +9,8 @@
 
 #include <QBuffer>
 #include <QCheckBox>
+#include <QImage>
+#include <QPixmap>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +22,7 @@
 #include <libpane.h>
 
 #include <cstring>
+#include <vector>
 
 using namespace glyphcast;
 
@@ -169,6 +172,14 @@ TEST(GlyphcastUnicodeFont, BinaryFileHoldsWhatTheCompiledSourceHolds) {
   }
   EXPECT_EQ(std::memcmp(bin.constData() + 44 + ranges, font.glyphs, glyphs), 0);
   EXPECT_EQ(std::memcmp(bin.constData() + 44 + ranges + glyphs, font.bitmaps, font.bitmapBytes), 0);
+  // The library's loader takes the file as it is.
+  std::vector<quint32> aligned((bin.size() + 3) / 4);
+  std::memcpy(aligned.data(), bin.constData(), static_cast<size_t>(bin.size()));
+  PaneFont loaded;
+  ASSERT_EQ(paneFontFromMemory(aligned.data(), static_cast<size_t>(bin.size()), &loaded),
+            PANE_FONT_OK);
+  EXPECT_EQ(loaded.glyphCount, font.glyphCount);
+  EXPECT_EQ(loaded.replacement, font.replacement);
 
   // The font's own values: ASCII, 83 kana, U+FFFD as the replacement and the buttons.
   EXPECT_EQ(font.glyphCount, 95u + 83u + 1u + 14u);
@@ -257,10 +268,16 @@ TEST_F(GlyphcastUnicode, TheWindowPutsTheCommandLinesSourceOnTheClipboard) {
   window.findChild<QLineEdit*>(QStringLiteral("RangesText"))
       ->setText(QStringLiteral("0x41-0x43,0x3042"));
   window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-  const RunResult command =
-      run({"--font", "DejaVu Sans", "--size", "9", "--unicode", "--range", "0x41-0x43,0x3042"});
+  QTemporaryDir dir;
+  const QString png = dir.filePath(QStringLiteral("preview.png"));
+  const RunResult command = run({"--font", "DejaVu Sans", "--size", "9", "--unicode", "--range",
+                                 "0x41-0x43,0x3042", "--preview", png});
   ASSERT_EQ(command.status, 0) << command.err.toStdString();
   EXPECT_EQ(clipboard.toUtf8(), command.out);
+  // Both previews draw the sample through the library's loader and setUnicodeFont.
+  const QImage shown = window.findChild<QLabel*>(QStringLiteral("Preview1x"))->pixmap().toImage();
+  EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+            QImage(png).convertToFormat(QImage::Format_RGB32));
   EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("Label1"))
                   ->text()
                   .contains(QStringLiteral("18 glyphs")));

@@ -48,8 +48,8 @@ Drawn drawWith(std::string text, int box) {
   Canvas canvas;
   calls.clear();
   Drawn d;
-  d.height = dispString(3, 2, text.data(), canvas.data(), box > 0 ? 1 : 0, 4, 5, box > 0 ? box : 255,
-                        120);
+  d.height =
+      dispString(3, 2, text.data(), canvas.data(), box > 0 ? 1 : 0, 4, 5, box > 0 ? box : 255, 120);
   d.pixels.assign(canvas.data(), canvas.data() + 256 * 256);
   d.lastX = getLastX(), d.lastY = getLastY();
   d.above = getPositionAbove(), d.below = getPositionBelow();
@@ -89,7 +89,8 @@ class UnicodeText : public ::testing::Test {
 TEST_F(UnicodeText, AsciiDrawsAsTheTableWithTheSameGlyphs) {
   const std::string texts[] = {
       "The quick brown fox jumps over the lazy dog; 0123456789 !?",
-      "tab\tstops\tand\bback\a bell\nnew line\rreturn\x1b" "esc \x0b up \x0c down",
+      "tab\tstops\tand\bback\a bell\nnew line\rreturn\x1b"
+      "esc \x0b up \x0c down",
       "averyveryverylongwordthatcannotfitinthebox and then more",
   };
   struct Style {
@@ -145,7 +146,9 @@ TEST_F(UnicodeText, MetricsFollowTheCurrentKindOfFont) {
   EXPECT_EQ(getUnderline(), PatternFonts::kUnderline);
   EXPECT_TRUE(isGlyphAvailable(0x3042));
   EXPECT_FALSE(isGlyphAvailable(0x3043));
-  EXPECT_EQ(getUnicodeStringWidth("\xE4\xB8\x80" "a\xE4\xB8\x80\nzzz", fonts.font()),
+  EXPECT_EQ(getUnicodeStringWidth("\xE4\xB8\x80"
+                                  "a\xE4\xB8\x80\nzzz",
+                                  fonts.font()),
             16 + PatternFonts::widthOf('a'));
   EXPECT_EQ(getUnicodeFont(), fonts.font());
   setFont(fonts.table());
@@ -169,7 +172,10 @@ TEST_F(UnicodeText, MalformedSequencesDrawOneReplacementEach) {
       {"\xFF", 1},
   };
   setCallBack(record);
-  const Drawn good = unicode("a\xEF\xBF\xBD" "b", 0);
+  const Drawn good = unicode(
+      "a\xEF\xBF\xBD"
+      "b",
+      0);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.bad);
     const Decoded d = pane::text::decodeUtf8(reinterpret_cast<const uint8_t*>(c.bad));
@@ -202,7 +208,7 @@ TEST_F(UnicodeText, LinesBreakBetweenCjkCharactersButNotBeforeClosingPunctuation
     std::vector<int> starts;
   } cases[] = {
       {"一二三一二三", 39, {0, 12}},
-      {"一二三。一二", 39, {0, 12}},    // the stop fits, the line breaks after it
+      {"一二三。一二", 39, {0, 12}},     // the stop fits, the line breaks after it
       {"一二三。一二", 38, {0, 6, 15}},  // the stop does not: 三 goes with it
       {"一二abc", 27, {0, 3, 8}},        // no break between 二 and Latin
       {"ab 一二 ab", 39, {0, 10}},       // a later space wins over a break between CJK
@@ -213,7 +219,8 @@ TEST_F(UnicodeText, LinesBreakBetweenCjkCharactersButNotBeforeClosingPunctuation
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     int* pts = nullptr;
-    const unsigned n = getUnicodeWrapPoints(3, 2, c.text, 4, 5, c.rightLimit, 120, &pts, fonts.font());
+    const unsigned n =
+        getUnicodeWrapPoints(3, 2, c.text, 4, 5, c.rightLimit, 120, &pts, fonts.font());
     EXPECT_EQ(std::vector<int>(pts, pts + n), c.starts);
     free(pts);
     setUnicodeFont(fonts.font());
@@ -231,7 +238,8 @@ TEST_F(UnicodeText, GlyphsAreFoundAcrossManyRanges) {
   PatternFonts many(sparse);
   EXPECT_GT(many.font()->rangeCount, 300u);
   for (uint32_t c = 0x4DF0; c < 0x4E00 + 920; ++c)
-    EXPECT_EQ(isUnicodeGlyphAvailable(c, many.font()), c >= 0x4E00 && c < 0x4E00 + 900 && c % 3 == 0)
+    EXPECT_EQ(isUnicodeGlyphAvailable(c, many.font()),
+              c >= 0x4E00 && c < 0x4E00 + 900 && c % 3 == 0)
         << c;
   EXPECT_FALSE(isUnicodeGlyphAvailable(0x1F, many.font()));
   EXPECT_FALSE(isUnicodeGlyphAvailable(0x10FFFF, many.font()));
@@ -292,8 +300,9 @@ TEST_F(UnicodeText, BinaryFontsThatDoNotHoldTogetherAreRefused) {
     return s;
   }();
   const std::vector<uint32_t> moved = aligned(shifted);
-  EXPECT_EQ(paneFontFromMemory(reinterpret_cast<const uint8_t*>(moved.data()) + 1, good.size(), &out),
-            PANE_FONT_MISALIGNED);
+  EXPECT_EQ(
+      paneFontFromMemory(reinterpret_cast<const uint8_t*>(moved.data()) + 1, good.size(), &out),
+      PANE_FONT_MISALIGNED);
   EXPECT_EQ(paneFontFromMemory(nullptr, 100, &out), PANE_FONT_NULL);
   EXPECT_EQ(out.lineHeight, 77);
 }

@@ -4,7 +4,10 @@
 
 #include "common/files.h"
 #include "common/outcome.h"
+#include "glyphcast/core/preview.h"
 #include "glyphcast/core/unicode_font.h"
+
+#include <QBuffer>
 
 #include <QFile>
 #include <QIODevice>
@@ -34,7 +37,6 @@ QString CommandLine::combinationProblem() const {
   if (!unicode_ && (!outputFile_.isEmpty() || !headerFile_.isEmpty()))
     return QStringLiteral("-o and --header write the C source of --unicode");
   if (!templateFile_.isEmpty()) return QStringLiteral("--template is for classic fonts only");
-  if (!previewFile_.isEmpty()) return QStringLiteral("--preview draws classic fonts only");
   return QString();
 }
 
@@ -79,6 +81,22 @@ int CommandLine::runUnicode(QIODevice& out, QIODevice& err) const {
   if (const QString missing = missingWarning(result); !missing.isEmpty())
     reportError(err, QStringLiteral("warning: ") + missing);
 
+  QByteArray png;
+  if (!previewFile_.isEmpty()) {
+    QString problem;
+    const QImage picture =
+        renderUnicodePreview(result.font, sample_.isNull() ? defaultSample() : sample_, &problem);
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (picture.isNull() || !picture.save(&buffer, "PNG")) {
+      reportError(err, QStringLiteral("cannot draw the preview: %1")
+                           .arg(problem.isEmpty() ? QStringLiteral("this Qt cannot encode PNG "
+                                                                   "pictures")
+                                                  : problem));
+      return exitStatus(Outcome::Failed);
+    }
+  }
+
   panetools::OutputFiles files;
   auto add = [&files](const QString& path, const QByteArray& content) {
     return path.isEmpty() ||
@@ -88,8 +106,8 @@ int CommandLine::runUnicode(QIODevice& out, QIODevice& err) const {
       unicode_ ? unicodeSourceText(result.font, result.name, result.about).toUtf8() : QByteArray();
   const QByteArray header =
       headerFile_.isEmpty() ? QByteArray() : unicodeHeaderText(result.name, result.about).toUtf8();
-  if (!add(binaryFile_, binaryFontBytes(result.font)) || !add(outputFile_, source) ||
-      !add(headerFile_, header)) {
+  if (!add(previewFile_, png) || !add(binaryFile_, binaryFontBytes(result.font)) ||
+      !add(outputFile_, source) || !add(headerFile_, header)) {
     reportError(err, QStringLiteral("cannot write %1: %2")
                          .arg(QFile::decodeName(QByteArray::fromStdString(files.path())),
                               QString::fromLocal8Bit(files.reason())));

@@ -216,6 +216,16 @@ void FontWindow::showProgress(int glyph, int count) {
 }
 
 void FontWindow::updatePreview() {
+  if (unicodePreview_) {
+    QString problem;
+    const QImage picture = renderUnicodePreview(*unicodePreview_, sample_->text(), &problem);
+    if (!picture.isNull()) {
+      preview1x_->setPixmap(QPixmap::fromImage(picture));
+      preview2x_->setPixmap(QPixmap::fromImage(scaledPreview(picture, 2)));
+      return;
+    }
+    previewProblem_ = QStringLiteral("No preview: ") + problem + QLatin1Char('.');
+  }
   if (!previewFont_) {
     preview1x_->setPixmap(QPixmap());
     preview2x_->setPixmap(QPixmap());
@@ -278,6 +288,7 @@ void FontWindow::convertUnicode() {
     return;
   }
   hooks_.setClipboard(unicodeSourceText(result.font, result.name, result.about));
+  unicodePreview_ = std::make_unique<UnicodeFont>(result.font);
   QString status = kDoneStatus + QLatin1Char(' ') + unicodeReport(result) + QLatin1Char('.');
   QString missing = missingWarning(result);
   if (!missing.isEmpty()) missing[0] = missing[0].toUpper();
@@ -289,20 +300,20 @@ void FontWindow::convertUnicode() {
 
 void FontWindow::convert() {
   if (converting_) return;
+  // Nothing of the last font stays on show while another is made.
+  previewFont_.reset();
+  unicodePreview_.reset();
+  previewProblem_.clear();
   if (unicode_->isChecked()) {
-    previewFont_.reset();
-    previewProblem_ = QStringLiteral("No preview: the preview draws classic fonts only.");
     updatePreview();
     convertUnicode();
+    updatePreview();
     if (closeAfterRun_) close();
     return;
   }
   converting_ = true;
   stopRequested_ = false;
   command2_->setEnabled(false);
-  // Nothing of the last font stays on show while another is made.
-  previewFont_.reset();
-  previewProblem_.clear();
   updatePreview();
 
   ConvertSource source;

@@ -85,7 +85,8 @@ class FontWindow : public QWidget {
 
   // The preview of the last converted font, as libpane draws it.
   std::unique_ptr<MemoryFont> previewFont_;
-  QString previewProblem_;  // why the last font has no preview
+  std::unique_ptr<UnicodeFont> unicodePreview_;  // the last Unicode font, when it is one
+  QString previewProblem_;                       // why the last font has no preview
   QLineEdit* sample_ = nullptr;
   QLabel* preview1x_ = nullptr;
   QLabel* preview2x_ = nullptr;
