@@ -2,8 +2,14 @@
 # build time, adds both to TARGET and puts their directory and libpane's include folder
 # on its include path, and makes them again when the asset or the tool changes:
 #
-#   pane_add_font(TARGET NAME FONT family | FONT_FILE file SIZE points [BOLD] [ITALIC])
-#       glyphcast: the font table uint16* NAME[]
+#   pane_add_font(TARGET NAME FONT family | FONT_FILE file... SIZE points [BOLD] [ITALIC]
+#                 [UNICODE] [BINARY] [RANGES list...] [SYMBOLS_FILE file...])
+#       glyphcast: the font table uint16* NAME[]; with UNICODE the Unicode font
+#       const PaneFont NAME instead, with BINARY the binary file NAME.bin beside the
+#       sources (its path in the variable NAME_BINARY; without UNICODE it is the only
+#       output, made before TARGET builds). Several FONT_FILE values are a fallback
+#       order; RANGES ("0x20-0x7E" "0x3040-0x30FF") and SYMBOLS_FILE (UTF-8 text) pick
+#       the code points, printable ASCII by default.
 #   pane_add_picture(TARGET NAME IMAGE [SIZE 32|16|8|WxH] [TILES] [TRANSPARENT value])
 #       pixport: uint16 NAME[], the whole picture by default (a sprite record: size header
 #       and rows); a fixed size with TILES gives bare pixel data in 8x8 tiles
@@ -68,7 +74,8 @@ function(_pane_attach target dir source header)
 endfunction()
 
 function(pane_add_font target name)
-  cmake_parse_arguments(PARSE_ARGV 2 F "BOLD;ITALIC" "FONT;FONT_FILE;SIZE" "")
+  cmake_parse_arguments(PARSE_ARGV 2 F "BOLD;ITALIC;UNICODE;BINARY" "FONT;SIZE"
+    "FONT_FILE;RANGES;SYMBOLS_FILE")
   _pane_check_name(pane_add_font "${name}")
   if(F_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "pane_add_font: unknown arguments ${F_UNPARSED_ARGUMENTS}")
@@ -76,13 +83,25 @@ function(pane_add_font target name)
   if((F_FONT AND F_FONT_FILE) OR (NOT F_FONT AND NOT F_FONT_FILE) OR NOT F_SIZE)
     message(FATAL_ERROR "pane_add_font: give FONT or FONT_FILE, and SIZE")
   endif()
+  set(unicode_font FALSE)
+  if(F_UNICODE OR F_BINARY)
+    set(unicode_font TRUE)
+  endif()
+  list(LENGTH F_FONT_FILE font_files)
+  if(NOT unicode_font AND (F_RANGES OR F_SYMBOLS_FILE OR font_files GREATER 1))
+    message(FATAL_ERROR "pane_add_font: RANGES, SYMBOLS_FILE and several FONT_FILE values "
+      "need UNICODE or BINARY")
+  endif()
   _pane_tool(glyphcast glyphcast pane_add_font)
   _pane_outputs(${name} dir source header)
-  set(input "")
+  set(inputs "")
+  set(face "")
   if(F_FONT_FILE)
-    get_filename_component(font_file "${F_FONT_FILE}" ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
-    set(face --font-file "${font_file}")
-    set(input "${font_file}")
+    foreach(file IN LISTS F_FONT_FILE)
+      get_filename_component(file "${file}" ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+      list(APPEND face --font-file "${file}")
+      list(APPEND inputs "${file}")
+    endforeach()
   else()
     set(face --font "${F_FONT}")
   endif()
@@ -93,18 +112,47 @@ function(pane_add_font target name)
   if(F_ITALIC)
     list(APPEND style --italic)
   endif()
-  add_custom_command(OUTPUT ${source} ${header}
+  foreach(range IN LISTS F_RANGES)
+    list(APPEND style --range "${range}")
+  endforeach()
+  foreach(file IN LISTS F_SYMBOLS_FILE)
+    get_filename_component(file "${file}" ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    list(APPEND style --symbols-file "${file}")
+    list(APPEND inputs "${file}")
+  endforeach()
+  set(outputs "")
+  set(written "")
+  if(NOT unicode_font OR F_UNICODE)
+    list(APPEND outputs ${source} ${header})
+    list(APPEND written --header ${header} -o ${source})
+  endif()
+  if(F_UNICODE)
+    list(APPEND style --unicode)
+  endif()
+  if(F_BINARY)
+    set(binary ${dir}/${name}.bin)
+    list(APPEND outputs ${binary})
+    list(APPEND written --binary ${binary})
+    set(${name}_BINARY ${binary} PARENT_SCOPE)
+  endif()
+  add_custom_command(OUTPUT ${outputs}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
-    COMMAND ${glyphcast_COMMAND} ${face} --size ${F_SIZE} ${style} --name ${name}
-            --header ${header} -o ${source}
-    DEPENDS ${glyphcast_DEPENDS} ${input}
+    COMMAND ${glyphcast_COMMAND} ${face} --size ${F_SIZE} ${style} --name ${name} ${written}
+    DEPENDS ${glyphcast_DEPENDS} ${inputs}
     COMMENT "glyphcast: ${name}"
     VERBATIM)
-  # A font source holds every special glyph, whether the program draws it or not.
-  if(CMAKE_C_COMPILER_ID MATCHES "GNU|Clang")
-    set_source_files_properties(${source} PROPERTIES COMPILE_OPTIONS "-Wno-unused-variable")
+  if(NOT unicode_font OR F_UNICODE)
+    # A font table holds every special glyph, whether the program draws it or not.
+    if(NOT unicode_font AND CMAKE_C_COMPILER_ID MATCHES "GNU|Clang")
+      set_source_files_properties(${source} PROPERTIES COMPILE_OPTIONS "-Wno-unused-variable")
+    endif()
+    _pane_attach(${target} ${dir} ${source} ${header})
   endif()
-  _pane_attach(${target} ${dir} ${source} ${header})
+  if(F_BINARY)
+    # The file is data for the program to load, not a source: made before the target.
+    add_custom_target(${target}_${name}_binary DEPENDS ${binary})
+    add_dependencies(${target} ${target}_${name}_binary)
+  endif()
 endfunction()
 
 # pixport's options for SIZE, TILES and TRANSPARENT; a sprite record unless TILES.

@@ -14,6 +14,15 @@
 # and make the objects that include the headers depend on $(PANE_ASSET_HEADERS).
 #
 #   pane_font NAME, FONT_FILE, SIZE[, OPTIONS]   glyphcast (OPTIONS: --bold --italic)
+#   pane_unicode_font NAME, FONT_FILES, SIZE[, OPTIONS]
+#                                                glyphcast --unicode: const PaneFont NAME;
+#                                                FONT_FILES (space-separated) are a
+#                                                fallback order, OPTIONS may add --range
+#                                                LIST and --symbols-file FILE
+#   pane_binary_font NAME, FONT_FILES, SIZE[, OPTIONS]
+#                                                the same font as the binary file
+#                                                $(PANE_ASSET_DIR)/NAME.bin, added to
+#                                                PANE_ASSET_BINARIES
 #   pane_picture NAME, IMAGE[, OPTIONS]          pixport (default --size picture: the
 #                                                whole picture as a sprite record)
 #   pane_sprite NAME, IMAGE[, OPTIONS]           the same, named for sprites
@@ -34,6 +43,7 @@ PANE_ASSET_DIR ?= build/pane_assets
 
 PANE_ASSET_SOURCES ?=
 PANE_ASSET_HEADERS ?=
+PANE_ASSET_BINARIES ?=
 
 # NAME, PREREQUISITES, COMMAND: the command writes NAME.c and NAME.h together. A
 # header deleted on its own runs the command again, when the source is up to date.
@@ -49,6 +59,17 @@ endef
 
 define pane_font
 $(call _pane_outputs,$(1),$(2) $(GLYPHCAST) $(_pane_project_mk),$(GLYPHCAST) --font-file $(2) --size $(3) $(4) --name $(1) --header $(PANE_ASSET_DIR)/$(1).h -o $(PANE_ASSET_DIR)/$(1).c)
+endef
+
+define pane_unicode_font
+$(call _pane_outputs,$(1),$(2) $(GLYPHCAST) $(_pane_project_mk),$(GLYPHCAST) $(foreach f,$(2),--font-file $(f)) --size $(3) --unicode $(4) --name $(1) --header $(PANE_ASSET_DIR)/$(1).h -o $(PANE_ASSET_DIR)/$(1).c)
+endef
+
+define pane_binary_font
+PANE_ASSET_BINARIES += $(PANE_ASSET_DIR)/$(1).bin
+$(PANE_ASSET_DIR)/$(1).bin: $(2) $(GLYPHCAST) $(_pane_project_mk)
+	@mkdir -p $(PANE_ASSET_DIR)
+	$(GLYPHCAST) $(foreach f,$(2),--font-file $(f)) --size $(3) $(4) --binary $$@
 endef
 
 define pane_picture

@@ -15,7 +15,8 @@ pane_install_packages() {
 }
 
 PANE_HOST_PACKAGES=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev
-  qt6-base-dev fonts-liberation fonts-dejavu-core fonts-urw-base35 fonts-font-awesome fonts-terminus-otb)
+  qt6-base-dev fonts-liberation fonts-dejavu-core fonts-urw-base35 fonts-font-awesome fonts-terminus-otb
+  fonts-ipafont-gothic fonts-wqy-zenhei fonts-unifont)
 # The style check (scripts/format).
 PANE_FORMAT_PACKAGES=(clang-format)
 # The API reference (scripts/docs).

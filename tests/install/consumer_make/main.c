@@ -5,12 +5,14 @@
 #include "badge_packed.h"
 #include "badge_tiles.h"
 #include "font_dejavu_sans_9.h"
+#include "font_kana_9.h"
 
 int main(void) {
   int ok = badge[0] == 15 && badge[1] == 15; /* a 16 x 16 sprite record */
   ok &= badge_tiles[0] == badge[2];          /* the same top-left pixel */
   ok &= badge_tiles[8] == badge[2 + 16];     /* tile rows are 8 pixels wide */
   ok &= font_dejavu_sans_9['A'] != 0;
+  ok &= font_kana_9.glyphCount == 95 + 83 + 14; /* ASCII, kana, the buttons */
   ok &= badge_packed[0] == 0xFFFF && badge_packed[1] == 15 && badge_packed[2] == 15;
   if (!ok) fprintf(stderr, "consumer_make: the generated arrays are not what the tools make\n");
   return ok ? 0 : 1;

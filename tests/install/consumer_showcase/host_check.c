@@ -4,6 +4,7 @@
 
 #include <stdio.h>
 
+#include "font_kana_9.h"
 #include "scene.h"
 
 /* The badge picture: a green disc with a yellow square in its middle. */
@@ -43,13 +44,26 @@ static int greetingShown(void) {
   return lit >= 100;
 }
 
+/* The binary file holds the glyphs the C source holds. */
+static int kanaFontMade(void) {
+  unsigned char head[28];
+  FILE* file = fopen(KANA_BINARY, "rb");
+  const int read = file != NULL && fread(head, 1, sizeof head, file) == sizeof head;
+  const unsigned long glyphs = read ? head[24] | head[25] << 8 | (unsigned long)head[26] << 16 : 0;
+  const int ok = read && glyphs == font_kana_9.glyphCount && font_kana_9.ranges[0].first == 0x20 &&
+                 font_kana_9.glyphCount == 95 + 83 + 14;
+  if (file != NULL) fclose(file);
+  if (!ok) fprintf(stderr, "consumer_showcase: the kana font is not what glyphcast makes\n");
+  return ok;
+}
+
 int main(void) {
   int ok;
   hostReset();
   scene_show();
   hostRenderScreens(screens);
   ok = badgeShown("plain", SCENE_PLAIN_BADGE_X) & badgeShown("compressed", SCENE_PACKED_BADGE_X) &
-       greetingShown();
+       greetingShown() & kanaFontMade();
   if (hostSaveScreens(SCREENSHOT) != 0) {
     fprintf(stderr, "consumer_showcase: cannot write %s\n", SCREENSHOT);
     ok = 0;

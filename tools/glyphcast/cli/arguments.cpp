@@ -36,6 +36,8 @@ const std::map<QString, Setter>& valueOptions() {
       {QStringLiteral("--template"), &CommandLine::setTemplateFile},
       {QStringLiteral("-o"), &CommandLine::setOutputFile},
       {QStringLiteral("--output"), &CommandLine::setOutputFile},
+      {QStringLiteral("--binary"), &CommandLine::setBinaryFile},
+      {QStringLiteral("--symbols-file"), &CommandLine::addSymbolsFile},
   };
   return options;
 }
@@ -46,6 +48,7 @@ const std::map<QString, std::function<void(CommandLine&)>>& switches() {
       {QStringLiteral("--italic"), [](CommandLine& c) { c.setItalic(true); }},
       {QStringLiteral("--unsmoothed"), [](CommandLine& c) { c.setSmooth(false); }},
       {QStringLiteral("--exact"), [](CommandLine& c) { c.setExact(true); }},
+      {QStringLiteral("--unicode"), [](CommandLine& c) { c.setUnicode(true); }},
   };
   return options;
 }
@@ -55,8 +58,9 @@ const std::map<QString, std::function<void(CommandLine&)>>& switches() {
 ArgumentsOutcome parseArguments(const QStringList& args, CommandLine& commandLine, QString* error) {
   static const QString help[] = {QStringLiteral("--help"), QStringLiteral("-h")};
   static const QString version = QStringLiteral("--version");
-  std::vector<panetools::OptionSpelling> spellings = {{{help[0], help[1]}, false},
-                                                      {{version}, false}};
+  static const QString range = QStringLiteral("--range");
+  std::vector<panetools::OptionSpelling> spellings = {
+      {{help[0], help[1]}, false}, {{version}, false}, {{range}, true}};
   for (const auto& option : switches()) spellings.push_back({{option.first}, false});
   for (const auto& option : valueOptions()) spellings.push_back({{option.first}, true});
   panetools::ArgumentRules rules;
@@ -92,8 +96,14 @@ ArgumentsOutcome parseArguments(const QStringList& args, CommandLine& commandLin
       flag->second(commandLine);
       return true;
     }
-    if (arg.value.isEmpty() && arg.option == QLatin1String("--name"))
-      return fault(QStringLiteral("--name needs a value"));
+    if (arg.option == range) {
+      QString problem;
+      return commandLine.addRanges(arg.value, &problem) || fault(problem);
+    }
+    for (const char* named : {"--name", "--binary", "--symbols-file"}) {
+      if (arg.value.isEmpty() && arg.option == QLatin1String(named))
+        return fault(arg.option + QStringLiteral(" needs a value"));
+    }
     valueOptions().at(arg.option)(commandLine, arg.value);
     fontGiven = fontGiven || arg.option == QLatin1String("--font") ||
                 arg.option == QLatin1String("--font-file");
@@ -101,6 +111,10 @@ ArgumentsOutcome parseArguments(const QStringList& args, CommandLine& commandLin
   });
   if (outcome == ArgumentsOutcome::Run && !fontGiven)
     fault(QStringLiteral("--font NAME or --font-file FILE is required"));
+  if (outcome == ArgumentsOutcome::Run) {
+    const QString problem = commandLine.combinationProblem();
+    if (!problem.isEmpty()) fault(problem);
+  }
   return outcome;
 }
 
@@ -140,6 +154,21 @@ QString usageText() {
       "  -o, --output FILE   write to FILE instead of standard output\n"
       "  -h, --help          show this text\n"
       "  --version           show the version\n"
+      "\n"
+      "Unicode fonts (any code points, 1 bit per pixel, for setUnicodeFont):\n"
+      "  --unicode           write the C source of a const PaneFont (named by --name,\n"
+      "                      declared by --header) instead of the font table\n"
+      "  --binary FILE       also (or, without --unicode, only) write the font as a\n"
+      "                      binary file for paneFontFromMemory\n"
+      "  --range LIST        code points to capture: 0x20-0x7E,0x3040-0x30FF, hex or\n"
+      "                      decimal, single points too; may be repeated\n"
+      "  --symbols-file FILE every character of a UTF-8 text file; may be repeated\n"
+      "                      (default with neither: 0x20-0x7E)\n"
+      "  --font-file FILE    may be repeated: each code point comes from the first\n"
+      "                      file that has it (then each file gives its first family)\n"
+      "  The button pictures are at U+E000-U+E00D: A B X Y LEFT UP DOWN RIGHT SELECT\n"
+      "  START L R ^ v. Code points no font has are named on stderr; --exact refuses\n"
+      "  them. The last line on stderr gives the glyphs and the binary file's bytes.\n"
       "\n"
       "Exit status: 0 written; 2 bad usage, refused settings, an output that is an\n"
       "input or another output, or an output not writable, with nothing written.\n");

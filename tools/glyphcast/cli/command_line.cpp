@@ -29,9 +29,6 @@ void reportError(QIODevice& err, const QString& message) {
   err.write((QLatin1String("glyphcast: ") + message + QLatin1Char('\n')).toUtf8());
 }
 
-namespace {
-
-// Reads the whole of path, at most maxBytes; what names the input in the message.
 bool readInput(const QString& path, qint64 maxBytes, const QString& what, QByteArray* bytes,
                QIODevice& err) {
   std::string data;
@@ -46,8 +43,6 @@ bool readInput(const QString& path, qint64 maxBytes, const QString& what, QByteA
   *bytes = QByteArray::fromStdString(data);
   return true;
 }
-
-}  // namespace
 
 bool CommandLine::readTemplate(QString* text, QIODevice& err) const {
   if (templateFile_.isEmpty()) {
@@ -89,15 +84,16 @@ QString fontVendor(const QByteArray& bytes) {
 // Makes the file's families known to Qt for this run only and picks the one to
 // draw: the family named with --font, or the file's first. When the family is
 // installed from another foundry too, the file's foundry is asked for by name.
-bool CommandLine::loadFontFile(Fields* fields, ConvertOptions* options, QIODevice& err) const {
+bool CommandLine::loadFontFile(const QString& fontFile, Fields* fields, ConvertOptions* options,
+                               QIODevice& err) const {
   QByteArray bytes;
-  if (!readInput(fontFile_, kMaxFontFileBytes, QStringLiteral("the font file"), &bytes, err))
+  if (!readInput(fontFile, kMaxFontFileBytes, QStringLiteral("the font file"), &bytes, err))
     return false;
   const int id = QFontDatabase::addApplicationFontFromData(bytes);
   const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
   if (families.isEmpty()) {
     reportError(
-        err, QStringLiteral("the font file %1 is not a TrueType or OpenType font").arg(fontFile_));
+        err, QStringLiteral("the font file %1 is not a TrueType or OpenType font").arg(fontFile));
     return false;
   }
   QString chosen = fields->fontName.isEmpty() ? families.first() : QString();
@@ -107,7 +103,7 @@ bool CommandLine::loadFontFile(Fields* fields, ConvertOptions* options, QIODevic
   }
   if (chosen.isEmpty()) {
     reportError(err, QStringLiteral("the font file %1 holds %2, not %3")
-                         .arg(fontFile_, families.join(QStringLiteral(", ")), fields->fontName));
+                         .arg(fontFile, families.join(QStringLiteral(", ")), fields->fontName));
     return false;
   }
   fields->fontName = chosen;
@@ -118,14 +114,14 @@ bool CommandLine::loadFontFile(Fields* fields, ConvertOptions* options, QIODevic
     if (!vendor.isEmpty() && family.compare(withFoundry, Qt::CaseInsensitive) == 0)
       options->drawFamily = family;
   }
-  return checkFileStyle(bytes, families.size(), *fields, err);
+  return checkFileStyle(fontFile, bytes, families.size(), *fields, err);
 }
 
 // A style the file does not hold is drawn with a face of the same family that
 // happens to be installed, or made from the file's face where none is: the
 // output would depend on the machine again. Named on stderr; refused with --exact.
-bool CommandLine::checkFileStyle(const QByteArray& bytes, qsizetype families, const Fields& fields,
-                                 QIODevice& err) const {
+bool CommandLine::checkFileStyle(const QString& fontFile, const QByteArray& bytes,
+                                 qsizetype families, const Fields& fields, QIODevice& err) const {
   const QRawFont face(bytes, 12);
   if (families != 1 || !face.isValid())
     return true;  // a collection: its first face says nothing of the others
@@ -140,7 +136,7 @@ bool CommandLine::checkFileStyle(const QByteArray& bytes, qsizetype families, co
   const QString message = QStringLiteral(
                               "the font file %1 holds %2 %3, not %4: the %4 face installed on this "
                               "machine, or one made from the file, draws it")
-                              .arg(fontFile_, fields.fontName, held, wanted);
+                              .arg(fontFile, fields.fontName, held, wanted);
   reportError(err, message);
   return !options_.exact;
 }
@@ -165,10 +161,12 @@ QString CommandLine::collision() const {
   auto file = [](const char* role, const QString& path) {
     return panetools::RunFile{role, QFile::encodeName(path).toStdString()};
   };
+  std::vector<panetools::RunFile> inputs = {file("the template", templateFile_)};
+  for (const QString& path : fontFiles_) inputs.push_back(file("the font file", path));
+  for (const QString& path : symbolsFiles_) inputs.push_back(file("the symbols file", path));
   const std::string problem = panetools::outputCollision(
-      {file("the font file", fontFile_), file("the template", templateFile_)},
-      {file("the output", outputFile_), file("the header", headerFile_),
-       file("the preview", previewFile_)});
+      inputs, {file("the output", outputFile_), file("the header", headerFile_),
+               file("the preview", previewFile_), file("the binary font", binaryFile_)});
   return QFile::decodeName(QByteArray::fromStdString(problem));
 }
 
@@ -177,11 +175,12 @@ int CommandLine::run(QIODevice& out, QIODevice& err) const {
     reportError(err, problem);
     return exitStatus(Outcome::Failed);
   }
+  if (unicodeFont()) return runUnicode(out, err);
   QString templateText;
   if (!readTemplate(&templateText, err)) return exitStatus(Outcome::Failed);
   Fields fields = fields_;
   ConvertOptions options = options_;
-  if (!fontFile_.isEmpty() && !loadFontFile(&fields, &options, err))
+  if (!fontFiles_.isEmpty() && !loadFontFile(fontFiles_.first(), &fields, &options, err))
     return exitStatus(Outcome::Failed);
   ImageCaptureBox box;
   const Conversion result = convertFont(box, fields, templateText, options);

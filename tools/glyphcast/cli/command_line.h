@@ -3,11 +3,14 @@
 // (common/outcome.h).
 #pragma once
 
+#include "glyphcast/core/code_points.h"
 #include "glyphcast/core/converter.h"
 #include "glyphcast/core/fields.h"
+#include "glyphcast/core/unicode_converter.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class QIODevice;
 
@@ -30,9 +33,20 @@ class CommandLine {
   void setName(const QString& name) { options_.name = name; }
   void setExact(bool exact) { options_.exact = exact; }
   void setHeaderFile(const QString& path) { headerFile_ = path; }
-  void setFontFile(const QString& path) { fontFile_ = path; }
+  // Each call adds a font file: the fallback order of a Unicode font.
+  void setFontFile(const QString& path) { fontFiles_ << path; }
   void setPreviewFile(const QString& path) { previewFile_ = path; }
   void setSample(const QString& sample) { sample_ = sample; }
+  void setUnicode(bool unicode) { unicode_ = unicode; }
+  void setBinaryFile(const QString& path) { binaryFile_ = path; }
+  // false with *error when the text is not a range list (see addRanges).
+  bool addRanges(const QString& text, QString* error);
+  void addSymbolsFile(const QString& path) { symbolsFiles_ << path; }
+
+  // Whether the run makes a Unicode font (--unicode or --binary).
+  bool unicodeFont() const { return unicode_ || !binaryFile_.isEmpty(); }
+  // Why the options given do not go together; empty when they do.
+  QString combinationProblem() const;
 
   const Fields& fields() const { return fields_; }
   const ConvertOptions& options() const { return options_; }
@@ -48,9 +62,12 @@ class CommandLine {
 
  private:
   bool readTemplate(QString* text, QIODevice& err) const;
-  bool loadFontFile(Fields* fields, ConvertOptions* options, QIODevice& err) const;
-  bool checkFileStyle(const QByteArray& bytes, qsizetype families, const Fields& fields,
-                      QIODevice& err) const;
+  bool loadFontFile(const QString& path, Fields* fields, ConvertOptions* options,
+                    QIODevice& err) const;
+  bool checkFileStyle(const QString& path, const QByteArray& bytes, qsizetype families,
+                      const Fields& fields, QIODevice& err) const;
+  int runUnicode(QIODevice& out, QIODevice& err) const;
+  bool readCodePoints(CodePoints* points, QIODevice& err) const;
   bool drawPreview(const Conversion& result, QByteArray* png, QIODevice& err) const;
 
   Fields fields_;
@@ -58,15 +75,26 @@ class CommandLine {
   QString templateFile_;
   QString outputFile_;
   QString headerFile_;
-  QString fontFile_;
+  QStringList fontFiles_;
   QString previewFile_;
   QString sample_;
+  bool unicode_ = false;
+  QString binaryFile_;
+  bool rangesGiven_ = false;
+  CodePoints ranges_;
+  QStringList symbolsFiles_;
 };
 
 // Largest template and font file read: far beyond any real one, small enough
 // that an endless input is refused quickly.
 constexpr qint64 kMaxTemplateBytes = qint64(64) << 20;
 constexpr qint64 kMaxFontFileBytes = qint64(256) << 20;
+constexpr qint64 kMaxSymbolsBytes = qint64(64) << 20;
+
+// Reads the whole of path, at most maxBytes; what names the input in the message
+// written to err on failure.
+bool readInput(const QString& path, qint64 maxBytes, const QString& what, QByteArray* bytes,
+               QIODevice& err);
 
 // Writes "glyphcast: " + message and a line end to err.
 void reportError(QIODevice& err, const QString& message);

@@ -19,6 +19,9 @@ struct CaptureFont {
   // The font file the family comes from, or empty for an installed font. With a
   // file, characters come from its face alone: none is borrowed from another font.
   QByteArray fileData = {};
+  // An installed font drawn as a file is: its own glyphs only, none merged from
+  // another font, and hasChar answered by its face.
+  bool ownGlyphsOnly = false;
 };
 
 // How the renderer answered a font request.

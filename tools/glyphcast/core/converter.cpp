@@ -39,6 +39,7 @@ class Run {
   Run(CaptureBox& box, const ConvertSource& source) : box_(box), source_(source) {}
 
   Conversion execute();
+  bool start(GlyphPlacement* placement, QString* message, QString* note);
 
  private:
   std::optional<GlyphSettings> readGlyphSettings(const Fields& fields);
@@ -199,6 +200,7 @@ bool Run::setFont(const Fields& fields) {
   font.italic = fields.italic;
   font.smooth = source_.options.smooth;
   font.fileData = source_.options.fileData;
+  font.ownGlyphsOnly = source_.options.ownGlyphsOnly;
   const FontMatch match = box_.setFont(font);
   if (!match.fromFile) {
     message_ =
@@ -386,7 +388,28 @@ Conversion Run::execute() {
   return result;
 }
 
+bool Run::start(GlyphPlacement* placement, QString* message, QString* note) {
+  const Fields fields = source_.fields();
+  std::optional<GlyphSettings> settings;
+  if (checkStart(fields) && setFont(fields)) settings = readGlyphSettings(fields);
+  if (!note_.isEmpty()) addNote(note, note_);
+  if (!settings) {
+    *message = message_;
+    return false;
+  }
+  *placement = {settings->x, settings->y, settings->widthBias, settings->heightBias};
+  return true;
+}
+
 }  // namespace
+
+bool startCapture(CaptureBox& box, const Fields& fields, const ConvertOptions& options,
+                  GlyphPlacement* placement, QString* message, QString* note) {
+  ConvertSource source;
+  source.fields = [&fields] { return fields; };
+  source.options = options;
+  return Run(box, source).start(placement, message, note);
+}
 
 Conversion convertFont(CaptureBox& box, const ConvertSource& source) {
   return Run(box, source).execute();

@@ -29,6 +29,8 @@ struct ConvertOptions {
   QString drawFamily;
   // The font file the family comes from (see CaptureFont::fileData).
   QByteArray fileData;
+  // Each face draws its own glyphs only (see CaptureFont::ownGlyphsOnly).
+  bool ownGlyphsOnly = false;
 };
 
 // Called before each glyph is captured: glyph number (1-based) and the count.
@@ -77,6 +79,21 @@ Conversion convertFont(CaptureBox& box, const Fields& fields, const QString& tem
                        const ConvertOptions& options);
 Conversion convertFont(CaptureBox& box, const Fields& fields, const QString& templateText,
                        bool smooth = true);
+
+// Where each glyph is drawn in the capture box and what its cell adds.
+struct GlyphPlacement {
+  int x = 0;  // loc bias: the cell's top-left corner in the box
+  int y = 0;
+  double widthBias = 0;
+  double heightBias = 0;
+};
+
+// The checks every conversion starts with, the font set in the box: the fields
+// read, the family answered as asked (options.exact), a bitmap face's size. Notes
+// of what is drawn other than asked go to *note (space-separated); false with
+// *message for settings that are refused.
+bool startCapture(CaptureBox& box, const Fields& fields, const ConvertOptions& options,
+                  GlyphPlacement* placement, QString* message, QString* note);
 
 // Message for a run stopped through the yield.
 QString stoppedMessage();

@@ -21,6 +21,11 @@ const QString kNoSuchFamily = QStringLiteral("glyphcast no such family 7f3e");
 
 QString charText(int code) { return QString(unicodeFromWindows1252(code)); }
 
+QString pointText(std::uint32_t point) {
+  const char32_t c = point;
+  return QString::fromUcs4(&c, 1);
+}
+
 bool isInstalledFamily(const QString& name) {
   const QStringList families = QFontDatabase::families();
   for (const QString& family : families) {
@@ -47,7 +52,7 @@ QFont qtFontFor(const CaptureFont& font) {
   qfont.setHintingPreference(QFont::PreferFullHinting);
   int strategy =
       font.smooth ? QFont::PreferAntialias | QFont::NoSubpixelAntialias : QFont::NoAntialias;
-  if (!font.fileData.isEmpty()) strategy |= QFont::NoFontMerging;
+  if (!font.fileData.isEmpty() || font.ownGlyphsOnly) strategy |= QFont::NoFontMerging;
   qfont.setStyleStrategy(QFont::StyleStrategy(strategy));
   return qfont;
 }
@@ -72,9 +77,10 @@ ImageCaptureBox::ImageCaptureBox() : image_(kWidth, kHeight, QImage::Format_RGB3
 FontMatch ImageCaptureBox::setFont(const CaptureFont& font) {
   font_ = qtFontFor(font);
   italic_ = font.italic;
-  spans_ = {};
+  spans_.clear();
   FontMatch match = matchFont(font_);
   drawnFace_ = QRawFont();
+  if (font.ownGlyphsOnly) drawnFace_ = QRawFont::fromFont(font_);
   if (!font.fileData.isEmpty()) {
     drawnFace_ = QRawFont::fromFont(font_);
     // The face's header table, dates and checksum included, is the file's own
@@ -95,12 +101,12 @@ FontMatch ImageCaptureBox::setFont(const CaptureFont& font) {
   return match;
 }
 
-const ImageCaptureBox::Span& ImageCaptureBox::span(int code) const {
-  Span& span = spans_[code & 0xFF];
+const ImageCaptureBox::Span& ImageCaptureBox::span(const QString& text) const {
+  Span& span = spans_[text];
   if (span.known) return span;
   span.known = true;
   const QFontMetrics metrics(font_, &image_);
-  const int advance = metrics.horizontalAdvance(charText(code));
+  const int advance = metrics.horizontalAdvance(text);
   span.width = advance;
   if (!italic_) return span;
   // The character on a scratch image with a line height of room on every side.
@@ -111,7 +117,7 @@ const ImageCaptureBox::Span& ImageCaptureBox::span(int code) const {
     QPainter painter(&scratch);
     painter.setFont(font_);
     painter.setPen(Qt::white);
-    painter.drawText(QPoint(margin, margin + metrics.ascent()), charText(code));
+    painter.drawText(QPoint(margin, margin + metrics.ascent()), text);
   }
   int first = scratch.width();
   int last = -1;
@@ -133,16 +139,27 @@ const ImageCaptureBox::Span& ImageCaptureBox::span(int code) const {
 
 void ImageCaptureBox::clear() { image_.fill(Qt::black); }
 
-void ImageCaptureBox::drawChar(int x, int y, int code) {
+void ImageCaptureBox::drawText(int x, int y, const QString& text) {
   QPainter painter(&image_);
   painter.setFont(font_);
   painter.setPen(Qt::white);
   // GDI places the cell's top-left corner at the position; Qt takes the baseline.
-  painter.drawText(QPoint(x + span(code).left, y + QFontMetrics(font_, &image_).ascent()),
-                   charText(code));
+  painter.drawText(QPoint(x + span(text).left, y + ascent()), text);
 }
 
-double ImageCaptureBox::textWidth(int code) const { return span(code).width; }
+void ImageCaptureBox::drawChar(int x, int y, int code) { drawText(x, y, charText(code)); }
+
+void ImageCaptureBox::drawCodePoint(int x, int y, std::uint32_t point) {
+  drawText(x, y, pointText(point));
+}
+
+double ImageCaptureBox::textWidth(int code) const { return span(charText(code)).width; }
+
+double ImageCaptureBox::codePointWidth(std::uint32_t point) const {
+  return span(pointText(point)).width;
+}
+
+int ImageCaptureBox::ascent() const { return QFontMetrics(font_, &image_).ascent(); }
 
 double ImageCaptureBox::textHeight(int) const { return QFontMetrics(font_, &image_).height(); }
 
@@ -154,6 +171,10 @@ std::int32_t ImageCaptureBox::pixel(int x, int y) const {
 
 bool ImageCaptureBox::hasChar(int code) const {
   return !drawnFace_.isValid() || drawnFace_.supportsCharacter(unicodeFromWindows1252(code));
+}
+
+bool ImageCaptureBox::hasCodePoint(std::uint32_t point) const {
+  return !drawnFace_.isValid() || drawnFace_.supportsCharacter(static_cast<uint>(point));
 }
 
 bool ImageCaptureBox::inkOutsideArea(int left, int top, int right, int bottom) const {

@@ -8,7 +8,9 @@
 #include <QImage>
 #include <QRawFont>
 
-#include <array>
+#include <QHash>
+
+#include <cstdint>
 
 namespace glyphcast {
 
@@ -25,6 +27,13 @@ class ImageCaptureBox : public CaptureBox {
   std::int32_t pixel(int x, int y) const override;
   bool hasChar(int code) const override;
 
+  // The same for any Unicode code point.
+  void drawCodePoint(int x, int y, std::uint32_t point);
+  double codePointWidth(std::uint32_t point) const;
+  bool hasCodePoint(std::uint32_t point) const;
+  // Rows from a cell's top to the baseline of the font in force.
+  int ascent() const;
+
   const QImage& image() const { return image_; }
   const QFont& font() const { return font_; }
 
@@ -40,13 +49,14 @@ class ImageCaptureBox : public CaptureBox {
     int left = 0;   // pixels of ink left of the origin
     int width = 0;  // whole cell, in pixels
   };
-  const Span& span(int code) const;
+  const Span& span(const QString& text) const;
+  void drawText(int x, int y, const QString& text);
 
   QImage image_;
   QFont font_;
   bool italic_ = false;
   QRawFont drawnFace_;  // with a font file: the face characters come from
-  mutable std::array<Span, 256> spans_{};
+  mutable QHash<QString, Span> spans_;
 };
 
 // The QFont a capture font stands for: pixel size round(points * 96 / 72), full

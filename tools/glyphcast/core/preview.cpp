@@ -3,10 +3,14 @@
 #include "glyphcast/core/preview.h"
 
 #include "glyphcast/core/codepage.h"
+#include "glyphcast/core/unicode_font.h"
 
 #include <libpane.h>
 #include <nds/host.h>
 
+#include <cstring>
+#include <functional>
+#include <iterator>
 #include <vector>
 
 namespace glyphcast {
@@ -91,8 +95,43 @@ SampleText parseSample(const QString& sample) {
   return text;
 }
 
-QImage renderPreview(std::uint16_t** table, const QString& sample) {
-  SampleText text = parseSample(sample);
+SampleText parseUnicodeSample(const QString& sample) {
+  SampleText text;
+  for (int i = 0; i < sample.size();) {
+    if (sample[i] == QLatin1Char('*') && text.highlightEnd < 0) {
+      (text.highlightStart < 0 ? text.highlightStart : text.highlightEnd) =
+          static_cast<int>(text.bytes.size());
+      ++i;
+      continue;
+    }
+    char32_t point = 0;
+    int length = 0;
+    for (size_t b = 0; b < std::size(kButtons) && length == 0; ++b) {
+      const QLatin1String name(kButtons[b].name);
+      if (sample.mid(i, name.size()) == name) {
+        point = 0xE000 + static_cast<char32_t>(b);
+        length = static_cast<int>(name.size());
+      }
+    }
+    if (length == 0) {
+      const bool pair =
+          sample[i].isHighSurrogate() && i + 1 < sample.size() && sample[i + 1].isLowSurrogate();
+      point = pair ? QChar::surrogateToUcs4(sample[i], sample[i + 1]) : sample[i].unicode();
+      length = pair ? 2 : 1;
+      // Control codes steer the layout and a lone surrogate is no character: "?".
+      if (point < 32 || QChar::isSurrogate(point)) point = '?';
+    }
+    text.bytes += QString::fromUcs4(&point, 1).toUtf8();
+    i += length;
+  }
+  if (text.highlightEnd < 0) text.highlightStart = -1;
+  return text;
+}
+
+namespace {
+
+// Draws text with the font that setCurrentFont makes current.
+QImage drawSample(const SampleText& text, const std::function<void()>& setCurrentFont) {
   QByteArray string = text.bytes;
   string.append('\0');  // dispString writes wrap marks into it, then restores it
 
@@ -102,7 +141,7 @@ QImage renderPreview(std::uint16_t** table, const QString& sample) {
   fb_swapBuffers();  // both pages start from the background colour
   fb_swapBuffers();
   resetTextSettings();
-  setFont(table);
+  setCurrentFont();
   setColor(kTextColour);
   setHighlightColor(kHighlight);
   if (text.highlightStart >= 0) setHighlight(text.highlightStart, text.highlightEnd);
@@ -124,6 +163,29 @@ QImage renderPreview(std::uint16_t** table, const QString& sample) {
     }
   }
   return screen;
+}
+
+}  // namespace
+
+QImage renderPreview(std::uint16_t** table, const QString& sample) {
+  return drawSample(parseSample(sample), [table] { setFont(table); });
+}
+
+QImage renderUnicodePreview(const UnicodeFont& font, const QString& sample, QString* problem) {
+  const QByteArray bytes = binaryFontBytes(font);
+  // The loader reads the file in place and wants it on a 4-byte boundary. The
+  // library keeps the font by pointer after the drawing: the last one previewed
+  // stays alive here until the next.
+  static std::vector<uint32_t> aligned;
+  static PaneFont loaded;
+  aligned.assign((static_cast<size_t>(bytes.size()) + 3) / 4, 0);
+  std::memcpy(aligned.data(), bytes.constData(), static_cast<size_t>(bytes.size()));
+  const int error = paneFontFromMemory(aligned.data(), static_cast<size_t>(bytes.size()), &loaded);
+  if (error != PANE_FONT_OK) {
+    *problem = QStringLiteral("the library does not load the font (error %1)").arg(error);
+    return QImage();
+  }
+  return drawSample(parseUnicodeSample(sample), [] { setUnicodeFont(&loaded); });
 }
 
 QImage scaledPreview(const QImage& preview, int factor) {

@@ -11,6 +11,8 @@
 
 namespace glyphcast {
 
+struct UnicodeFont;
+
 // The sample text as the DS string it stands for: "[A]" "[B]" "[X]" "[Y]"
 // "[LEFT]" "[UP]" "[DOWN]" "[RIGHT]" "[SELECT]" "[START]" "[L]" "[R]" "[^]" "[v]"
 // become the codes of the button glyphs, the word between the first two "*" is
@@ -24,6 +26,10 @@ struct SampleText {
 
 SampleText parseSample(const QString& sample);
 
+// The same for a Unicode font: UTF-8, the buttons at U+E000 to U+E00D in the order
+// above, the highlight in byte offsets, control codes drawn as "?".
+SampleText parseUnicodeSample(const QString& sample);
+
 // The window's starting sample.
 QString defaultSample();
 
@@ -35,6 +41,11 @@ constexpr int kPreviewHeight = 192;
 // as the display model composes it. Uses libpane's global state: resets the
 // simulated DS, and leaves its text settings at their defaults.
 QImage renderPreview(std::uint16_t** table, const QString& sample);
+
+// The same with a Unicode font, read by the library's own loader from the binary
+// file's bytes (setUnicodeFont). A null picture with *problem when the loader
+// refuses the font.
+QImage renderUnicodePreview(const UnicodeFont& font, const QString& sample, QString* problem);
 
 // renderPreview() scaled by a whole factor, each DS pixel a square of pixels.
 QImage scaledPreview(const QImage& preview, int factor);

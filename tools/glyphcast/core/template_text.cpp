@@ -65,9 +65,9 @@ QString separatorText(Separator separator) {
 }  // namespace
 
 QString trailerArrays() {
-  return QLatin1String("static uint16 <>_TAB_STOP[] = { 25 };") + kCrLf +
-         QLatin1String("static uint16 <>_TRANSPARENT_VALUE[] = { 0 };") + kCrLf +
-         QLatin1String("static uint16 <>_UNDERLINE[] = { || };") + kCrLf;
+  return QStringLiteral("static uint16 <>_TAB_STOP[] = { %1 };").arg(kTabStop) + kCrLf +
+         QStringLiteral("static uint16 <>_TRANSPARENT_VALUE[] = { %1 };").arg(kTransparentValue) +
+         kCrLf + QLatin1String("static uint16 <>_UNDERLINE[] = { || };") + kCrLf;
 }
 
 QString vertBiasArray() {

@@ -6,6 +6,10 @@
 
 namespace glyphcast {
 
+// The tab distance and transparent colour the template's trailer arrays hold.
+constexpr int kTabStop = 25;
+constexpr int kTransparentValue = 0;
+
 // The whole default template, CR LF after every line including the last.
 QString defaultTemplate();
 

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -96,6 +97,15 @@ void FontWindow::buildControls() {
   picture1_ = new CaptureView(box_.image(), text2_);
   picture1_->setObjectName(QStringLiteral("Picture1"));
 
+  unicode_ = makeCheck(this, "UnicodeCheck", QStringLiteral("Unicode"));
+  unicode_->setToolTip(QStringLiteral(
+      "A Unicode font (const PaneFont, 1 bit per pixel) for setUnicodeFont in place of the font "
+      "table"));
+  ranges_ = makeField(this, "RangesText", QString(), 200);
+  ranges_->setPlaceholderText(QStringLiteral("0x20-0x7E,0x3040-0x30FF"));
+  symbolsFile_ = makeField(this, "SymbolsFile", QString(), 200);
+  symbolsFile_->setPlaceholderText(QStringLiteral("UTF-8 text file"));
+
   sample_ = makeField(this, "SampleText", defaultSample(), 520);
   sample_->setToolTip(
       QStringLiteral("[A] [B] [X] [Y] [LEFT] [UP] [DOWN] [RIGHT] [SELECT] [START] [L] [R] [^] [v] "
@@ -133,6 +143,12 @@ void FontWindow::layOut() {
   auto* secondRow = new QHBoxLayout;
   secondRow->addWidget(check1_);
   secondRow->addWidget(check2_);
+  secondRow->addSpacing(12);
+  secondRow->addWidget(unicode_);
+  secondRow->addWidget(new QLabel(QStringLiteral("Ranges:"), this));
+  secondRow->addWidget(ranges_);
+  secondRow->addWidget(new QLabel(QStringLiteral("Symbols file:"), this));
+  secondRow->addWidget(symbolsFile_);
   secondRow->addStretch(1);
   secondRow->addWidget(label4_);
   secondRow->addWidget(uline_);
@@ -200,6 +216,16 @@ void FontWindow::showProgress(int glyph, int count) {
 }
 
 void FontWindow::updatePreview() {
+  if (unicodePreview_) {
+    QString problem;
+    const QImage picture = renderUnicodePreview(*unicodePreview_, sample_->text(), &problem);
+    if (!picture.isNull()) {
+      preview1x_->setPixmap(QPixmap::fromImage(picture));
+      preview2x_->setPixmap(QPixmap::fromImage(scaledPreview(picture, 2)));
+      return;
+    }
+    previewProblem_ = QStringLiteral("No preview: ") + problem + QLatin1Char('.');
+  }
   if (!previewFont_) {
     preview1x_->setPixmap(QPixmap());
     preview2x_->setPixmap(QPixmap());
@@ -211,14 +237,83 @@ void FontWindow::updatePreview() {
   preview2x_->setPixmap(QPixmap::fromImage(scaledPreview(picture, 2)));
 }
 
-void FontWindow::convert() {
-  if (converting_) return;
+void FontWindow::showStatus(const QString& status) {
+  label1_->setText(status);
+  label1_->setToolTip(status);
+}
+
+bool FontWindow::readCodePoints(UnicodeRequest* request, QString* problem) const {
+  const QString ranges = ranges_->text().trimmed();
+  if (!ranges.isEmpty() && !addRanges(ranges, &request->codePoints, problem)) return false;
+  const QString path = symbolsFile_->text().trimmed();
+  if (!path.isEmpty()) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+      *problem =
+          QStringLiteral("cannot read the symbols file %1: %2").arg(path, file.errorString());
+      return false;
+    }
+    QString fault;
+    if (!addSymbols(file.readAll(), &request->codePoints, &fault)) {
+      *problem = QStringLiteral("the symbols file %1 %2").arg(path, fault);
+      return false;
+    }
+  }
+  request->codePointsGiven = !ranges.isEmpty() || !path.isEmpty();
+  return true;
+}
+
+void FontWindow::convertUnicode() {
+  UnicodeRequest request;
+  QString problem;
+  if (!readCodePoints(&request, &problem)) {
+    problem[0] = problem[0].toUpper();
+    showStatus(problem + QLatin1Char('.'));
+    return;
+  }
+  const Fields start = fields();
+  request.faces.push_back({start.fontName, QString(), QByteArray()});
+  request.yield = [this] { return pumpEvents(); };
+  request.progress = [this](int glyph, int count) { showProgress(glyph, count); };
   converting_ = true;
   stopRequested_ = false;
   command2_->setEnabled(false);
+  const UnicodeConversion result = convertUnicodeFont(box_, start, request);
+  converting_ = false;
+  command2_->setEnabled(true);
+  picture1_->update();
+  if (!result.ok) {
+    showStatus(result.note.isEmpty() ? result.message
+                                     : result.note + QLatin1Char(' ') + result.message);
+    return;
+  }
+  hooks_.setClipboard(unicodeSourceText(result.font, result.name, result.about));
+  unicodePreview_ = std::make_unique<UnicodeFont>(result.font);
+  QString status = kDoneStatus + QLatin1Char(' ') + unicodeReport(result) + QLatin1Char('.');
+  QString missing = missingWarning(result);
+  if (!missing.isEmpty()) missing[0] = missing[0].toUpper();
+  for (const QString& said : {result.note, result.warning, missing}) {
+    if (!said.isEmpty()) status += QLatin1Char(' ') + said;
+  }
+  showStatus(status);
+}
+
+void FontWindow::convert() {
+  if (converting_) return;
   // Nothing of the last font stays on show while another is made.
   previewFont_.reset();
+  unicodePreview_.reset();
   previewProblem_.clear();
+  if (unicode_->isChecked()) {
+    updatePreview();
+    convertUnicode();
+    updatePreview();
+    if (closeAfterRun_) close();
+    return;
+  }
+  converting_ = true;
+  stopRequested_ = false;
+  command2_->setEnabled(false);
   updatePreview();
 
   ConvertSource source;

@@ -4,6 +4,7 @@
 
 #include "glyphcast/core/fields.h"
 #include "glyphcast/core/image_capture_box.h"
+#include "glyphcast/core/unicode_converter.h"
 #include "common/window_hooks.h"
 
 #include <QWidget>
@@ -47,6 +48,11 @@ class FontWindow : public QWidget {
   void placeCaptureBox();
   bool pumpEvents();
   void showProgress(int glyph, int count);
+  // "Convert" with "Unicode" checked: the C source of a PaneFont to the clipboard.
+  void convertUnicode();
+  void showStatus(const QString& status);
+  // The code points of the range and symbols fields; false with *problem.
+  bool readCodePoints(UnicodeRequest* request, QString* problem) const;
   // Draws the sample with the last converted font into both preview pictures,
   // or empties them when there is none.
   void updatePreview();
@@ -73,10 +79,14 @@ class FontWindow : public QWidget {
   QLineEdit* uline_ = nullptr;
   QPlainTextEdit* text2_ = nullptr;  // template
   CaptureView* picture1_ = nullptr;
+  QCheckBox* unicode_ = nullptr;      // a Unicode font in place of the font table
+  QLineEdit* ranges_ = nullptr;       // code points, as --range takes them
+  QLineEdit* symbolsFile_ = nullptr;  // a UTF-8 text file, as --symbols-file
 
   // The preview of the last converted font, as libpane draws it.
   std::unique_ptr<MemoryFont> previewFont_;
-  QString previewProblem_;  // why the last font has no preview
+  std::unique_ptr<UnicodeFont> unicodePreview_;  // the last Unicode font, when it is one
+  QString previewProblem_;                       // why the last font has no preview
   QLineEdit* sample_ = nullptr;
   QLabel* preview1x_ = nullptr;
   QLabel* preview2x_ = nullptr;

@@ -1,0 +1,285 @@
+// Unicode fonts from the command line: the options that go together, the binary
+// file against the compiled C source, the fallback order, missing code points and
+// the report line.
+#include "glyphcast/cli/arguments.h"
+#include "glyphcast/gui/font_window.h"
+#include "qt_app.h"
+
+#include "glyphcast_kana_9.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QImage>
+#include <QPixmap>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+#include <libpane.h>
+
+#include <cstring>
+#include <vector>
+
+using namespace glyphcast;
+
+namespace {
+
+const QString kLatin = QStringLiteral(GLYPHCAST_TEST_FONT);
+const QString kKana = QStringLiteral(GLYPHCAST_KANA_FONT);
+const QString kHan = QStringLiteral("/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc");
+
+struct RunResult {
+  int status = -1;
+  QByteArray out;
+  QByteArray err;
+};
+
+RunResult run(const QStringList& args) {
+  QBuffer out;
+  QBuffer err;
+  out.open(QIODevice::WriteOnly);
+  err.open(QIODevice::WriteOnly);
+  RunResult result;
+  result.status = runCommandLine(args, out, err);
+  result.out = out.data();
+  result.err = err.data();
+  return result;
+}
+
+QByteArray readFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+quint32 word(const QByteArray& bytes, qsizetype at, int size = 4) {
+  return size == 2 ? qFromLittleEndian<quint16>(bytes.constData() + at)
+                   : qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+// One glyph of a binary font: its record but the offset, its top alone, and its pixels.
+struct Glyph {
+  bool found = false;
+  QByteArray shape;  // advance, width, height, left
+  int top = 0;
+  QByteArray pixels;
+};
+
+Glyph glyphOf(const QByteArray& font, quint32 point) {
+  if (font.size() < 44) return Glyph();
+  const quint32 ranges = word(font, 20);
+  const quint32 glyphs = word(font, 24);
+  const qsizetype glyphTable = 44 + 8 * (ranges + 1);
+  const qsizetype bitmaps = glyphTable + 8 * glyphs;
+  for (quint32 r = 0; r < ranges; ++r) {
+    const quint32 first = word(font, 44 + 8 * r);
+    const quint32 index = word(font, 48 + 8 * r);
+    const quint32 end = word(font, 56 + 8 * r);  // the next range's first glyph
+    if (point < first || point - first >= end - index) continue;
+    const qsizetype record = glyphTable + 8 * (index + point - first);
+    Glyph glyph;
+    glyph.found = true;
+    glyph.shape = font.mid(record + 3, 4);
+    glyph.top = static_cast<uchar>(font[record + 7]);
+    const quint32 offset = word(font, record) & 0xFFFFFF;
+    const int bits = static_cast<uchar>(font[record + 4]) * static_cast<uchar>(font[record + 5]);
+    glyph.pixels = font.mid(bitmaps + offset, (bits + 7) / 8);
+    return glyph;
+  }
+  return Glyph();
+}
+
+class GlyphcastUnicode : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { glyphcast::test::testApplication(); }
+};
+
+}  // namespace
+
+TEST(GlyphcastUnicodeArguments, RefuseOptionsThatDoNotGoTogether) {
+  struct Case {
+    QStringList args;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"--font", "A", "--range", "0x20-0x7E"},
+       "--range and --symbols-file need --unicode or --binary"},
+      {{"--font", "A", "--symbols-file", "s.txt"},
+       "--range and --symbols-file need --unicode or --binary"},
+      {{"--font-file", "a.ttf", "--font-file", "b.ttf"},
+       "several --font-file need --unicode or --binary"},
+      {{"--unicode", "--font", "A", "--font-file", "a.ttf", "--font-file", "b.ttf"},
+       "--font picks the family of a single --font-file"},
+      {{"--binary", "f.bin", "--font", "A", "-o", "f.c"},
+       "-o and --header write the C source of --unicode"},
+      {{"--unicode", "--font", "A", "--template", "t.txt"}, "--template is for classic fonts only"},
+      {{"--unicode", "--font", "A", "--range", "0x7E-0x20"},
+       "the range \"0x7E-0x20\" ends before it starts"},
+      {{"--font", "A", "--binary", ""}, "--binary needs a value"},
+  };
+  for (const Case& c : cases) {
+    const RunResult result = run(c.args);
+    EXPECT_EQ(result.status, 2) << c.message;
+    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_TRUE(result.err.startsWith(QByteArray("glyphcast: ") + c.message))
+        << result.err.toStdString();
+  }
+}
+
+TEST(GlyphcastUnicodeFont, BinaryFileHoldsWhatTheCompiledSourceHolds) {
+  const QByteArray bin = readFile(QStringLiteral(GLYPHCAST_KANA_BINARY));
+  const PaneFont& font = glyphcast_kana_9;
+  ASSERT_GE(bin.size(), 44);
+  EXPECT_EQ(bin.left(4), QByteArray("PFNT"));
+  const quint32 header[] = {word(bin, 4, 2),
+                            static_cast<uchar>(bin[6]),
+                            static_cast<uchar>(bin[7]),
+                            word(bin, 8, 2),
+                            word(bin, 10, 2),
+                            word(bin, 12, 2),
+                            word(bin, 14, 2),
+                            word(bin, 16, 2),
+                            word(bin, 20),
+                            word(bin, 24),
+                            word(bin, 28),
+                            word(bin, 32),
+                            word(bin, 36),
+                            word(bin, 40)};
+  const quint32 expected[] = {1,
+                              font.bitsPerPixel,
+                              font.reserved,
+                              font.lineHeight,
+                              font.baseline,
+                              font.underline,
+                              font.tabDistance,
+                              font.transparent,
+                              font.rangeCount,
+                              font.glyphCount,
+                              font.bitmapBytes,
+                              font.pictureFirst,
+                              font.pictureCount,
+                              font.replacement};
+  for (size_t i = 0; i < std::size(header); ++i) EXPECT_EQ(header[i], expected[i]) << "field " << i;
+  const qsizetype ranges = 8 * (font.rangeCount + 1);
+  const qsizetype glyphs = 8 * font.glyphCount;
+  ASSERT_EQ(bin.size(), 44 + ranges + glyphs + font.bitmapBytes);
+  for (quint32 r = 0; r <= font.rangeCount; ++r) {
+    EXPECT_EQ(word(bin, 44 + 8 * r), font.ranges[r].first);
+    EXPECT_EQ(word(bin, 48 + 8 * r), font.ranges[r].glyph);
+  }
+  EXPECT_EQ(std::memcmp(bin.constData() + 44 + ranges, font.glyphs, glyphs), 0);
+  EXPECT_EQ(std::memcmp(bin.constData() + 44 + ranges + glyphs, font.bitmaps, font.bitmapBytes), 0);
+  // The library's loader takes the file as it is.
+  std::vector<quint32> aligned((bin.size() + 3) / 4);
+  std::memcpy(aligned.data(), bin.constData(), static_cast<size_t>(bin.size()));
+  PaneFont loaded;
+  ASSERT_EQ(paneFontFromMemory(aligned.data(), static_cast<size_t>(bin.size()), &loaded),
+            PANE_FONT_OK);
+  EXPECT_EQ(loaded.glyphCount, font.glyphCount);
+  EXPECT_EQ(loaded.replacement, font.replacement);
+
+  // The font's own values: ASCII, 83 kana, U+FFFD as the replacement and the buttons.
+  EXPECT_EQ(font.glyphCount, 95u + 83u + 1u + 14u);
+  EXPECT_EQ(font.ranges[font.rangeCount].first, 0x110000u);
+  EXPECT_EQ(font.ranges[font.rangeCount - 1].first, 0xFFFDu);  // after the buttons
+  EXPECT_EQ(font.ranges[font.rangeCount - 1].glyph, font.replacement);
+  EXPECT_EQ(font.pictureCount, 14u);
+  const PaneGlyph& buttonA = font.glyphs[font.pictureFirst];
+  EXPECT_EQ(buttonA.width * 100 + buttonA.height, 1111);
+  const uint32_t offset = buttonA.offset[0] | buttonA.offset[1] << 8 | buttonA.offset[2] << 16;
+  EXPECT_EQ(font.bitmaps[offset + 8] | font.bitmaps[offset + 9] << 8, 15855);  // grey
+  EXPECT_EQ(font.glyphs[0].width, 0);  // the space: an advance alone
+  EXPECT_GT(font.glyphs[0].advance, 0);
+}
+
+TEST_F(GlyphcastUnicode, EachCodePointComesFromTheFirstFileThatHasIt) {
+  QTemporaryDir dir;
+  auto make = [&dir](const QStringList& files, const char* name) {
+    QStringList args = {"--size",      "9",        "--range",
+                        "0x41,0x3042", "--binary", dir.filePath(QLatin1String(name))};
+    for (const QString& file : files) args << QStringLiteral("--font-file") << file;
+    EXPECT_EQ(run(args).status, 0);
+    return readFile(dir.filePath(QLatin1String(name)));
+  };
+  const QByteArray both = make({kLatin, kKana}, "both.bin");
+  const QByteArray latin = make({kLatin}, "latin.bin");
+  const QByteArray kana = make({kKana}, "kana.bin");
+  const Glyph a = glyphOf(both, 'A');
+  const Glyph hiragana = glyphOf(both, 0x3042);
+  EXPECT_EQ(a.shape, glyphOf(latin, 'A').shape);
+  EXPECT_EQ(a.pixels, glyphOf(latin, 'A').pixels);
+  EXPECT_NE(a.pixels, glyphOf(kana, 'A').pixels);
+  EXPECT_EQ(hiragana.shape, glyphOf(kana, 0x3042).shape);
+  EXPECT_EQ(hiragana.pixels, glyphOf(kana, 0x3042).pixels);
+  EXPECT_FALSE(glyphOf(latin, 0x3042).found);
+  // A later file's glyph sits on the first file's baseline.
+  EXPECT_EQ(hiragana.top - glyphOf(kana, 0x3042).top,
+            static_cast<int>(word(both, 10, 2)) - static_cast<int>(word(kana, 10, 2)));
+}
+
+TEST_F(GlyphcastUnicode, NamesMissingCodePointsAndReportsGlyphsAndBytes) {
+  QTemporaryDir dir;
+  const QString bin = dir.filePath(QStringLiteral("f.bin"));
+  struct Case {
+    QStringList args;
+    int status;
+    QByteArray err;  // the lines before the report (the whole of it when refused)
+    int glyphs;      // in the report; 0 when refused
+  };
+  const Case cases[] = {
+      {{"--font-file", kLatin, "--range", "0x41,0x4E04-0x4E05,0x4E0C"},
+       0,
+       "glyphcast: warning: no font has 3 code points: U+4E04-U+4E05, U+4E0C; they are drawn as "
+       "the replacement glyph.\n",
+       16},
+      {{"--font-file", kLatin, "--range", "0x41,0x4E04", "--exact"},
+       2,
+       "glyphcast: No font has U+4E04; only the fonts' own glyphs are accepted.\n",
+       0},
+      // The first face of a collection.
+      {{"--font-file", kHan, "--range", "0x4E2D"}, 0, "", 16},
+  };
+  for (const Case& c : cases) {
+    QFile::remove(bin);
+    const RunResult result = run(QStringList(c.args) << "--size"
+                                                     << "9"
+                                                     << "--binary" << bin);
+    EXPECT_EQ(result.status, c.status) << result.err.toStdString();
+    const QByteArray report = QStringLiteral("glyphcast: %1 glyphs, %2 bytes\n")
+                                  .arg(c.glyphs)
+                                  .arg(readFile(bin).size())
+                                  .toUtf8();
+    EXPECT_EQ(result.err, c.glyphs ? c.err + report : c.err);
+    EXPECT_EQ(QFile::exists(bin), c.status == 0);
+  }
+}
+
+TEST_F(GlyphcastUnicode, TheWindowPutsTheCommandLinesSourceOnTheClipboard) {
+  QString clipboard;
+  panetools::WindowHooks hooks;
+  hooks.setClipboard = [&clipboard](const QString& text) { clipboard = text; };
+  FontWindow window(hooks);
+  window.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("DejaVu Sans"));
+  window.findChild<QLineEdit*>(QStringLiteral("Text4"))->setText(QStringLiteral("9"));
+  window.findChild<QCheckBox*>(QStringLiteral("UnicodeCheck"))->setChecked(true);
+  window.findChild<QLineEdit*>(QStringLiteral("RangesText"))
+      ->setText(QStringLiteral("0x41-0x43,0x3042"));
+  window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+  QTemporaryDir dir;
+  const QString png = dir.filePath(QStringLiteral("preview.png"));
+  const RunResult command = run({"--font", "DejaVu Sans", "--size", "9", "--unicode", "--range",
+                                 "0x41-0x43,0x3042", "--preview", png});
+  ASSERT_EQ(command.status, 0) << command.err.toStdString();
+  EXPECT_EQ(clipboard.toUtf8(), command.out);
+  // Both previews draw the sample through the library's loader and setUnicodeFont.
+  const QImage shown = window.findChild<QLabel*>(QStringLiteral("Preview1x"))->pixmap().toImage();
+  EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+            QImage(png).convertToFormat(QImage::Format_RGB32));
+  EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("Label1"))
+                  ->text()
+                  .contains(QStringLiteral("18 glyphs")));
+  EXPECT_TRUE(command.err.contains("no font has 1 code point: U+3042;"));
+}
