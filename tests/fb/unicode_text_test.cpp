@@ -46,7 +46,8 @@ void drawStyles(const Screen& s) {
   setHighlight(9, 30);
   showCursor();
   setCursorPos(45);
-  boxed(s, 8, 112, 170, 188, 0, 0, "日本語の文章は空白なしで折り返す。中文也一样，在汉字之间换行。");
+  boxed(s, 8, 112, 170, 188, 0, 0,
+        "日本語の文章は空白なしで折り返す。中文也一样，在汉字之间换行。");
   plainText(s);
 }
 
@@ -58,16 +59,17 @@ void drawLayout(const Screen& s) {
   line(s, 2, "Bad: [\xC0\xAF] [\xED\xA0\x80] [\xE3\x81] [\x80\x80] end");
   line(s, 19, "Buttons: \uE000 \uE001 \uE002 \uE003 \uE004 \uE005");
   line(s, 36, "Tab:\tタブ\tの次");
-  // Closing punctuation stays with the character before it: the line breaks
-  // before the last kanji, not before the full stop.
-  boxed(s, 8, 60, 101, 110, 0, 0, "漢字漢字漢字漢字漢。字");
+  // Seven kanji fit a line. Closing punctuation stays with the character
+  // before it: the full stop does not fit, so that kanji goes with it.
+  boxed(s, 8, 60, 101, 110, 0, 0, "漢字漢字漢字漢。字");
   // A Latin word between kana wraps as a word; a word wider than the box
   // breaks where the box ends.
   setWrapToBorder();
   boxed(s, 120, 60, 245, 110, 10, 0, "かなとLatinの間、Unbreakablewordsandmore");
   plainText(s);
   setUnderline(true);
-  boxed(s, 8, 130, 245, 150, 0, 0, "Κείμενο που κόβεται στο κάτω μέρος: 下の行は見えない。もう一行。");
+  boxed(s, 8, 130, 245, 150, 0, 0,
+        "Κείμενο που κόβεται στο κάτω μέρος: 下の行は見えない。もう一行。");
   plainText(s);
 }
 

@@ -211,6 +211,10 @@ UnicodeConversion UnicodeRun::execute() {
   std::vector<UnicodeGlyph> pictures = pictureGlyphs();
   CodePoints points = request_.codePoints;
   if (!request_.codePointsGiven) addPrintableAscii(&points);
+  // The glyph the library draws for what the font lacks and for malformed UTF-8:
+  // U+FFFD when a font has it, else '?', which every font gets.
+  points.insert('?');
+  points.insert(kReplacementCharacter);
   for (std::uint32_t point : points) {
     const bool picture = point >= kButtonFirst && point < kButtonFirst + pictures.size();
     if (point != ' ' && !picture) wanted_.push_back(point);
@@ -218,6 +222,7 @@ UnicodeConversion UnicodeRun::execute() {
   for (size_t face = 0; face < request_.faces.size(); ++face) {
     if (!captureFace(face)) return refuse();
   }
+  wanted_.erase(std::remove(wanted_.begin(), wanted_.end(), kReplacementCharacter), wanted_.end());
   result_.missing = wanted_;
   if (!result_.missing.empty() && request_.options.exact) {
     result_.message = QStringLiteral("No font has %1; only the fonts' own glyphs are accepted.")

@@ -48,6 +48,7 @@ struct UnicodeConversion {
 
 // The code point of the first button picture, and how many follow it.
 constexpr std::uint32_t kButtonFirst = 0xE000;
+constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
 
 // Needs a QGuiApplication. The fields are those of the first face; the others
 // take the same settings.
