@@ -69,7 +69,8 @@ class UnicodeRun {
   std::map<std::uint32_t, UnicodeGlyph> glyphs_;
   std::vector<std::uint32_t> wanted_;
   std::vector<std::uint32_t> cut_;
-  int done_ = 0;
+  int done_ = 0;   // glyphs captured so far
+  int total_ = 0;  // glyphs asked for but the space and the pictures
 };
 
 UnicodeConversion UnicodeRun::refuse() {
@@ -191,7 +192,7 @@ bool UnicodeRun::captureFace(size_t face) {
       left.push_back(point);
       continue;
     }
-    if (request_.progress) request_.progress(++done_, static_cast<int>(wanted_.size()));
+    if (request_.progress) request_.progress(++done_, total_);
     if (!capture(point, false)) return false;
     if (request_.yield && !request_.yield()) {
       result_.message = stoppedMessage();
@@ -207,7 +208,7 @@ UnicodeConversion UnicodeRun::execute() {
     result_.message = QStringLiteral("A Unicode font needs a font to draw.");
     return refuse();
   }
-  if (!checkName()) return refuse();
+  if (request_.cSource && !checkName()) return refuse();
   std::vector<UnicodeGlyph> pictures = pictureGlyphs();
   CodePoints points = request_.codePoints;
   if (!request_.codePointsGiven) addPrintableAscii(&points);
@@ -215,6 +216,7 @@ UnicodeConversion UnicodeRun::execute() {
     const bool picture = point >= kButtonFirst && point < kButtonFirst + pictures.size();
     if (point != ' ' && !picture) wanted_.push_back(point);
   }
+  total_ = static_cast<int>(wanted_.size());
   for (size_t face = 0; face < request_.faces.size(); ++face) {
     if (!captureFace(face)) return refuse();
   }

@@ -31,8 +31,11 @@ struct UnicodeRequest {
   bool codePointsGiven = false;
   std::vector<UnicodeFace> faces;  // at least one; the first gives the font's names
   ConvertOptions options;          // name and exact; smooth is ignored (one bit per pixel)
-  YieldFn yield;                   // after each glyph; may be empty
-  ProgressFn progress;             // may be empty
+  // Whether the font is written as C source, whose name must then be a C name;
+  // a binary file alone needs none.
+  bool cSource = true;
+  YieldFn yield;        // after each glyph; may be empty
+  ProgressFn progress;  // may be empty
 };
 
 struct UnicodeConversion {
