@@ -254,6 +254,16 @@ TEST_F(GlyphcastUnicode, NamesMissingCodePointsAndReportsGlyphsAndBytes) {
        2,
        "glyphcast: the symbols file " + symbols.toUtf8() + " is not UTF-8 text (byte 1)\n",
        0},
+      // What a glyph record cannot hold.
+      {{"--font-file", kLatin, "--loc-y", "-40"},
+       2,
+       "glyphcast: Loc bias y -40 puts the baseline above the line's top.\n",
+       0},
+      {{"--font-file", kLatin, "--range", "0x41", "--loc-x", "140", "--width-bias", "150"},
+       2,
+       "glyphcast: The ink of U+0041 'A' starts 140 columns right of the pen; a Unicode glyph's "
+       "starts at most 127 columns in.\n",
+       0},
       // The first face of a collection.
       {{"--font-file", kHan, "--range", "0x4E2D"}, 0, "", 16},
   };

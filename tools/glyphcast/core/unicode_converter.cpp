@@ -18,6 +18,7 @@ namespace glyphcast {
 namespace {
 
 constexpr int kMaxSide = 255;  // a glyph record's advance, width, height and top are bytes
+constexpr int kMaxLeft = 127;  // and its left a signed byte
 
 QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
@@ -120,6 +121,11 @@ bool UnicodeRun::startFace(size_t index) {
     }
     result_.font.metrics.lineHeight = static_cast<int>(rows);
     result_.font.metrics.baseline = placement_.y + box_.ascent();
+    if (result_.font.metrics.baseline < 0) {
+      result_.message =
+          QStringLiteral("Loc bias y %1 puts the baseline above the line's top.").arg(fields_.locY);
+      return false;
+    }
   }
   baselineShift_ = result_.font.metrics.baseline - (placement_.y + box_.ascent());
   return true;
@@ -168,6 +174,15 @@ bool UnicodeRun::capture(std::uint32_t point, bool inkless) {
   glyph.codePoint = point;
   glyph.advance = width;
   if (outside && !inkless) cut_.push_back(point);
+  if (right >= 0 && !inkless && left > kMaxLeft) {
+    result_.message = QStringLiteral(
+                          "The ink of %1 starts %2 columns right of the pen; a Unicode glyph's "
+                          "starts at most %3 columns in.")
+                          .arg(codePointName(point))
+                          .arg(left)
+                          .arg(kMaxLeft);
+    return false;
+  }
   if (right >= 0 && !inkless) {
     glyph.left = left;
     glyph.top = top;
