@@ -49,7 +49,8 @@ struct UnicodeConversion {
   QString about;  // what the source's comment lines say, one line each
 };
 
-// The code point of the first button picture, and how many follow it.
+// The code point of the first button picture; the fourteen follow in the order of
+// the classic special glyphs (A, B, X, Y, left, up, down, right, Select, Start, L, R, ^, v).
 constexpr std::uint32_t kButtonFirst = 0xE000;
 
 // Needs a QGuiApplication. The fields are those of the first face; the others
