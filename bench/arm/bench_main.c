@@ -10,9 +10,12 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "japanese_page.h"
 #include "reference_loops.h"
 
 extern uint16* font_dejavu_sans_mono_8[];
+extern const PaneFont unicode_dejavu_sans_mono_8;
+extern const PaneFont unicode_ipa_gothic_12;
 
 /* --- The DS's memory map and the platform calls the library makes ----------------------- */
 
@@ -153,6 +156,28 @@ static void drawTwoFonts(void) {
   setFont(font_dejavu_sans_mono_8);
   fb_dispString(0, 16, screenText);
 }
+/* The page again with the same face as a Unicode font, and a page of Japanese. */
+static void drawUnicodeText(void) {
+  fb_setClipping(0, 0, 256, 192);
+  fb_dispString(0, 0, screenText);
+}
+static void drawJapanese(void) {
+  fb_setClipping(0, 0, 256, 192);
+  fb_dispString(0, 0, japanesePage);
+}
+/* A hundred font changes: what making a font current costs. */
+static void setTableFont(void) {
+  for (int i = 0; i < 50; ++i) {
+    setFont(titleFont);
+    setFont(font_dejavu_sans_mono_8);
+  }
+}
+static void setUnicodeFonts(void) {
+  for (int i = 0; i < 50; ++i) {
+    setUnicodeFont(&unicode_ipa_gothic_12);
+    setUnicodeFont(&unicode_dejavu_sans_mono_8);
+  }
+}
 static void drawPlain(void) {
   dispCustomSprite(112, 80, plainSprite, kTransparent, 0xFFFF, back, 255, 192);
 }
@@ -199,6 +224,17 @@ int main(int argc, char** argv) {
   } else if (strcmp(name, "fonts") == 0) {
     makeTitleFont();
     body = drawTwoFonts;
+  } else if (strcmp(name, "utext") == 0) {
+    setUnicodeFont(&unicode_dejavu_sans_mono_8);
+    body = drawUnicodeText;
+  } else if (strcmp(name, "japanese") == 0) {
+    setUnicodeFont(&unicode_ipa_gothic_12);
+    body = drawJapanese;
+  } else if (strcmp(name, "setfont") == 0) {
+    makeTitleFont();
+    body = setTableFont;
+  } else if (strcmp(name, "setunicode") == 0) {
+    body = setUnicodeFonts;
   } else if (strcmp(name, "plain") == 0) {
     makeSprites(256);
     body = drawPlain;
@@ -223,8 +259,8 @@ int main(int argc, char** argv) {
   body(); /* warm-up: caches the steady state sees are filled */
   for (long i = 0; i < k; ++i) body();
   if (k < 0) { /* a look at the workload, outside any count */
-    printf("%s: %d characters of text end on the line at row %d\n", name, (int)strlen(screenText),
-           getLastY());
+    const char* text = strcmp(name, "japanese") == 0 ? japanesePage : screenText;
+    printf("%s: %d bytes of text end on the line at row %d\n", name, (int)strlen(text), getLastY());
   }
   return 0;
 }

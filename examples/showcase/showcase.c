@@ -42,6 +42,17 @@ static char subText[] =
     "The sub screen has its own buffers: the same dialog boxes and text.\n\n"
     "\x01 confirm   \x02 cancel";
 
+/* UTF-8, drawn with a Unicode font that glyphcast makes from three font files and
+ * the characters of this very file. */
+static const char unicodeTitle[] = "Unicode: UTF-8 in every call";
+static const char unicodeLatin[] = "Grüße aus Zürich: café, naïve, Ærø.";
+static const char unicodeGreekCyrillic[] = "Ελληνικά και Русский текст.";
+static const char unicodeJapanese[] =
+    "日本語の文は、空白がなくても漢字とかなの間で折り返す。句読点は行頭に来ない。";
+static const char unicodeChinese[] = "中文：你好，世界！按 \uE000 确认。";
+static const char unicodeSubText[] =
+    "下の画面にも同じ文字。Ünïcödé, Ελλάδα, Россия, 中文。\n\n\uE000 はい   \uE001 いいえ";
+
 static void resetStyles(void) {
   setBold(false);
   setItalics(false);
@@ -114,6 +125,40 @@ static void drawSubScreen(void) {
   bg_swapBuffers();
 }
 
+static void drawUnicodeScene(void) {
+  fb_setDefaultClipping();
+  fb_disableClipping();
+  setColor(RGB(31, 28, 12));
+  setUnderline(true);
+  fb_dispString(8, 4, unicodeTitle);
+  resetStyles();
+  fb_dispString(8, 26, unicodeLatin);
+  setItalics(true);
+  fb_dispString(8, 42, unicodeGreekCyrillic);
+  setItalics(false);
+  fb_setClipping(8, 62, 248, 150);
+  fb_enableClipping();
+  setHighlightColor(RGB(6, 10, 24));
+  setHighlight(0, 9); /* the first three characters: UTF-8 offsets */
+  fb_dispString(0, 0, unicodeJapanese);
+  resetStyles();
+  fb_setDefaultClipping();
+  fb_disableClipping();
+  setColor(RGB(20, 31, 20));
+  setBold(true);
+  fb_dispString(8, 160, unicodeChinese);
+  resetStyles();
+}
+
+static void drawUnicodeSubScreen(void) {
+  bg_setBGColor(RGB(3, 5, 9));
+  bg_setDialogBox(16, 24, 224, 120);
+  bg_enableClipping();
+  setColor(RGB(31, 31, 31));
+  bg_dispString(4, 4, unicodeSubText);
+  bg_swapBuffers();
+}
+
 static void showFrames(int frames, const char* snapshot, int withBox) {
   int i;
   for (i = 0; i < frames; i++) {
@@ -151,6 +196,15 @@ int showcase_main(void) {
     fb_setOrientation(orientation % 4);
     showFrames(6, turned[orientation % 4], 1);
   }
+  setUnicodeFont(&font_world_9);
+  drawUnicodeSubScreen();
+  for (orientation = 0; orientation < 6; orientation++) {
+    drawUnicodeScene();
+    if (orientation == 5) showcase_snapshot = "unicode";
+    swiWaitForVBlank();
+    fb_swapBuffers();
+  }
+  setFont(font_dejavu_sans_9);
   showcase_finished = 1;
   for (;;) swiWaitForVBlank();
   return 0;
