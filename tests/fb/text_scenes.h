@@ -20,9 +20,9 @@ struct Screen {
 };
 
 inline const Screen kMain{fb_setClipping, fb_dispString, fb_drawBox, fb_setBGColor,
-                   0x7FFF,         0x0210,        0x03E0,     0x4210};
+                          0x7FFF,         0x0210,        0x03E0,     0x4210};
 inline const Screen kSub{bg_setClipping, bg_dispString, bg_drawBox, bg_setBGColor,
-                  0x03FF,         0x4008,        0x7C1F,     0x294A};
+                         0x03FF,         0x4008,        0x7C1F,     0x294A};
 
 // The settings the scenes change back to their start, then the screen's colours.
 inline void plainText(const Screen& s) {

@@ -46,7 +46,8 @@ void drawStyles(const Screen& s) {
   setHighlight(9, 30);
   showCursor();
   setCursorPos(45);
-  boxed(s, 8, 112, 170, 188, 0, 0, "日本語の文章は空白なしで折り返す。中文也一样，在汉字之间换行。");
+  boxed(s, 8, 112, 170, 188, 0, 0,
+        "日本語の文章は空白なしで折り返す。中文也一样，在汉字之间换行。");
   plainText(s);
 }
 
@@ -67,7 +68,8 @@ void drawLayout(const Screen& s) {
   boxed(s, 120, 60, 245, 110, 10, 0, "かなとLatinの間、Unbreakablewordsandmore");
   plainText(s);
   setUnderline(true);
-  boxed(s, 8, 130, 245, 150, 0, 0, "Κείμενο που κόβεται στο κάτω μέρος: 下の行は見えない。もう一行。");
+  boxed(s, 8, 130, 245, 150, 0, 0,
+        "Κείμενο που κόβεται στο κάτω μέρος: 下の行は見えない。もう一行。");
   plainText(s);
 }
 
