@@ -78,6 +78,26 @@ TEST(GlyphcastSample, BecomesTheDsString) {
   }
 }
 
+TEST(GlyphcastSample, BecomesUtf8ForAUnicodeFont) {
+  struct Case {
+    const char* sample;
+    QByteArray bytes;
+    int start;  // byte offsets
+    int end;
+  };
+  const Case cases[] = {
+      {"\u00e9*\u4e2d*[A]", QByteArray("\xc3\xa9\xe4\xb8\xad\xee\x80\x80"), 2, 5},
+      {"[v][Z]\U0001F600", QByteArray("\xee\x80\x8d[Z]\xf0\x9f\x98\x80"), -1, -1},
+      {"tab\there", QByteArray("tab?here"), -1, -1},
+  };
+  for (const Case& c : cases) {
+    const SampleText text = parseUnicodeSample(QString::fromUtf8(c.sample));
+    EXPECT_EQ(text.bytes, c.bytes) << c.sample;
+    EXPECT_EQ(text.highlightStart, c.start) << c.sample;
+    EXPECT_EQ(text.highlightEnd, c.end) << c.sample;
+  }
+}
+
 TEST_F(GlyphcastPreview, TableInMemoryIsTheCompiledSourceWordForWord) {
   const Conversion conversion = dejaVuSans9();
   ASSERT_TRUE(conversion.ok) << conversion.message.toStdString();

@@ -223,6 +223,12 @@ TEST_F(GlyphcastUnicode, EachCodePointComesFromTheFirstFileThatHasIt) {
 TEST_F(GlyphcastUnicode, NamesMissingCodePointsAndReportsGlyphsAndBytes) {
   QTemporaryDir dir;
   const QString bin = dir.filePath(QStringLiteral("f.bin"));
+  const QString symbols = dir.filePath(QStringLiteral("strings.txt"));
+  {
+    QFile file(symbols);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("A\xE3\x81");  // cut off in its last character
+  }
   struct Case {
     QStringList args;
     int status;
@@ -238,6 +244,25 @@ TEST_F(GlyphcastUnicode, NamesMissingCodePointsAndReportsGlyphsAndBytes) {
       {{"--font-file", kLatin, "--range", "0x41,0x4E04", "--exact"},
        2,
        "glyphcast: No font has U+4E04; only the fonts' own glyphs are accepted.\n",
+       0},
+      {{"--font-file", kLatin, "--range", "0x4A"},
+       0,
+       "glyphcast: warning: The glyph cells cut ink off 1 code point (loc bias 0, 0, width bias "
+       "0, height bias 0): U+004A.\n",
+       16},
+      {{"--font-file", kLatin, "--symbols-file", symbols},
+       2,
+       "glyphcast: the symbols file " + symbols.toUtf8() + " is not UTF-8 text (byte 1)\n",
+       0},
+      // What a glyph record cannot hold.
+      {{"--font-file", kLatin, "--loc-y", "-40"},
+       2,
+       "glyphcast: Loc bias y -40 puts the baseline above the line's top.\n",
+       0},
+      {{"--font-file", kLatin, "--range", "0x41", "--loc-x", "140", "--width-bias", "150"},
+       2,
+       "glyphcast: The ink of U+0041 'A' starts 140 columns right of the pen; a Unicode glyph's "
+       "starts at most 127 columns in.\n",
        0},
       // The first face of a collection.
       {{"--font-file", kHan, "--range", "0x4E2D"}, 0, "", 16},

@@ -89,7 +89,6 @@ class CommandLine {
 // that an endless input is refused quickly.
 constexpr qint64 kMaxTemplateBytes = qint64(64) << 20;
 constexpr qint64 kMaxFontFileBytes = qint64(256) << 20;
-constexpr qint64 kMaxSymbolsBytes = qint64(64) << 20;
 
 // Reads the whole of path, at most maxBytes; what names the input in the message
 // written to err on failure.

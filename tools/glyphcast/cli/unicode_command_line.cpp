@@ -60,6 +60,7 @@ int CommandLine::runUnicode(QIODevice& out, QIODevice& err) const {
   if (!readCodePoints(&request.codePoints, err)) return exitStatus(Outcome::Failed);
   request.codePointsGiven = rangesGiven_ || !symbolsFiles_.isEmpty();
   request.options = options_;
+  request.cSource = unicode_;
   Fields fields = fields_;
   for (const QString& path : fontFiles_) {
     Fields faceFields = fields_;

@@ -14,6 +14,9 @@ namespace glyphcast {
 
 using CodePoints = std::set<std::uint32_t>;
 
+// Largest symbols file read: far beyond any game's strings.
+constexpr qint64 kMaxSymbolsBytes = qint64(64) << 20;
+
 // Adds the code points of a comma list of points and first-last runs, each in hex
 // (0x3040) or decimal (12354), to *points. false with *error naming the
 // item that is not one, a run that ends before it starts, or a point above U+10FFFF.

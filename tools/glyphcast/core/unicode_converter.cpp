@@ -18,6 +18,7 @@ namespace glyphcast {
 namespace {
 
 constexpr int kMaxSide = 255;  // a glyph record's advance, width, height and top are bytes
+constexpr int kMaxLeft = 127;  // and its left a signed byte
 
 QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
@@ -69,7 +70,8 @@ class UnicodeRun {
   std::map<std::uint32_t, UnicodeGlyph> glyphs_;
   std::vector<std::uint32_t> wanted_;
   std::vector<std::uint32_t> cut_;
-  int done_ = 0;
+  int done_ = 0;   // glyphs captured so far
+  int total_ = 0;  // glyphs asked for but the space and the pictures
 };
 
 UnicodeConversion UnicodeRun::refuse() {
@@ -119,6 +121,11 @@ bool UnicodeRun::startFace(size_t index) {
     }
     result_.font.metrics.lineHeight = static_cast<int>(rows);
     result_.font.metrics.baseline = placement_.y + box_.ascent();
+    if (result_.font.metrics.baseline < 0) {
+      result_.message =
+          QStringLiteral("Loc bias y %1 puts the baseline above the line's top.").arg(fields_.locY);
+      return false;
+    }
   }
   baselineShift_ = result_.font.metrics.baseline - (placement_.y + box_.ascent());
   return true;
@@ -167,6 +174,15 @@ bool UnicodeRun::capture(std::uint32_t point, bool inkless) {
   glyph.codePoint = point;
   glyph.advance = width;
   if (outside && !inkless) cut_.push_back(point);
+  if (right >= 0 && !inkless && left > kMaxLeft) {
+    result_.message = QStringLiteral(
+                          "The ink of %1 starts %2 columns right of the pen; a Unicode glyph's "
+                          "starts at most %3 columns in.")
+                          .arg(codePointName(point))
+                          .arg(left)
+                          .arg(kMaxLeft);
+    return false;
+  }
   if (right >= 0 && !inkless) {
     glyph.left = left;
     glyph.top = top;
@@ -191,7 +207,7 @@ bool UnicodeRun::captureFace(size_t face) {
       left.push_back(point);
       continue;
     }
-    if (request_.progress) request_.progress(++done_, static_cast<int>(wanted_.size()));
+    if (request_.progress) request_.progress(++done_, total_);
     if (!capture(point, false)) return false;
     if (request_.yield && !request_.yield()) {
       result_.message = stoppedMessage();
@@ -207,7 +223,7 @@ UnicodeConversion UnicodeRun::execute() {
     result_.message = QStringLiteral("A Unicode font needs a font to draw.");
     return refuse();
   }
-  if (!checkName()) return refuse();
+  if (request_.cSource && !checkName()) return refuse();
   std::vector<UnicodeGlyph> pictures = pictureGlyphs();
   CodePoints points = request_.codePoints;
   if (!request_.codePointsGiven) addPrintableAscii(&points);
@@ -219,6 +235,7 @@ UnicodeConversion UnicodeRun::execute() {
     const bool picture = point >= kButtonFirst && point < kButtonFirst + pictures.size();
     if (point != ' ' && !picture) wanted_.push_back(point);
   }
+  total_ = static_cast<int>(wanted_.size());
   for (size_t face = 0; face < request_.faces.size(); ++face) {
     if (!captureFace(face)) return refuse();
   }

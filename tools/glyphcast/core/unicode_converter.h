@@ -31,8 +31,11 @@ struct UnicodeRequest {
   bool codePointsGiven = false;
   std::vector<UnicodeFace> faces;  // at least one; the first gives the font's names
   ConvertOptions options;          // name and exact; smooth is ignored (one bit per pixel)
-  YieldFn yield;                   // after each glyph; may be empty
-  ProgressFn progress;             // may be empty
+  // Whether the font is written as C source, whose name must then be a C name;
+  // a binary file alone needs none.
+  bool cSource = true;
+  YieldFn yield;        // after each glyph; may be empty
+  ProgressFn progress;  // may be empty
 };
 
 struct UnicodeConversion {
@@ -46,7 +49,8 @@ struct UnicodeConversion {
   QString about;  // what the source's comment lines say, one line each
 };
 
-// The code point of the first button picture, and how many follow it.
+// The code point of the first button picture; the fourteen follow in the order of
+// the classic special glyphs (A, B, X, Y, left, up, down, right, Select, Start, L, R, ^, v).
 constexpr std::uint32_t kButtonFirst = 0xE000;
 constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
 

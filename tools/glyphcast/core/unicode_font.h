@@ -48,7 +48,10 @@ struct UnicodeFont {
   std::uint32_t replacement = 0;
   FontMetrics metrics;
 
-  std::uint32_t rangeCount() const { return static_cast<std::uint32_t>(ranges.size() - 1); }
+  // Runs before the closing entry.
+  std::uint32_t rangeCount() const {
+    return ranges.empty() ? 0 : static_cast<std::uint32_t>(ranges.size() - 1);
+  }
 };
 
 constexpr std::uint32_t kNoGlyph = 0xFFFFFFFFu;
@@ -56,7 +59,8 @@ constexpr std::uint32_t kNoGlyph = 0xFFFFFFFFu;
 constexpr std::uint32_t kMaxBitmapOffset = 0xFFFFFF;
 
 // Lays out glyphs (sorted by code point, each point once, the pictures a run of
-// consecutive points) as a font. The replacement is U+FFFD's glyph, else '?''s.
+// consecutive points) as a font. The replacement is the glyph of U+FFFD, else that
+// of '?', else kNoGlyph.
 UnicodeFont buildUnicodeFont(const std::vector<UnicodeGlyph>& glyphs, const FontMetrics& metrics);
 
 // The binary file, version 1, little-endian: header, ranges, glyphs, bitmaps.

@@ -253,8 +253,13 @@ bool FontWindow::readCodePoints(UnicodeRequest* request, QString* problem) const
           QStringLiteral("cannot read the symbols file %1: %2").arg(path, file.errorString());
       return false;
     }
+    const QByteArray bytes = file.read(kMaxSymbolsBytes + 1);
+    if (bytes.size() > kMaxSymbolsBytes) {
+      *problem = QStringLiteral("the symbols file %1 is larger than 64 MB").arg(path);
+      return false;
+    }
     QString fault;
-    if (!addSymbols(file.readAll(), &request->codePoints, &fault)) {
+    if (!addSymbols(bytes, &request->codePoints, &fault)) {
       *problem = QStringLiteral("the symbols file %1 %2").arg(path, fault);
       return false;
     }
