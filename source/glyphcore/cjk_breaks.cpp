@@ -1,65 +1,83 @@
-// The character classes of CJK line breaking.
+// The character classes of CJK line breaking. The punctuation that matters
+// lies in two small blocks, U+3000 to U+30FF and U+FF00 to U+FFEF, so a bit
+// table per block settles it in a few instructions; the ideographs are a
+// handful of ranges.
 #include "glyphcore/cjk_breaks.h"
 
 namespace pane::text {
 
 namespace {
 
-struct Span {
-  uint32_t first, last;
+enum class BreakClass : uint8_t { Other, Ideographic, NoLineStart, Opening };
+
+// Bit c - base of a table is set for the block's code points of that class.
+struct BlockBits {
+  uint32_t noLineStart[8];
+  uint32_t opening[8];
 };
 
-template <int N>
-bool inSpans(const Span (&spans)[N], uint32_t c) {
-  for (const Span& s : spans)
-    if (c >= s.first && c <= s.last) return true;
-  return false;
+constexpr BlockBits makeBits(const uint16_t* noStart, int noStartCount, const uint16_t* open,
+                             int openCount) {
+  BlockBits b{};
+  for (int i = 0; i < noStartCount; ++i) b.noLineStart[noStart[i] >> 5] |= 1u << (noStart[i] & 31);
+  for (int i = 0; i < openCount; ++i) b.opening[open[i] >> 5] |= 1u << (open[i] & 31);
+  return b;
 }
 
-// Characters a line may break before and after.
-constexpr Span kIdeographic[] = {
-    {0x2E80, 0x2FDF},    // radicals
-    {0x3040, 0x30FF},    // hiragana and katakana
-    {0x3100, 0x31BF},    // bopomofo and Hangul compatibility jamo
-    {0x31F0, 0x31FF},    // katakana phonetic extensions
-    {0x3400, 0x4DBF},    // Han, extension A
-    {0x4E00, 0x9FFF},    // Han
-    {0xAC00, 0xD7A3},    // Hangul syllables
-    {0xF900, 0xFAFF},    // Han compatibility
-    {0xFF66, 0xFF9F},    // halfwidth katakana
-    {0x20000, 0x3FFFD},  // Han, supplementary planes
-};
+// Offsets from U+3000: commas and full stops, closing brackets, the iteration
+// marks, the small kana, the prolonged sound mark and the kana iteration marks.
+constexpr uint16_t kCjkNoStart[] = {
+    0x01, 0x02, 0x05, 0x09, 0x0B, 0x0D, 0x0F, 0x11, 0x15, 0x17, 0x19, 0x1B, 0x1E, 0x1F, 0x41,
+    0x43, 0x45, 0x47, 0x49, 0x63, 0x83, 0x85, 0x87, 0x8E, 0x95, 0x96, 0x9D, 0x9E, 0xA1, 0xA3,
+    0xA5, 0xA7, 0xA9, 0xC3, 0xE3, 0xE5, 0xE7, 0xEE, 0xF5, 0xF6, 0xFB, 0xFC, 0xFD, 0xFE};
+constexpr uint16_t kCjkOpening[] = {0x08, 0x0A, 0x0C, 0x0E, 0x10, 0x14, 0x16, 0x18, 0x1A, 0x1D};
+// Offsets from U+FF00: fullwidth ! ) , . : ; ? ] } and the halfwidth stops,
+// brackets, small kana and sound marks.
+constexpr uint16_t kWideNoStart[] = {0x01, 0x09, 0x0C, 0x0E, 0x1A, 0x1B, 0x1F, 0x3D, 0x5D,
+                                     0x60, 0x61, 0x63, 0x64, 0x67, 0x68, 0x69, 0x6A, 0x6B,
+                                     0x6C, 0x6D, 0x6E, 0x6F, 0x70, 0x9E, 0x9F};
+constexpr uint16_t kWideOpening[] = {0x08, 0x3B, 0x5B, 0x5F, 0x62};
 
-// Closing punctuation and the marks that must not start a line: commas and
-// full stops, closing brackets, ! ? : ;, the small kana, the prolonged sound
-// mark and the iteration marks.
-constexpr Span kNoLineStart[] = {
-    {0x3001, 0x3002}, {0x3005, 0x3005}, {0x3009, 0x3009}, {0x300B, 0x300B}, {0x300D, 0x300D},
-    {0x300F, 0x300F}, {0x3011, 0x3011}, {0x3015, 0x3015}, {0x3017, 0x3017}, {0x3019, 0x3019},
-    {0x301B, 0x301B}, {0x301E, 0x301F}, {0x3041, 0x3041}, {0x3043, 0x3043}, {0x3045, 0x3045},
-    {0x3047, 0x3047}, {0x3049, 0x3049}, {0x3063, 0x3063}, {0x3083, 0x3083}, {0x3085, 0x3085},
-    {0x3087, 0x3087}, {0x308E, 0x308E}, {0x3095, 0x3096}, {0x309D, 0x309E}, {0x30A1, 0x30A1},
-    {0x30A3, 0x30A3}, {0x30A5, 0x30A5}, {0x30A7, 0x30A7}, {0x30A9, 0x30A9}, {0x30C3, 0x30C3},
-    {0x30E3, 0x30E3}, {0x30E5, 0x30E5}, {0x30E7, 0x30E7}, {0x30EE, 0x30EE}, {0x30F5, 0x30F6},
-    {0x30FB, 0x30FE}, {0x31F0, 0x31FF}, {0xFE50, 0xFE57}, {0xFF01, 0xFF01}, {0xFF09, 0xFF09},
-    {0xFF0C, 0xFF0C}, {0xFF0E, 0xFF0E}, {0xFF1A, 0xFF1B}, {0xFF1F, 0xFF1F}, {0xFF3D, 0xFF3D},
-    {0xFF5D, 0xFF5D}, {0xFF60, 0xFF61}, {0xFF63, 0xFF64}, {0xFF67, 0xFF70}, {0xFF9E, 0xFF9F},
-};
+constexpr BlockBits kCjkBlock =
+    makeBits(kCjkNoStart, sizeof kCjkNoStart / 2, kCjkOpening, sizeof kCjkOpening / 2);
+constexpr BlockBits kWideBlock =
+    makeBits(kWideNoStart, sizeof kWideNoStart / 2, kWideOpening, sizeof kWideOpening / 2);
 
-// Opening brackets: a line may break before them, never after.
-constexpr Span kOpening[] = {
-    {0x3008, 0x3008}, {0x300A, 0x300A}, {0x300C, 0x300C}, {0x300E, 0x300E}, {0x3010, 0x3010},
-    {0x3014, 0x3014}, {0x3016, 0x3016}, {0x3018, 0x3018}, {0x301A, 0x301A}, {0x301D, 0x301D},
-    {0xFF08, 0xFF08}, {0xFF3B, 0xFF3B}, {0xFF5B, 0xFF5B}, {0xFF5F, 0xFF5F}, {0xFF62, 0xFF62},
-};
+bool bitSet(const uint32_t* bits, uint32_t offset) {
+  return (bits[offset >> 5] >> (offset & 31)) & 1u;
+}
+
+BreakClass inBlock(const BlockBits& b, uint32_t offset, BreakClass otherwise) {
+  if (bitSet(b.noLineStart, offset)) return BreakClass::NoLineStart;
+  if (bitSet(b.opening, offset)) return BreakClass::Opening;
+  return otherwise;
+}
+
+BreakClass classOf(uint32_t c) {
+  if (c >= 0x4E00 && c <= 0x9FFF) return BreakClass::Ideographic;  // most Han first
+  if (c >= 0x3000 && c <= 0x30FF)
+    return inBlock(kCjkBlock, c - 0x3000,
+                   c >= 0x3040 ? BreakClass::Ideographic : BreakClass::Other);
+  if (c >= 0xAC00 && c <= 0xD7A3) return BreakClass::Ideographic;  // Hangul syllables
+  if (c >= 0xFF00 && c <= 0xFFEF)
+    return inBlock(kWideBlock, c - 0xFF00,
+                   c >= 0xFF66 && c <= 0xFF9F ? BreakClass::Ideographic : BreakClass::Other);
+  if ((c >= 0x2E80 && c <= 0x2FDF) || (c >= 0x3100 && c <= 0x31BF) ||
+      (c >= 0x31F0 && c <= 0x31FF) || (c >= 0x3400 && c <= 0x4DBF) ||
+      (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x3FFFD))
+    return c >= 0x31F0 && c <= 0x31FF ? BreakClass::NoLineStart : BreakClass::Ideographic;
+  if (c >= 0xFE50 && c <= 0xFE57) return BreakClass::NoLineStart;  // small commas and stops
+  return BreakClass::Other;
+}
 
 }  // namespace
 
+// A line may end after an ideograph or closing punctuation and start again
+// with an ideograph or an opening bracket.
 bool cjkBreakBetweenSlow(uint32_t before, uint32_t after) {
-  if (inSpans(kNoLineStart, after) || inSpans(kOpening, before)) return false;
-  const bool endsWell = inSpans(kIdeographic, before) || inSpans(kNoLineStart, before);
-  const bool startsWell = inSpans(kIdeographic, after) || inSpans(kOpening, after);
-  return endsWell && startsWell;
+  const BreakClass b = classOf(before), a = classOf(after);
+  return (b == BreakClass::Ideographic || b == BreakClass::NoLineStart) &&
+         (a == BreakClass::Ideographic || a == BreakClass::Opening);
 }
 
 }  // namespace pane::text

@@ -28,13 +28,16 @@ struct TableFace {
   uint16_t** font;
 
   Decoded decode(const uint8_t* s) const { return {*s, 1}; }
+  // The glyph a printable code is drawn with, found once per character.
+  uint32_t glyphOf(uint32_t c) const { return shownGlyph(font, c); }
+  int advanceOf(uint32_t shown) const { return spriteWidth(font[shown]); }
   int advance(uint32_t c) const { return glyphWidth(font, c); }
   int height(uint32_t c) const { return glyphHeight(font, c); }
   // Height of a line that a character starts after a forced break.
   int breakHeight(uint32_t c) const { return glyphHeight(font, shownGlyph(font, c)); }
   int tab() const { return tabDistance(font); }
-  void draw(int x, int top, uint32_t c, uint16_t* buffer, unsigned rowEnd) const {
-    const uint32_t shown = shownGlyph(font, c);
+  void draw(uint32_t shown, uint32_t c, int x, int top, uint16_t* buffer, unsigned rowEnd) const {
+    (void)c;
     drawTableGlyph(font, x, top, shown, buffer, kTextLastColumn, rowEnd);
     if (textState.bold && shown != kUnboldedGlyph)
       drawTableGlyph(font, addSat(x, 1), top, shown, buffer, kTextLastColumn, rowEnd);
@@ -46,12 +49,13 @@ struct UnicodeFace {
   const PaneFont* font;
 
   Decoded decode(const uint8_t* s) const { return decodeUtf8(s); }
-  int advance(uint32_t c) const { return glyphAdvance(font, text::shownGlyph(font, c)); }
+  uint32_t glyphOf(uint32_t c) const { return text::shownGlyph(font, c); }
+  int advanceOf(uint32_t g) const { return glyphAdvance(font, g); }
+  int advance(uint32_t c) const { return advanceOf(glyphOf(c)); }
   int height(uint32_t) const { return font->lineHeight; }
   int breakHeight(uint32_t) const { return font->lineHeight; }
   int tab() const { return font->tabDistance; }
-  void draw(int x, int top, uint32_t c, uint16_t* buffer, unsigned rowEnd) const {
-    const uint32_t g = text::shownGlyph(font, c);
+  void draw(uint32_t g, uint32_t c, int x, int top, uint16_t* buffer, unsigned rowEnd) const {
     if (g >= font->glyphCount) return;
     const uint32_t mask = isPicture(font, g) ? 0xFFFFu : textState.fontColor;
     drawUnicodeGlyph(font, g, x, top, buffer, kTextLastColumn, rowEnd, mask, textState.sprite);

@@ -88,14 +88,15 @@ bool breakBefore(const TextFrame& f, const Face& face, int i, uint32_t c, Pen& p
 template <class Face>
 Move drawPrintable(const TextFrame& f, const Face& face, int i, uint32_t c, Pen& pen,
                    CursorSearch& search) {
-  const int w = face.advance(c);
+  const auto glyph = face.glyphOf(c);
+  const int w = face.advanceOf(glyph);
   if (!Face::kUnicode && f.clipping && runsPast(addSat(pen.x, w), f.c_bx)) {
     if (breakBefore(f, face, i, c, pen, search)) return {true, pen.x, pen.top};
   }
   if (f.buffer != nullptr) {
     const unsigned rowEnd = static_cast<unsigned>(f.glyphRowEnd);
     if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, addSat(pen.x, w - 1));
-    face.draw(pen.x, pen.top, c, f.buffer, rowEnd);
+    face.draw(glyph, c, pen.x, pen.top, f.buffer, rowEnd);
     drawCharacterLines(f, pen.top, pen.x, w + 1);
   }
   return {false, addSat(pen.x, w), pen.top};

@@ -1,6 +1,6 @@
 // The Unicode glyph path. Rows are walked in the glyph's ink box only; a row
 // of up to 25 pixels is read as one word whose top bit is the row's first
-// pixel, so the row ends as soon as its last ink pixel is written.
+// pixel, and drawn as runs of ink found by counting bits.
 #include "glyphcore/unicode_glyph.h"
 
 #include <stddef.h>
@@ -21,14 +21,43 @@ int thirdOf(int height) {
   return static_cast<int>((static_cast<uint32_t>(height) * 0xAAABu) >> 17);
 }
 
-// Bits first .. first + count - 1 of the stream (count <= 25), the first in bit 31.
-uint32_t rowWindow(const uint8_t* bits, uint32_t first, int count) {
-  const uint8_t* p = bits + (first >> 3);
-  const uint32_t skip = first & 7u;
-  const int bytes = static_cast<int>((skip + static_cast<uint32_t>(count) + 7u) >> 3);
-  uint32_t word = 0;
-  for (int k = 0; k < bytes; ++k) word |= static_cast<uint32_t>(p[k]) << (24 - 8 * k);
-  return word << skip;
+// A glyph's rows read in order from its bit stream, a byte at a time and
+// never past the glyph's last byte. A row of up to 25 pixels comes back as the
+// top bits of a word, its first pixel in bit 31, the bits below it clear.
+class RowReader {
+ public:
+  explicit RowReader(const uint8_t* bits) : p_(bits) {}
+  uint32_t next(int width) {
+    while (avail_ < width) {
+      acc_ |= static_cast<uint32_t>(*p_++) << (24 - avail_);
+      avail_ += 8;
+    }
+    const uint32_t row = acc_ & (~0u << (32 - width));
+    acc_ <<= width;
+    avail_ -= width;
+    return row;
+  }
+
+ private:
+  const uint8_t* p_;
+  uint32_t acc_ = 0;
+  int avail_ = 0;
+};
+
+int leadingZeros(uint32_t word) { return __builtin_clz(word); }
+
+// Writes the set bits of `word` (some set) as runs of pixels from p on: each
+// run costs two bit counts, whatever its length, and blank pixels cost nothing.
+void drawRuns(uint32_t word, uint16_t* p, uint16_t colour) {
+  do {
+    const int gap = leadingZeros(word);
+    p += gap;
+    word <<= gap;
+    int run = leadingZeros(~word);  // never all ones: a row is at most 25 bits
+    word <<= run;
+    do *p++ = colour;
+    while (--run != 0);
+  } while (word != 0);
 }
 
 struct Rows {
@@ -44,15 +73,9 @@ Rows visibleRows(int y, int height, unsigned maxY) {
   return r;
 }
 
-void drawInkRow(const uint8_t* bits, uint32_t firstBit, int from, int to, uint16_t* dst,
-                uint16_t colour) {
-  if (to - from <= kWordPixels) {
-    uint32_t word = rowWindow(bits, firstBit + static_cast<uint32_t>(from), to - from);
-    word &= ~0u << (32 - (to - from));
-    for (uint16_t* p = dst + from; word != 0; word <<= 1, ++p)
-      if ((word & 0x80000000u) != 0) *p = colour;
-    return;
-  }
+// A row too wide for one word, pixel by pixel.
+void drawWideRow(const uint8_t* bits, uint32_t firstBit, int from, int to, uint16_t* dst,
+                 uint16_t colour) {
   for (int j = from; j < to; ++j) {
     const uint32_t bit = firstBit + static_cast<uint32_t>(j);
     if ((bits[bit >> 3] & (0x80u >> (bit & 7u))) != 0) dst[j] = colour;
@@ -68,19 +91,31 @@ void drawPictureRow(const uint8_t* pixels, int from, int to, uint16_t* dst, uint
   }
 }
 
+// One row of ink: the bits of columns [from, to) of the row's word, drawn
+// from row + from.
+inline void drawInkBits(uint32_t bits, int from, int to, uint16_t* row, uint16_t ink) {
+  bits = (bits << from) & (~0u << (32 - (to - from)));
+  if (bits != 0) drawRuns(bits, row + from, ink);
+}
+
 }  // namespace
 
 void drawUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top, uint16_t* buffer,
                       unsigned maxX, unsigned maxY, uint32_t colourMask, const SpriteStyle& style) {
   const PaneGlyph& glyph = font->glyphs[g];
   const int width = glyph.width;
-  const long long y0 = static_cast<long long>(top) + glyph.top;
-  if (width == 0 || glyph.height == 0 || y0 > blit::kRowLimit || y0 + glyph.height <= 0) return;
   const int lastColumn =
       static_cast<int>(maxX) < kLastColumn ? static_cast<int>(maxX) : kLastColumn;
-  if (lastColumn < 0) return;
-  const Rows rows = visibleRows(static_cast<int>(y0), glyph.height, maxY);
+  // Positions are settled in 64 bits once: a glyph that can reach the buffer
+  // lies within a few hundred pixels of it, so the rows below work in ints.
+  const long long y0 = static_cast<long long>(top) + glyph.top;
   const long long x0 = static_cast<long long>(x) + glyph.left + (style.italics ? 2 : 0);
+  if (width == 0 || lastColumn < 0 || y0 > blit::kRowLimit || y0 + glyph.height <= 0 ||
+      x0 > lastColumn || x0 + width <= 0)
+    return;
+  const Rows rows = visibleRows(static_cast<int>(y0), glyph.height, maxY);
+  if (rows.first >= rows.end) return;
+  const int left = static_cast<int>(x0);
   const int jump = style.italics ? thirdOf(font->lineHeight) + 1 : 0;
 
   const uint32_t inversion = style.inverse ? 0xFFFFu : 0u;
@@ -88,24 +123,44 @@ void drawUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top, uint16_t
   const uint8_t* data = font->bitmaps + glyphOffset(glyph);
   const uint16_t ink = static_cast<uint16_t>(((0x7FFFu ^ inversion) & colourMask) | blit::kOpaque);
   const uint32_t transparent = (font->transparent | blit::kOpaque) & 0xFFFFu;
+  const bool word = !picture && width <= kWordPixels;
 
-  for (int i = rows.first; i < rows.end; ++i) {
-    const long long start = jump != 0 ? x0 - (glyph.top + i) / jump : x0;
-    if (start > lastColumn) continue;
-    if (start + width <= 0) {
-      if (jump != 0) break;  // rows only move left
-      continue;
-    }
-    const int left = static_cast<int>(start);
+  uint16_t* row =
+      buffer + static_cast<ptrdiff_t>(static_cast<int>(y0) + rows.first) * blit::kRowPixels;
+  RowReader reader(data);
+  for (int i = 0; i < rows.first && word; ++i) reader.next(width);
+
+  // Unsheared: the same columns on every row.
+  if (jump == 0 && word) {
     const int from = left < 0 ? -left : 0;
     const int to = lastColumn - left + 1 < width ? lastColumn - left + 1 : width;
-    uint16_t* row =
-        buffer + static_cast<ptrdiff_t>(static_cast<int>(y0) + i) * blit::kRowPixels + left;
+    for (int i = rows.first; i < rows.end; ++i, row += blit::kRowPixels)
+      drawInkBits(reader.next(width), from, to, row + left, ink);
+    return;
+  }
+
+  // Sheared rows move one column left every `jump` rows of the cell.
+  const int cellRow = glyph.top + rows.first;
+  int shift = jump != 0 ? cellRow / jump : 0;
+  int stepIn = jump != 0 ? jump - cellRow % jump : 0;
+  for (int i = rows.first; i < rows.end; ++i, row += blit::kRowPixels) {
+    const int start = left - shift;
+    const uint32_t bits = word ? reader.next(width) : 0;
+    if (jump != 0 && --stepIn == 0) {
+      ++shift;
+      stepIn = jump;
+    }
+    if (start > lastColumn) continue;
+    if (start + width <= 0) break;  // rows only move left
+    const int from = start < 0 ? -start : 0;
+    const int to = lastColumn - start + 1 < width ? lastColumn - start + 1 : width;
     const uint32_t rowFirst = static_cast<uint32_t>(i) * static_cast<uint32_t>(width);
     if (picture)
-      drawPictureRow(data + 2 * rowFirst, from, to, row, transparent, inversion);
+      drawPictureRow(data + 2 * rowFirst, from, to, row + start, transparent, inversion);
+    else if (word)
+      drawInkBits(bits, from, to, row + start, ink);
     else
-      drawInkRow(data, rowFirst * font->bitsPerPixel, from, to, row, ink);
+      drawWideRow(data, rowFirst, from, to, row + start, ink);
   }
 }
 
