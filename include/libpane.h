@@ -130,7 +130,11 @@ uint32_t getUnderline(void);
 
     Each glyph's ink box holds width x height pixels of bitsPerPixel bits, row by row
     with no padding between rows, most significant bit first, starting at byte
-    `offset` of `bitmaps`; a set bit of a 1-bit glyph is ink. A glyph at an index from
+    `offset` of `bitmaps`; a set bit of a 1-bit glyph is ink. In a font of 2 or 4 bits per
+    pixel each pixel is a coverage a from 0 to amax (3 or 15): it moves every 5-bit channel
+    of the pixel under it towards the ink colour by a / amax, rounded to the nearest value
+    (bit 15 set); 0 leaves the pixel alone and amax draws what a 1-bit ink pixel does. A
+    glyph at an index from
     pictureFirst to pictureFirst + pictureCount - 1 is a picture instead: width x
     height RGB15 pixels (two bytes each, low byte first) drawn in their own colours,
     pixels equal to `transparent` left out. glyphcast puts the DS button pictures there,
@@ -174,7 +178,8 @@ typedef struct PaneFont {
   uint16_t underline;      /*!< \brief rows from a line's top to its underline */
   uint16_t tabDistance;    /*!< \brief distance between tab stops in pixels */
   uint16_t transparent;    /*!< \brief the colour picture glyphs leave out */
-  uint8_t bitsPerPixel;    /*!< \brief bits per pixel of the glyphs that are not pictures: 1 */
+  uint8_t bitsPerPixel;    /*!< \brief bits per pixel of the glyphs that are not pictures: 1, or
+                                2 or 4 of coverage */
   uint8_t reserved;        /*!< \brief 0 */
 } PaneFont;
 
@@ -207,6 +212,13 @@ int paneFontFromMemory(const void* data, size_t size, PaneFont* out);
 void setUnicodeFont(const PaneFont* font);
 /*! \brief The current Unicode font, or null while a table is current or none is set. */
 const PaneFont* getUnicodeFont(void);
+/*! \brief Says that the text drawn from now on stands on color: coverage glyphs are then
+    written from a table of their blends over it, built once per colour change, instead of
+    being blended with the buffer (highlighted characters still blend with their band).
+    The result equals blending wherever the text does stand on color. */
+void setTextBackground(uint16_t color);
+/*! \brief Coverage glyphs blend with the buffer again (the initial setting). */
+void clearTextBackground(void);
 /*! \brief Whether font has a glyph of its own for code point c. */
 bool isUnicodeGlyphAvailable(uint32_t c, const PaneFont* font);
 /*! \brief getStringWidth for a UTF-8 string in font. \return 0 for a null font or string. */

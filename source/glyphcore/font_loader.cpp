@@ -20,7 +20,7 @@ constexpr uint64_t kEntryBytes = 8;  // a range entry and a glyph alike
 uint32_t read16(const uint8_t* p) { return p[0] | (static_cast<uint32_t>(p[1]) << 8); }
 uint32_t read32(const uint8_t* p) { return read16(p) | (read16(p + 2) << 16); }
 
-bool depthKnown(uint32_t bits) { return bits == 1; }
+bool depthKnown(uint32_t bits) { return bits == 1 || bits == 2 || bits == 4; }
 
 // Runs sorted and apart, glyph indices rising from 0 to the glyph count, and
 // every run inside the code space.

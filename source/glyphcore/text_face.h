@@ -36,8 +36,9 @@ struct TableFace {
   // Height of a line that a character starts after a forced break.
   int breakHeight(uint32_t c) const { return glyphHeight(font, shownGlyph(font, c)); }
   int tab() const { return tabDistance(font); }
-  void draw(uint32_t shown, uint32_t c, int x, int top, uint16_t* buffer, unsigned rowEnd) const {
-    (void)c;
+  void draw(uint32_t shown, uint32_t c, int x, int top, uint16_t* buffer, unsigned rowEnd,
+            bool onBand) const {
+    (void)c, (void)onBand;
     drawTableGlyph(font, x, top, shown, buffer, kTextLastColumn, rowEnd);
     if (textState.bold && shown != kUnboldedGlyph)
       drawTableGlyph(font, addSat(x, 1), top, shown, buffer, kTextLastColumn, rowEnd);
@@ -55,13 +56,19 @@ struct UnicodeFace {
   int height(uint32_t) const { return font->lineHeight; }
   int breakHeight(uint32_t) const { return font->lineHeight; }
   int tab() const { return font->tabDistance; }
-  void draw(uint32_t g, uint32_t c, int x, int top, uint16_t* buffer, unsigned rowEnd) const {
+  // A glyph on a highlight band blends with the band, not the known background.
+  void draw(uint32_t g, uint32_t c, int x, int top, uint16_t* buffer, unsigned rowEnd,
+            bool onBand) const {
     if (g >= font->glyphCount) return;
     const uint32_t mask = isPicture(font, g) ? 0xFFFFu : textState.fontColor;
-    drawUnicodeGlyph(font, g, x, top, buffer, kTextLastColumn, rowEnd, mask, textState.sprite);
+    const uint16_t* under =
+        textState.backgroundKnown && !onBand ? &textState.textBackground : nullptr;
+    drawUnicodeGlyph(font, g, x, top, buffer, kTextLastColumn, rowEnd, mask, textState.sprite,
+                     under);
+    // Bold's second pass lands on the first one's ink: it blends with what is there.
     if (textState.bold && c != kUnboldedCodePoint)
       drawUnicodeGlyph(font, g, addSat(x, 1), top, buffer, kTextLastColumn, rowEnd, mask,
-                       textState.sprite);
+                       textState.sprite, nullptr);
   }
 };
 
@@ -71,7 +78,8 @@ inline void drawUnicodeCharacter(const PaneFont* font, int x, int y, uint32_t c,
   const uint32_t g = text::shownGlyph(font, c);
   if (buffer == nullptr || g >= font->glyphCount) return;
   const uint32_t mask = isPicture(font, g) ? 0xFFFFu : textState.fontColor;
-  drawUnicodeGlyph(font, g, x, y, buffer, maxX, maxY, mask, textState.sprite);
+  drawUnicodeGlyph(font, g, x, y, buffer, maxX, maxY, mask, textState.sprite,
+                   textState.backgroundKnown ? &textState.textBackground : nullptr);
 }
 
 }  // namespace pane::text

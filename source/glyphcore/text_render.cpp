@@ -95,8 +95,9 @@ Move drawPrintable(const TextFrame& f, const Face& face, int i, uint32_t c, Pen&
   }
   if (f.buffer != nullptr) {
     const unsigned rowEnd = static_cast<unsigned>(f.glyphRowEnd);
-    if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, addSat(pen.x, w - 1));
-    face.draw(glyph, c, pen.x, pen.top, f.buffer, rowEnd);
+    const bool onBand = inHighlight(i);
+    if (onBand) drawHighlightBand(f, pen.top, pen.x, addSat(pen.x, w - 1));
+    face.draw(glyph, c, pen.x, pen.top, f.buffer, rowEnd, onBand);
     drawCharacterLines(f, pen.top, pen.x, w + 1);
   }
   return {false, addSat(pen.x, w), pen.top};

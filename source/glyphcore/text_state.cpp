@@ -46,6 +46,13 @@ void setUnicodeFont(const PaneFont* font) {
 
 const PaneFont* getUnicodeFont(void) { return textState.unicodeFont; }
 
+void setTextBackground(uint16_t color) {
+  textState.backgroundKnown = true;
+  textState.textBackground = static_cast<uint16_t>(color | kOpaque);
+}
+
+void clearTextBackground(void) { textState.backgroundKnown = false; }
+
 void setColor(uint16_t color) { textState.fontColor = static_cast<uint16_t>(color | kOpaque); }
 
 void setHighlightColor(uint16_t color) {

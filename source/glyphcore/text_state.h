@@ -64,6 +64,10 @@ struct TextState {
   // The current Unicode font; while it is set, strings are UTF-8 and
   // currentFont (the last table) waits until setFont.
   const PaneFont* unicodeFont = nullptr;
+  // What text stands on, when the program has said (setTextBackground):
+  // coverage glyphs are then written from a table over it.
+  bool backgroundKnown = false;
+  uint16_t textBackground = 0;
 };
 
 // Constant-initialised: the start values hold before any code runs.

@@ -1,11 +1,13 @@
-// The Unicode glyph path. Rows are walked in the glyph's ink box only; a row
-// of up to 25 pixels is read as one word whose top bit is the row's first
-// pixel, and drawn as runs of ink found by counting bits.
+// The Unicode glyph path. Rows are walked in the glyph's ink box only; a 1-bit
+// row of up to 25 pixels is read as one word whose top bit is the row's first
+// pixel, and drawn as runs of ink found by counting bits. Coverage rows blend
+// pixel by pixel, or write from the known background's table.
 #include "glyphcore/unicode_glyph.h"
 
 #include <stddef.h>
 
 #include "glyphcore/blit_kernels.h"
+#include "glyphcore/coverage_blend.h"
 #include "glyphcore/unicode_font.h"
 
 namespace pane::text {
@@ -91,6 +93,30 @@ void drawPictureRow(const uint8_t* pixels, int from, int to, uint16_t* dst, uint
   }
 }
 
+// The coverage of a row: pixels of bpp bits, read in words of at most 24
+// bits; columns outside [from, to) are read and left alone. With a table the
+// pixels are written from it, else blended with what is under them.
+struct Coverage {
+  int bpp;
+  uint32_t amax;
+  uint32_t ink;
+  const uint16_t* table;
+};
+
+void drawCoverageRow(RowReader& reader, int width, int from, int to, uint16_t* row,
+                     const Coverage& c) {
+  const int chunk = 24 / c.bpp;
+  for (int first = 0; first < width; first += chunk) {
+    const int n = width - first < chunk ? width - first : chunk;
+    uint32_t word = reader.next(n * c.bpp);
+    for (int j = first; word != 0; ++j, word <<= c.bpp) {
+      const uint32_t a = word >> (32 - c.bpp);
+      if (a == 0 || j < from || j >= to) continue;
+      row[j] = c.table != nullptr ? c.table[a] : blendCoverage(row[j], c.ink, a, c.amax);
+    }
+  }
+}
+
 // One row of ink: the bits of columns [from, to) of the row's word, drawn
 // from row + from.
 inline void drawInkBits(uint32_t bits, int from, int to, uint16_t* row, uint16_t ink) {
@@ -101,7 +127,8 @@ inline void drawInkBits(uint32_t bits, int from, int to, uint16_t* row, uint16_t
 }  // namespace
 
 void drawUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top, uint16_t* buffer,
-                      unsigned maxX, unsigned maxY, uint32_t colourMask, const SpriteStyle& style) {
+                      unsigned maxX, unsigned maxY, uint32_t colourMask, const SpriteStyle& style,
+                      const uint16_t* background) {
   const PaneGlyph& glyph = font->glyphs[g];
   const int width = glyph.width;
   const int lastColumn =
@@ -123,12 +150,20 @@ void drawUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top, uint16_t
   const uint8_t* data = font->bitmaps + glyphOffset(glyph);
   const uint16_t ink = static_cast<uint16_t>(((0x7FFFu ^ inversion) & colourMask) | blit::kOpaque);
   const uint32_t transparent = (font->transparent | blit::kOpaque) & 0xFFFFu;
-  const bool word = !picture && width <= kWordPixels;
+  const int bpp = picture ? 16 : font->bitsPerPixel;
+  const bool word = bpp == 1 && width <= kWordPixels;
+  Coverage coverage{bpp, (1u << bpp) - 1u, ink, nullptr};
+  if (bpp == 2 || bpp == 4) {
+    if (background != nullptr)
+      coverage.table = knownBackgroundTable(ink, *background, coverage.amax);
+  }
 
   uint16_t* row =
       buffer + static_cast<ptrdiff_t>(static_cast<int>(y0) + rows.first) * blit::kRowPixels;
   RowReader reader(data);
   for (int i = 0; i < rows.first && word; ++i) reader.next(width);
+  for (int i = 0; i < rows.first && (bpp == 2 || bpp == 4); ++i)
+    drawCoverageRow(reader, width, 0, 0, row, coverage);
 
   // Unsheared: the same columns on every row.
   if (jump == 0 && word) {
@@ -150,12 +185,16 @@ void drawUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top, uint16_t
       ++shift;
       stepIn = jump;
     }
-    if (start > lastColumn) continue;
     if (start + width <= 0) break;  // rows only move left
-    const int from = start < 0 ? -start : 0;
-    const int to = lastColumn - start + 1 < width ? lastColumn - start + 1 : width;
+    int from = start < 0 ? -start : 0;
+    int to = lastColumn - start + 1 < width ? lastColumn - start + 1 : width;
+    if (from >= to) from = to = 0;  // the row lies right of the limit
     const uint32_t rowFirst = static_cast<uint32_t>(i) * static_cast<uint32_t>(width);
-    if (picture)
+    if (bpp == 2 || bpp == 4)
+      drawCoverageRow(reader, width, from, to, from == to ? row : row + start, coverage);
+    else if (from == to)
+      continue;
+    else if (picture)
       drawPictureRow(data + 2 * rowFirst, from, to, row + start, transparent, inversion);
     else if (word)
       drawInkBits(bits, from, to, row + start, ink);

@@ -35,7 +35,15 @@ bool PatternFonts::inkAt(uint32_t c, int x, int y) {
   return ((c * 7 + static_cast<uint32_t>(x) * 3 + static_cast<uint32_t>(y) * 5) % 3) != 0;
 }
 
-PatternFonts::PatternFonts(const std::vector<uint32_t>& extraCodePoints) {
+uint32_t PatternFonts::coverageAt(uint32_t c, int x, int y) const {
+  if (!inkAt(c, x, y)) return 0;
+  const uint32_t amax = (1u << bpp_) - 1u;
+  return fullInk_ ? amax : 1 + (c + static_cast<uint32_t>(x * 5 + y)) % amax;
+}
+
+PatternFonts::PatternFonts(const std::vector<uint32_t>& extraCodePoints, int bitsPerPixel,
+                           bool fullInk)
+    : bpp_(bitsPerPixel), fullInk_(fullInk) {
   std::vector<uint32_t> codes;
   for (uint32_t c = 32; c < 127; ++c) codes.push_back(c);
   codes.insert(codes.end(), extraCodePoints.begin(), extraCodePoints.end());
@@ -63,7 +71,7 @@ PatternFonts::PatternFonts(const std::vector<uint32_t>& extraCodePoints) {
   font_.underline = kUnderline;
   font_.tabDistance = kTab;
   font_.transparent = transparent_;
-  font_.bitsPerPixel = 1;
+  font_.bitsPerPixel = static_cast<uint8_t>(bpp_);
 
   for (std::size_t c = 0; c < records_.size(); ++c)
     slots_[c] = records_[c].empty() ? nullptr : records_[c].data();
@@ -109,9 +117,11 @@ void PatternFonts::addGlyph(uint32_t c, bool picture) {
           put16(bitmaps_, pixel(x, y));
           continue;
         }
-        if (bit % 8 == 0) bitmaps_.push_back(0);
-        if (pixel(x, y) != 0) bitmaps_.back() |= static_cast<uint8_t>(0x80 >> (bit % 8));
-        ++bit;
+        const uint32_t a = coverageAt(c, x, y);
+        for (int k = bpp_ - 1; k >= 0; --k, ++bit) {
+          if (bit % 8 == 0) bitmaps_.push_back(0);
+          if ((a >> k) & 1u) bitmaps_.back() |= static_cast<uint8_t>(0x80 >> (bit % 8));
+        }
       }
   }
   glyphs_.push_back(g);

@@ -25,7 +25,10 @@ class PatternFonts {
   static constexpr uint16_t kUnderline = 8;
   static constexpr uint16_t kTab = 20;
 
-  explicit PatternFonts(const std::vector<uint32_t>& extraCodePoints = {});
+  // bitsPerPixel 2 or 4 makes coverage glyphs: ink pixels get coverage 1 to amax
+  // by a pattern of their own, or amax everywhere with fullInk.
+  explicit PatternFonts(const std::vector<uint32_t>& extraCodePoints = {}, int bitsPerPixel = 1,
+                        bool fullInk = false);
   PatternFonts(const PatternFonts&) = delete;
   PatternFonts& operator=(const PatternFonts&) = delete;
 
@@ -35,6 +38,8 @@ class PatternFonts {
 
   static int widthOf(uint32_t c);
   static bool inkAt(uint32_t c, int x, int y);
+  // The coverage a glyph pixel has in this font (0 .. amax; 1-bit: 0 or 1).
+  uint32_t coverageAt(uint32_t c, int x, int y) const;
 
  private:
   void addGlyph(uint32_t c, bool picture);
@@ -42,6 +47,8 @@ class PatternFonts {
   std::array<std::vector<uint16_t>, 256> records_;
   std::array<uint16_t*, 260> slots_{};
   uint16_t tab_ = kTab, transparent_ = 0, underline_ = kUnderline;
+  int bpp_;
+  bool fullInk_;
 
   std::vector<PaneRange> ranges_;
   std::vector<PaneGlyph> glyphs_;
