@@ -125,8 +125,10 @@ void exercise(const PaneFont* font, const std::string& original, const Box& b) {
   canvas.reset();
   codes.push_back(b.rawCode);
   getCharWidth(b.rawCode);
-  for (size_t k = 0; k < codes.size(); ++k)
-    dispChar(b.charX + 9 * static_cast<int>(k), b.charY, codes[k], canvas.data(), b.maxX, b.maxY);
+  for (size_t k = 0; k < codes.size(); ++k) {
+    const long long x = std::min<long long>(INT_MAX, b.charX + 9LL * static_cast<long long>(k));
+    dispChar(static_cast<int>(x), b.charY, codes[k], canvas.data(), b.maxX, b.maxY);
+  }
   if (!canvas.untouchedOutside(0, static_cast<int>(b.maxY))) fail("dispChar wrote past max_Y");
 
   // A box no bottom limit can end: every line the wrap points give is drawn.
