@@ -3,13 +3,15 @@
 # on its include path, and makes them again when the asset or the tool changes:
 #
 #   pane_add_font(TARGET NAME FONT family | FONT_FILE file... SIZE points [BOLD] [ITALIC]
-#                 [UNICODE] [BINARY] [RANGES list...] [SYMBOLS_FILE file...])
+#                 [UNICODE] [BINARY] [BPP 1|2|4] [RANGES list...] [SYMBOLS_FILE file...])
 #       glyphcast: the font table uint16* NAME[]; with UNICODE the Unicode font
 #       const PaneFont NAME instead, with BINARY the binary file NAME.bin beside the
 #       sources (its path in the variable NAME_BINARY; without UNICODE it is the only
 #       output, made before TARGET builds). Several FONT_FILE values are a fallback
 #       order; RANGES ("0x20-0x7E" "0x3040-0x30FF") and SYMBOLS_FILE (UTF-8 text) pick
-#       the code points, printable ASCII by default.
+#       the code points, printable ASCII by default. BPP 2 or 4 captures a Unicode
+#       font's glyphs smoothed, 2 or 4 bits of coverage per pixel (1, the default: ink
+#       or none).
 #   pane_add_picture(TARGET NAME IMAGE [SIZE 32|16|8|WxH] [TILES] [TRANSPARENT value])
 #       pixport: uint16 NAME[], the whole picture by default (a sprite record: size header
 #       and rows); a fixed size with TILES gives bare pixel data in 8x8 tiles
@@ -74,7 +76,7 @@ function(_pane_attach target dir source header)
 endfunction()
 
 function(pane_add_font target name)
-  cmake_parse_arguments(PARSE_ARGV 2 F "BOLD;ITALIC;UNICODE;BINARY" "FONT;SIZE"
+  cmake_parse_arguments(PARSE_ARGV 2 F "BOLD;ITALIC;UNICODE;BINARY" "FONT;SIZE;BPP"
     "FONT_FILE;RANGES;SYMBOLS_FILE")
   _pane_check_name(pane_add_font "${name}")
   if(F_UNPARSED_ARGUMENTS)
@@ -88,9 +90,13 @@ function(pane_add_font target name)
     set(unicode_font TRUE)
   endif()
   list(LENGTH F_FONT_FILE font_files)
-  if(NOT unicode_font AND (F_RANGES OR F_SYMBOLS_FILE OR font_files GREATER 1))
-    message(FATAL_ERROR "pane_add_font: RANGES, SYMBOLS_FILE and several FONT_FILE values "
-      "need UNICODE or BINARY")
+  if(NOT unicode_font AND (F_RANGES OR F_SYMBOLS_FILE OR font_files GREATER 1 OR
+                          DEFINED F_BPP))
+    message(FATAL_ERROR "pane_add_font: RANGES, SYMBOLS_FILE, BPP and several FONT_FILE "
+      "values need UNICODE or BINARY")
+  endif()
+  if(DEFINED F_BPP AND NOT F_BPP MATCHES "^[124]$")
+    message(FATAL_ERROR "pane_add_font: BPP takes 1, 2 or 4, not \"${F_BPP}\"")
   endif()
   _pane_tool(glyphcast glyphcast pane_add_font)
   _pane_outputs(${name} dir source header)
@@ -111,6 +117,9 @@ function(pane_add_font target name)
   endif()
   if(F_ITALIC)
     list(APPEND style --italic)
+  endif()
+  if(DEFINED F_BPP)
+    list(APPEND style --bpp ${F_BPP})
   endif()
   foreach(range IN LISTS F_RANGES)
     list(APPEND style --range "${range}")

@@ -18,7 +18,8 @@
 #                                                glyphcast --unicode: const PaneFont NAME;
 #                                                FONT_FILES (space-separated) are a
 #                                                fallback order, OPTIONS may add --range
-#                                                LIST and --symbols-file FILE
+#                                                LIST, --symbols-file FILE and --bpp 2
+#                                                or --bpp 4 (smoothed coverage glyphs)
 #   pane_binary_font NAME, FONT_FILES, SIZE[, OPTIONS]
 #                                                the same font as the binary file
 #                                                $(PANE_ASSET_DIR)/NAME.bin, added to

@@ -6,6 +6,8 @@
 #include "qt_app.h"
 
 #include "glyphcast_kana_9.h"
+#include "glyphcast_latin_2bpp.h"
+#include "glyphcast_latin_4bpp.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -85,11 +87,18 @@ Glyph glyphOf(const QByteArray& font, quint32 point) {
     glyph.shape = font.mid(record + 3, 4);
     glyph.top = static_cast<uchar>(font[record + 7]);
     const quint32 offset = word(font, record) & 0xFFFFFF;
-    const int bits = static_cast<uchar>(font[record + 4]) * static_cast<uchar>(font[record + 5]);
+    const int bits = static_cast<uchar>(font[record + 4]) * static_cast<uchar>(font[record + 5]) *
+                     static_cast<uchar>(font[6]);
     glyph.pixels = font.mid(bitmaps + offset, (bits + 7) / 8);
     return glyph;
   }
   return Glyph();
+}
+
+// Pixel i of a glyph's pixels packed at bits per pixel, most significant bits first.
+int level(const QByteArray& pixels, int i, int bits) {
+  const int at = i * bits;
+  return (static_cast<uchar>(pixels[at / 8]) >> (8 - bits - at % 8)) & ((1 << bits) - 1);
 }
 
 class GlyphcastUnicode : public ::testing::Test {
@@ -130,58 +139,71 @@ TEST(GlyphcastUnicodeArguments, RefuseOptionsThatDoNotGoTogether) {
 }
 
 TEST(GlyphcastUnicodeFont, BinaryFileHoldsWhatTheCompiledSourceHolds) {
-  const QByteArray bin = readFile(QStringLiteral(GLYPHCAST_KANA_BINARY));
-  const PaneFont& font = glyphcast_kana_9;
-  ASSERT_GE(bin.size(), 44);
-  EXPECT_EQ(bin.left(4), QByteArray("PFNT"));
-  const quint32 header[] = {word(bin, 4, 2),
-                            static_cast<uchar>(bin[6]),
-                            static_cast<uchar>(bin[7]),
-                            word(bin, 8, 2),
-                            word(bin, 10, 2),
-                            word(bin, 12, 2),
-                            word(bin, 14, 2),
-                            word(bin, 16, 2),
-                            word(bin, 20),
-                            word(bin, 24),
-                            word(bin, 28),
-                            word(bin, 32),
-                            word(bin, 36),
-                            word(bin, 40)};
-  const quint32 expected[] = {1,
-                              font.bitsPerPixel,
-                              font.reserved,
-                              font.lineHeight,
-                              font.baseline,
-                              font.underline,
-                              font.tabDistance,
-                              font.transparent,
-                              font.rangeCount,
-                              font.glyphCount,
-                              font.bitmapBytes,
-                              font.pictureFirst,
-                              font.pictureCount,
-                              font.replacement};
-  for (size_t i = 0; i < std::size(header); ++i) EXPECT_EQ(header[i], expected[i]) << "field " << i;
-  const qsizetype ranges = 8 * (font.rangeCount + 1);
-  const qsizetype glyphs = 8 * font.glyphCount;
-  ASSERT_EQ(bin.size(), 44 + ranges + glyphs + font.bitmapBytes);
-  for (quint32 r = 0; r <= font.rangeCount; ++r) {
-    EXPECT_EQ(word(bin, 44 + 8 * r), font.ranges[r].first);
-    EXPECT_EQ(word(bin, 48 + 8 * r), font.ranges[r].glyph);
+  struct Case {
+    const char* binary;
+    const PaneFont& font;
+    unsigned bitsPerPixel;
+  };
+  const Case cases[] = {{GLYPHCAST_KANA_BINARY, glyphcast_kana_9, 1},
+                        {GLYPHCAST_LATIN_2BPP_BINARY, glyphcast_latin_2bpp, 2},
+                        {GLYPHCAST_LATIN_4BPP_BINARY, glyphcast_latin_4bpp, 4}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.binary);
+    const QByteArray bin = readFile(QString::fromUtf8(c.binary));
+    const PaneFont& font = c.font;
+    EXPECT_EQ(font.bitsPerPixel, c.bitsPerPixel);
+    ASSERT_GE(bin.size(), 44);
+    EXPECT_EQ(bin.left(4), QByteArray("PFNT"));
+    const quint32 header[] = {word(bin, 4, 2),
+                              static_cast<uchar>(bin[6]),
+                              static_cast<uchar>(bin[7]),
+                              word(bin, 8, 2),
+                              word(bin, 10, 2),
+                              word(bin, 12, 2),
+                              word(bin, 14, 2),
+                              word(bin, 16, 2),
+                              word(bin, 20),
+                              word(bin, 24),
+                              word(bin, 28),
+                              word(bin, 32),
+                              word(bin, 36),
+                              word(bin, 40)};
+    const quint32 expected[] = {1,
+                                font.bitsPerPixel,
+                                font.reserved,
+                                font.lineHeight,
+                                font.baseline,
+                                font.underline,
+                                font.tabDistance,
+                                font.transparent,
+                                font.rangeCount,
+                                font.glyphCount,
+                                font.bitmapBytes,
+                                font.pictureFirst,
+                                font.pictureCount,
+                                font.replacement};
+    for (size_t i = 0; i < std::size(header); ++i) EXPECT_EQ(header[i], expected[i]) << "field " << i;
+    const qsizetype ranges = 8 * (font.rangeCount + 1);
+    const qsizetype glyphs = 8 * font.glyphCount;
+    ASSERT_EQ(bin.size(), 44 + ranges + glyphs + font.bitmapBytes);
+    for (quint32 r = 0; r <= font.rangeCount; ++r) {
+      EXPECT_EQ(word(bin, 44 + 8 * r), font.ranges[r].first);
+      EXPECT_EQ(word(bin, 48 + 8 * r), font.ranges[r].glyph);
+    }
+    EXPECT_EQ(std::memcmp(bin.constData() + 44 + ranges, font.glyphs, glyphs), 0);
+    EXPECT_EQ(std::memcmp(bin.constData() + 44 + ranges + glyphs, font.bitmaps, font.bitmapBytes), 0);
+    // The library's loader takes the file as it is.
+    std::vector<quint32> aligned((bin.size() + 3) / 4);
+    std::memcpy(aligned.data(), bin.constData(), static_cast<size_t>(bin.size()));
+    PaneFont loaded;
+    ASSERT_EQ(paneFontFromMemory(aligned.data(), static_cast<size_t>(bin.size()), &loaded),
+              PANE_FONT_OK);
+    EXPECT_EQ(loaded.glyphCount, font.glyphCount);
+    EXPECT_EQ(loaded.replacement, font.replacement);
   }
-  EXPECT_EQ(std::memcmp(bin.constData() + 44 + ranges, font.glyphs, glyphs), 0);
-  EXPECT_EQ(std::memcmp(bin.constData() + 44 + ranges + glyphs, font.bitmaps, font.bitmapBytes), 0);
-  // The library's loader takes the file as it is.
-  std::vector<quint32> aligned((bin.size() + 3) / 4);
-  std::memcpy(aligned.data(), bin.constData(), static_cast<size_t>(bin.size()));
-  PaneFont loaded;
-  ASSERT_EQ(paneFontFromMemory(aligned.data(), static_cast<size_t>(bin.size()), &loaded),
-            PANE_FONT_OK);
-  EXPECT_EQ(loaded.glyphCount, font.glyphCount);
-  EXPECT_EQ(loaded.replacement, font.replacement);
 
-  // The font's own values: ASCII, 83 kana, U+FFFD as the replacement and the buttons.
+  // The kana font's own values: ASCII, 83 kana, U+FFFD as the replacement and the buttons.
+  const PaneFont& font = glyphcast_kana_9;
   EXPECT_EQ(font.glyphCount, 95u + 83u + 1u + 14u);
   EXPECT_EQ(font.ranges[font.rangeCount].first, 0x110000u);
   EXPECT_EQ(font.ranges[font.rangeCount - 1].first, 0xFFFDu);  // after the buttons
@@ -193,6 +215,69 @@ TEST(GlyphcastUnicodeFont, BinaryFileHoldsWhatTheCompiledSourceHolds) {
   EXPECT_EQ(font.bitmaps[offset + 8] | font.bitmaps[offset + 9] << 8, 15855);  // grey
   EXPECT_EQ(font.glyphs[0].width, 0);  // the space: an advance alone
   EXPECT_GT(font.glyphs[0].advance, 0);
+}
+
+TEST_F(GlyphcastUnicode, CoverageGlyphsAreFullWhereTheOneBitGlyphHasInk) {
+  QTemporaryDir dir;
+  const QString oneBit = dir.filePath(QStringLiteral("one.bin"));
+  ASSERT_EQ(run({"--font-file", kLatin, "--size", "9", "--range", "0x41-0x48", "--binary", oneBit})
+                .status,
+            0);
+  const QByteArray ink = readFile(oneBit);
+  for (const char* path : {GLYPHCAST_LATIN_2BPP_BINARY, GLYPHCAST_LATIN_4BPP_BINARY}) {
+    SCOPED_TRACE(path);
+    const QByteArray coverage = readFile(QString::fromUtf8(path));
+    ASSERT_GE(coverage.size(), 44);
+    const int bits = coverage[6];
+    const int full = (1 << bits) - 1;
+    int partial = 0;
+    for (quint32 point = 'A'; point <= 'H'; ++point) {
+      const Glyph one = glyphOf(ink, point);
+      const Glyph smooth = glyphOf(coverage, point);
+      ASSERT_TRUE(one.found && smooth.found);
+      EXPECT_EQ(smooth.shape[0], one.shape[0]) << "advance of " << char(point);
+      const int width = static_cast<uchar>(smooth.shape[1]);
+      const int height = static_cast<uchar>(smooth.shape[2]);
+      // The ink box is tight: coverage on each of its four sides.
+      int sides[4] = {};  // left, right, top, bottom
+      for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+          const int a = level(smooth.pixels, y * width + x, bits);
+          partial += a > 0 && a < full;
+          if (a == 0) continue;
+          sides[0] += x == 0;
+          sides[1] += x == width - 1;
+          sides[2] += y == 0;
+          sides[3] += y == height - 1;
+        }
+      }
+      for (int side : sides) EXPECT_GT(side, 0) << char(point);
+      // Full coverage lies mostly where the 1-bit capture has ink, and that ink
+      // mostly has at least half coverage.
+      const int dx = static_cast<qint8>(smooth.shape[3]) - static_cast<qint8>(one.shape[3]);
+      const int dy = smooth.top - one.top;
+      const int oneWidth = static_cast<uchar>(one.shape[1]);
+      const int oneHeight = static_cast<uchar>(one.shape[2]);
+      auto inked = [&](int x, int y) {
+        return x >= 0 && x < oneWidth && y >= 0 && y < oneHeight &&
+               level(one.pixels, y * oneWidth + x, 1) != 0;
+      };
+      int fulls = 0, fullOnInk = 0, inks = 0, halfOnInk = 0;
+      for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+          const int a = level(smooth.pixels, y * width + x, bits);
+          const bool ink = inked(x + dx, y + dy);
+          fulls += a == full;
+          fullOnInk += a == full && ink;
+          inks += ink;
+          halfOnInk += ink && 2 * a >= full;
+        }
+      }
+      EXPECT_GE(fullOnInk * 10, fulls * 9) << char(point);
+      EXPECT_GE(halfOnInk * 5, inks * 4) << char(point);
+    }
+    EXPECT_GT(partial, 0);  // smoothed: levels between none and full
+  }
 }
 
 TEST_F(GlyphcastUnicode, EachCodePointComesFromTheFirstFileThatHasIt) {
