@@ -2,6 +2,7 @@
 // file against the compiled C source, the fallback order, missing code points and
 // the report line.
 #include "glyphcast/cli/arguments.h"
+#include "glyphcast/core/preview.h"
 #include "glyphcast/gui/font_window.h"
 #include "qt_app.h"
 
@@ -11,6 +12,8 @@
 
 #include <QBuffer>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QSet>
 #include <QImage>
 #include <QPixmap>
 #include <QLabel>
@@ -128,6 +131,12 @@ TEST(GlyphcastUnicodeArguments, RefuseOptionsThatDoNotGoTogether) {
       {{"--unicode", "--font", "A", "--range", "0x7E-0x20"},
        "the range \"0x7E-0x20\" ends before it starts"},
       {{"--font", "A", "--binary", ""}, "--binary needs a value"},
+      {{"--font", "A", "--bpp", "2"}, "--bpp needs --unicode or --binary"},
+      {{"--unicode", "--font", "A", "--bpp", "3"}, "--bpp takes 1, 2 or 4, not \"3\""},
+      {{"--font", "A", "--preview-background", "0x8000"},
+       "--preview-background takes an RGB15 value (0 to 32767, hex or decimal), not \"0x8000\""},
+      {{"--font", "A", "--preview-background", "+5"},
+       "--preview-background takes an RGB15 value"},
   };
   for (const Case& c : cases) {
     const RunResult result = run(c.args);
@@ -369,28 +378,54 @@ TEST_F(GlyphcastUnicode, NamesMissingCodePointsAndReportsGlyphsAndBytes) {
 }
 
 TEST_F(GlyphcastUnicode, TheWindowPutsTheCommandLinesSourceOnTheClipboard) {
-  QString clipboard;
-  panetools::WindowHooks hooks;
-  hooks.setClipboard = [&clipboard](const QString& text) { clipboard = text; };
-  FontWindow window(hooks);
-  window.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("DejaVu Sans"));
-  window.findChild<QLineEdit*>(QStringLiteral("Text4"))->setText(QStringLiteral("9"));
-  window.findChild<QCheckBox*>(QStringLiteral("UnicodeCheck"))->setChecked(true);
-  window.findChild<QLineEdit*>(QStringLiteral("RangesText"))
-      ->setText(QStringLiteral("0x41-0x43,0x3042"));
-  window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-  QTemporaryDir dir;
-  const QString png = dir.filePath(QStringLiteral("preview.png"));
-  const RunResult command = run({"--font", "DejaVu Sans", "--size", "9", "--unicode", "--range",
-                                 "0x41-0x43,0x3042", "--preview", png});
-  ASSERT_EQ(command.status, 0) << command.err.toStdString();
-  EXPECT_EQ(clipboard.toUtf8(), command.out);
-  // Both previews draw the sample through the library's loader and setUnicodeFont.
-  const QImage shown = window.findChild<QLabel*>(QStringLiteral("Preview1x"))->pixmap().toImage();
-  EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
-            QImage(png).convertToFormat(QImage::Format_RGB32));
-  EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("Label1"))
-                  ->text()
-                  .contains(QStringLiteral("20 glyphs")));
-  EXPECT_TRUE(command.err.contains("no font has 1 code point: U+3042;"));
+  struct Case {
+    const char* bits;
+    const char* background;  // as typed in the window and given to --preview-background
+    bool smooth;             // the preview's text has levels between ink and background
+  };
+  const Case cases[] = {{"1", "0x1042", false}, {"2", "0x1042", true}, {"4", "31", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.bits);
+    QString clipboard;
+    panetools::WindowHooks hooks;
+    hooks.setClipboard = [&clipboard](const QString& text) { clipboard = text; };
+    FontWindow window(hooks);
+    window.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("DejaVu Sans"));
+    window.findChild<QLineEdit*>(QStringLiteral("Text4"))->setText(QStringLiteral("9"));
+    window.findChild<QCheckBox*>(QStringLiteral("UnicodeCheck"))->setChecked(true);
+    window.findChild<QComboBox*>(QStringLiteral("BppCombo"))->setCurrentText(c.bits);
+    window.findChild<QLineEdit*>(QStringLiteral("PreviewBackground"))->setText(c.background);
+    window.findChild<QLineEdit*>(QStringLiteral("SampleText"))->setText(QStringLiteral("Hello"));
+    window.findChild<QLineEdit*>(QStringLiteral("RangesText"))
+        ->setText(QStringLiteral("0x41-0x43,0x3042,0x48,0x65,0x6C,0x6F"));
+    window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("preview.png"));
+    const RunResult command =
+        run({"--font", "DejaVu Sans", "--size", "9", "--unicode", "--range",
+             "0x41-0x43,0x3042,0x48,0x65,0x6C,0x6F", "--preview", png, "--sample", "Hello", "--bpp",
+             c.bits, "--preview-background", c.background});
+    ASSERT_EQ(command.status, 0) << command.err.toStdString();
+    EXPECT_EQ(clipboard.toUtf8(), command.out);
+    // Both previews draw the sample through the library's loader and setUnicodeFont.
+    const QImage shown = window.findChild<QLabel*>(QStringLiteral("Preview1x"))
+                             ->pixmap()
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, QImage(png).convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("Label1"))
+                    ->text()
+                    .contains(QStringLiteral("24 glyphs")));
+    EXPECT_TRUE(command.err.contains("no font has 1 code point: U+3042;"));
+    // The screen is the background; white text on it blends through grey levels.
+    const std::uint16_t background = *parseRgb15(QString::fromLatin1(c.background));
+    const QRgb corner = shown.pixel(0, 0);
+    EXPECT_EQ((qRed(corner) >> 3) | (qGreen(corner) >> 3) << 5 | (qBlue(corner) >> 3) << 10,
+              background);
+    QSet<QRgb> colours;
+    for (int y = 0; y < 40; ++y) {
+      for (int x = 0; x < 80; ++x) colours.insert(shown.pixel(x, y));
+    }
+    EXPECT_EQ(colours.size() > 2, c.smooth) << colours.size();
+  }
 }
