@@ -135,8 +135,7 @@ TEST(GlyphcastUnicodeArguments, RefuseOptionsThatDoNotGoTogether) {
       {{"--unicode", "--font", "A", "--bpp", "3"}, "--bpp takes 1, 2 or 4, not \"3\""},
       {{"--font", "A", "--preview-background", "0x8000"},
        "--preview-background takes an RGB15 value (0 to 32767, hex or decimal), not \"0x8000\""},
-      {{"--font", "A", "--preview-background", "+5"},
-       "--preview-background takes an RGB15 value"},
+      {{"--font", "A", "--preview-background", "+5"}, "--preview-background takes an RGB15 value"},
   };
   for (const Case& c : cases) {
     const RunResult result = run(c.args);
@@ -191,7 +190,8 @@ TEST(GlyphcastUnicodeFont, BinaryFileHoldsWhatTheCompiledSourceHolds) {
                                 font.pictureFirst,
                                 font.pictureCount,
                                 font.replacement};
-    for (size_t i = 0; i < std::size(header); ++i) EXPECT_EQ(header[i], expected[i]) << "field " << i;
+    for (size_t i = 0; i < std::size(header); ++i)
+      EXPECT_EQ(header[i], expected[i]) << "field " << i;
     const qsizetype ranges = 8 * (font.rangeCount + 1);
     const qsizetype glyphs = 8 * font.glyphCount;
     ASSERT_EQ(bin.size(), 44 + ranges + glyphs + font.bitmapBytes);
@@ -200,7 +200,8 @@ TEST(GlyphcastUnicodeFont, BinaryFileHoldsWhatTheCompiledSourceHolds) {
       EXPECT_EQ(word(bin, 48 + 8 * r), font.ranges[r].glyph);
     }
     EXPECT_EQ(std::memcmp(bin.constData() + 44 + ranges, font.glyphs, glyphs), 0);
-    EXPECT_EQ(std::memcmp(bin.constData() + 44 + ranges + glyphs, font.bitmaps, font.bitmapBytes), 0);
+    EXPECT_EQ(std::memcmp(bin.constData() + 44 + ranges + glyphs, font.bitmaps, font.bitmapBytes),
+              0);
     // The library's loader takes the file as it is.
     std::vector<quint32> aligned((bin.size() + 3) / 4);
     std::memcpy(aligned.data(), bin.constData(), static_cast<size_t>(bin.size()));
