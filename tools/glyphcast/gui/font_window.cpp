@@ -107,6 +107,8 @@ void FontWindow::buildControls() {
   bitsPerPixel_->setToolTip(
       QStringLiteral("Bits per pixel of a Unicode font: 1 draws unsmoothed ink, 2 and 4 the "
                      "smoothed coverage of each pixel"));
+  bitsPerPixel_->setEnabled(false);  // a font table has its own pixels
+  connect(unicode_, &QCheckBox::toggled, bitsPerPixel_, &QComboBox::setEnabled);
   ranges_ = makeField(this, "RangesText", QString(), 200);
   ranges_->setPlaceholderText(QStringLiteral("0x20-0x7E,0x3040-0x30FF"));
   symbolsFile_ = makeField(this, "SymbolsFile", QString(), 200);
