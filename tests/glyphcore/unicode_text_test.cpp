@@ -280,6 +280,8 @@ TEST_F(UnicodeText, BinaryFontsThatDoNotHoldTogetherAreRefused) {
       {"range out of order", 44 + 8 + 1, 0xFF, PANE_FONT_CORRUPT},
       {"closing entry", 44 + 8 * fonts.font()->rangeCount + 2, 0, PANE_FONT_CORRUPT},
       {"glyph pixels past the end", glyphsAt + 2, 0x7F, PANE_FONT_CORRUPT},
+      // The last glyph's pixels end at the last byte: one byte fewer cuts them.
+      {"bitmaps one byte short", 28, static_cast<uint8_t>(good[28] - 1), PANE_FONT_CORRUPT},
   };
   PaneFont out{};
   out.lineHeight = 77;
