@@ -66,13 +66,17 @@ struct Rows {
   int first, end;  // ink rows to draw, [first, end)
 };
 
-// Visible ink rows of a glyph whose first ink row lands on row y.
+// Visible ink rows of a glyph whose first ink row lands on row y: none above
+// row 0 and none at or below maxY (taken as the signed int the limits of the
+// blitter are), worked out in 64 bits so no bound wraps.
 Rows visibleRows(int y, int height, unsigned maxY) {
   const long long limit =
       static_cast<int>(maxY) < blit::kRowLimit ? static_cast<int>(maxY) : blit::kRowLimit;
-  Rows r{y < 0 ? -y : 0, height};
-  if (static_cast<long long>(y) + height > limit) r.end = static_cast<int>(limit - y);
-  return r;
+  const long long first = y < 0 ? -static_cast<long long>(y) : 0;
+  long long end = height;
+  if (y + end > limit) end = limit - y;
+  if (end <= first) return {0, 0};
+  return {static_cast<int>(first), static_cast<int>(end)};
 }
 
 // A row too wide for one word, pixel by pixel.
