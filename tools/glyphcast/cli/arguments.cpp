@@ -59,8 +59,13 @@ ArgumentsOutcome parseArguments(const QStringList& args, CommandLine& commandLin
   static const QString help[] = {QStringLiteral("--help"), QStringLiteral("-h")};
   static const QString version = QStringLiteral("--version");
   static const QString range = QStringLiteral("--range");
-  std::vector<panetools::OptionSpelling> spellings = {
-      {{help[0], help[1]}, false}, {{version}, false}, {{range}, true}};
+  static const QString bpp = QStringLiteral("--bpp");
+  static const QString background = QStringLiteral("--preview-background");
+  std::vector<panetools::OptionSpelling> spellings = {{{help[0], help[1]}, false},
+                                                      {{version}, false},
+                                                      {{range}, true},
+                                                      {{bpp}, true},
+                                                      {{background}, true}};
   for (const auto& option : switches()) spellings.push_back({{option.first}, false});
   for (const auto& option : valueOptions()) spellings.push_back({{option.first}, true});
   panetools::ArgumentRules rules;
@@ -99,6 +104,12 @@ ArgumentsOutcome parseArguments(const QStringList& args, CommandLine& commandLin
     if (arg.option == range) {
       QString problem;
       return commandLine.addRanges(arg.value, &problem) || fault(problem);
+    }
+    if (arg.option == bpp || arg.option == background) {
+      QString problem;
+      const bool ok = arg.option == bpp ? commandLine.setBitsPerPixel(arg.value, &problem)
+                                        : commandLine.setPreviewBackground(arg.value, &problem);
+      return ok || fault(problem);
     }
     for (const char* named : {"--name", "--binary", "--symbols-file"}) {
       if (arg.value.isEmpty() && arg.option == QLatin1String(named))
@@ -151,11 +162,14 @@ QString usageText() {
       "  --sample TEXT       the preview's text: [A] [B] [X] [Y] [LEFT] [UP] [DOWN]\n"
       "                      [RIGHT] [SELECT] [START] [L] [R] [^] [v] draw the button\n"
       "                      glyphs, *word* is highlighted\n"
+      "  --preview-background RGB15\n"
+      "                      the preview's screen colour, 0 to 32767, hex or decimal\n"
+      "                      (0x1042); smooth glyphs blend with it\n"
       "  -o, --output FILE   write to FILE instead of standard output\n"
       "  -h, --help          show this text\n"
       "  --version           show the version\n"
       "\n"
-      "Unicode fonts (any code points, 1 bit per pixel, for setUnicodeFont):\n"
+      "Unicode fonts (any code points, for setUnicodeFont):\n"
       "  --unicode           write the C source of a const PaneFont (named by --name,\n"
       "                      declared by --header) instead of the font table\n"
       "  --binary FILE       also (or, without --unicode, only) write the font as a\n"
@@ -164,6 +178,8 @@ QString usageText() {
       "                      decimal, single points too; may be repeated\n"
       "  --symbols-file FILE every character of a UTF-8 text file; may be repeated\n"
       "                      (default with neither: 0x20-0x7E)\n"
+      "  --bpp 1|2|4         bits per pixel (1): 1 draws unsmoothed ink, 2 and 4 the\n"
+      "                      smoothed coverage of each pixel, blended on the screen\n"
       "  --font-file FILE    may be repeated: each code point comes from the first\n"
       "                      file that has it (then each file gives its first family)\n"
       "  The button pictures are at U+E000-U+E00D: A B X Y LEFT UP DOWN RIGHT SELECT\n"

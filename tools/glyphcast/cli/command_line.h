@@ -6,11 +6,14 @@
 #include "glyphcast/core/code_points.h"
 #include "glyphcast/core/converter.h"
 #include "glyphcast/core/fields.h"
+#include "glyphcast/core/preview.h"
 #include "glyphcast/core/unicode_converter.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <cstdint>
 
 class QIODevice;
 
@@ -42,6 +45,10 @@ class CommandLine {
   // false with *error when the text is not a range list (see addRanges).
   bool addRanges(const QString& text, QString* error);
   void addSymbolsFile(const QString& path) { symbolsFiles_ << path; }
+  // false with *error unless the text is 1, 2 or 4.
+  bool setBitsPerPixel(const QString& text, QString* error);
+  // false with *error unless the text is an RGB15 value (parseRgb15).
+  bool setPreviewBackground(const QString& text, QString* error);
 
   // Whether the run makes a Unicode font (--unicode or --binary).
   bool unicodeFont() const { return unicode_ || !binaryFile_.isEmpty(); }
@@ -83,6 +90,9 @@ class CommandLine {
   bool rangesGiven_ = false;
   CodePoints ranges_;
   QStringList symbolsFiles_;
+  int bitsPerPixel_ = 1;
+  bool bitsPerPixelGiven_ = false;
+  std::uint16_t previewBackground_ = kPreviewBackground;
 };
 
 // Largest template and font file read: far beyond any real one, small enough

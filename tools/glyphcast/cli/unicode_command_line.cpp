@@ -22,8 +22,34 @@ bool CommandLine::addRanges(const QString& text, QString* error) {
   return glyphcast::addRanges(text, &ranges_, error);
 }
 
+bool CommandLine::setBitsPerPixel(const QString& text, QString* error) {
+  bitsPerPixelGiven_ = true;
+  for (int bits : {1, 2, 4}) {
+    if (text == QString::number(bits)) {
+      bitsPerPixel_ = bits;
+      return true;
+    }
+  }
+  *error = QStringLiteral("--bpp takes 1, 2 or 4, not \"%1\"").arg(text);
+  return false;
+}
+
+bool CommandLine::setPreviewBackground(const QString& text, QString* error) {
+  const std::optional<std::uint16_t> colour = parseRgb15(text);
+  if (!colour) {
+    *error = QStringLiteral(
+                 "--preview-background takes an RGB15 value (0 to 32767, hex or decimal), not "
+                 "\"%1\"")
+                 .arg(text);
+    return false;
+  }
+  previewBackground_ = *colour;
+  return true;
+}
+
 QString CommandLine::combinationProblem() const {
   if (!unicodeFont()) {
+    if (bitsPerPixelGiven_) return QStringLiteral("--bpp needs --unicode or --binary");
     if (rangesGiven_ || !symbolsFiles_.isEmpty())
       return QStringLiteral("--range and --symbols-file need --unicode or --binary");
     if (fontFiles_.size() > 1)
@@ -61,6 +87,7 @@ int CommandLine::runUnicode(QIODevice& out, QIODevice& err) const {
   request.codePointsGiven = rangesGiven_ || !symbolsFiles_.isEmpty();
   request.options = options_;
   request.cSource = unicode_;
+  request.bitsPerPixel = bitsPerPixel_;
   Fields fields = fields_;
   for (const QString& path : fontFiles_) {
     Fields faceFields = fields_;
@@ -86,7 +113,8 @@ int CommandLine::runUnicode(QIODevice& out, QIODevice& err) const {
   if (!previewFile_.isEmpty()) {
     QString problem;
     const QImage picture =
-        renderUnicodePreview(result.font, sample_.isNull() ? defaultSample() : sample_, &problem);
+        renderUnicodePreview(result.font, sample_.isNull() ? defaultSample() : sample_,
+                             &problem, previewBackground_);
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (picture.isNull() || !picture.save(&buffer, "PNG")) {

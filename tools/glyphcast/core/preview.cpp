@@ -28,7 +28,6 @@ const ButtonName kButtons[] = {{"[A]", 1},       {"[B]", 2},      {"[X]", 3},   
                                {"[SELECT]", 16}, {"[START]", 17}, {"[L]", 18},    {"[R]", 19},
                                {"[^]", 20},      {"[v]", 21}};
 
-constexpr uint16 kBackground = 0x8000 | 4 << 10 | 2 << 5 | 2;  // deep blue-grey
 constexpr uint16 kTextColour = 0xFFFF;                         // white: glyphs keep their own greys
 constexpr uint16 kHighlight = 0x8000 | 2 << 10 | 10 << 5 | 20;  // amber
 constexpr int kMargin = 8;
@@ -131,13 +130,14 @@ SampleText parseUnicodeSample(const QString& sample) {
 namespace {
 
 // Draws text with the font that setCurrentFont makes current.
-QImage drawSample(const SampleText& text, const std::function<void()>& setCurrentFont) {
+QImage drawSample(const SampleText& text, uint16 background,
+                  const std::function<void()>& setCurrentFont) {
   QByteArray string = text.bytes;
   string.append('\0');  // dispString writes wrap marks into it, then restores it
 
   hostReset();
   fb_init();
-  fb_setBGColor(kBackground);
+  fb_setBGColor(static_cast<uint16>(0x8000 | background));
   fb_swapBuffers();  // both pages start from the background colour
   fb_swapBuffers();
   resetTextSettings();
@@ -167,11 +167,27 @@ QImage drawSample(const SampleText& text, const std::function<void()>& setCurren
 
 }  // namespace
 
-QImage renderPreview(std::uint16_t** table, const QString& sample) {
-  return drawSample(parseSample(sample), [table] { setFont(table); });
+std::optional<std::uint16_t> parseRgb15(const QString& text) {
+  const bool hex = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
+  const QString digits = hex ? text.mid(2) : text;
+  // toUInt alone would take spaces and signs.
+  for (QChar c : digits) {
+    const char l = c.toLatin1();
+    const bool letter = hex && (l | 0x20) >= 'a' && (l | 0x20) <= 'f';
+    if (!letter && (l < '0' || l > '9')) return std::nullopt;
+  }
+  bool ok = false;
+  const uint value = digits.size() <= 5 ? digits.toUInt(&ok, hex ? 16 : 10) : 0;
+  if (!ok || value > 0x7FFF) return std::nullopt;
+  return static_cast<std::uint16_t>(value);
 }
 
-QImage renderUnicodePreview(const UnicodeFont& font, const QString& sample, QString* problem) {
+QImage renderPreview(std::uint16_t** table, const QString& sample, std::uint16_t background) {
+  return drawSample(parseSample(sample), background, [table] { setFont(table); });
+}
+
+QImage renderUnicodePreview(const UnicodeFont& font, const QString& sample, QString* problem,
+                            std::uint16_t background) {
   const QByteArray bytes = binaryFontBytes(font);
   // The loader reads the file in place and wants it on a 4-byte boundary. The
   // library keeps the font by pointer after the drawing: the last one previewed
@@ -185,7 +201,7 @@ QImage renderUnicodePreview(const UnicodeFont& font, const QString& sample, QStr
     *problem = QStringLiteral("the library does not load the font (error %1)").arg(error);
     return QImage();
   }
-  return drawSample(parseUnicodeSample(sample), [] { setUnicodeFont(&loaded); });
+  return drawSample(parseUnicodeSample(sample), background, [] { setUnicodeFont(&loaded); });
 }
 
 QImage scaledPreview(const QImage& preview, int factor) {

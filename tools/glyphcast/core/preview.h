@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace glyphcast {
 
@@ -37,15 +38,24 @@ QString defaultSample();
 constexpr int kPreviewWidth = 256;
 constexpr int kPreviewHeight = 192;
 
-// Draws the sample with font table (260 slots) and returns the screen, 256 x 192,
-// as the display model composes it. Uses libpane's global state: resets the
-// simulated DS, and leaves its text settings at their defaults.
-QImage renderPreview(std::uint16_t** table, const QString& sample);
+// The colour the screen is filled with before the sample is drawn, RGB15: a deep
+// blue-grey. Coverage glyphs blend with it.
+constexpr std::uint16_t kPreviewBackground = 4 << 10 | 2 << 5 | 2;
+
+// An RGB15 value, 0 to 32767, in hex (0x1042) or decimal; nullopt for anything else.
+std::optional<std::uint16_t> parseRgb15(const QString& text);
+
+// Draws the sample with font table (260 slots) over background (RGB15) and returns
+// the screen, 256 x 192, as the display model composes it. Uses libpane's global
+// state: resets the simulated DS, and leaves its text settings at their defaults.
+QImage renderPreview(std::uint16_t** table, const QString& sample,
+                     std::uint16_t background = kPreviewBackground);
 
 // The same with a Unicode font, read by the library's own loader from the binary
 // file's bytes (setUnicodeFont). A null picture with *problem when the loader
 // refuses the font.
-QImage renderUnicodePreview(const UnicodeFont& font, const QString& sample, QString* problem);
+QImage renderUnicodePreview(const UnicodeFont& font, const QString& sample, QString* problem,
+                            std::uint16_t background = kPreviewBackground);
 
 // renderPreview() scaled by a whole factor, each DS pixel a square of pixels.
 QImage scaledPreview(const QImage& preview, int factor);

@@ -40,11 +40,15 @@ std::vector<UnicodeGlyph> pictureGlyphs() {
   return glyphs;
 }
 
-// Ink as the classic glyphs hold it: a pixel whose RGB15 value is not 0. Black,
+// A pixel of white drawn on black as the font holds it, 0 for none. One bit: ink
+// as the classic glyphs hold it, a pixel whose RGB15 value is not 0. Coverage: the
+// grey level, 0 to 255, scaled to 0 to full and rounded to the nearest. Black,
 // which most of the box is, is tested first.
-bool isInk(QRgb pixel) {
+int levelOf(QRgb pixel, int full) {
   const std::int32_t rgb = static_cast<std::int32_t>(pixel & 0xFFFFFF);
-  return rgb != 0 && rgb15FromPixel(qRed(rgb) | qGreen(rgb) << 8 | qBlue(rgb) << 16) != 0;
+  if (rgb == 0) return 0;
+  if (full == 1) return rgb15FromPixel(qRed(rgb) | qGreen(rgb) << 8 | qBlue(rgb) << 16) != 0;
+  return (qGray(pixel) * full + 127) / 255;
 }
 
 class UnicodeRun {
@@ -67,6 +71,7 @@ class UnicodeRun {
   UnicodeConversion result_;
   GlyphPlacement placement_;
   int baselineShift_ = 0;  // rows the face's baseline moves down to meet the first face's
+  int full_ = 1;           // a pixel's full value: (1 << bitsPerPixel) - 1
   std::map<std::uint32_t, UnicodeGlyph> glyphs_;
   std::vector<std::uint32_t> wanted_;
   std::vector<std::uint32_t> cut_;
@@ -101,7 +106,7 @@ bool UnicodeRun::startFace(size_t index) {
   Fields fields = fields_;
   fields.fontName = face.family;
   ConvertOptions options = request_.options;
-  options.smooth = false;
+  options.smooth = full_ > 1;
   options.ownGlyphsOnly = true;
   options.fileData = face.fileData;
   options.drawFamily = face.drawFamily;
@@ -159,7 +164,7 @@ bool UnicodeRun::capture(std::uint32_t point, bool inkless) {
     const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     const bool rowInside = y >= cellTop && y < cellTop + rows;
     for (int x = 0; x < image.width(); ++x) {
-      if (!isInk(line[x])) continue;
+      if (levelOf(line[x], full_) == 0) continue;
       if (!rowInside || x < cellLeft || x >= cellLeft + width) {
         outside = true;
         continue;
@@ -190,7 +195,8 @@ bool UnicodeRun::capture(std::uint32_t point, bool inkless) {
     glyph.height = bottom - top + 1;
     for (int y = top; y <= bottom; ++y) {
       const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(cellTop + y));
-      for (int x = left; x <= right; ++x) glyph.ink.push_back(isInk(line[cellLeft + x]));
+      for (int x = left; x <= right; ++x)
+        glyph.levels.push_back(static_cast<std::uint8_t>(levelOf(line[cellLeft + x], full_)));
     }
   }
   glyphs_[point] = std::move(glyph);
@@ -223,6 +229,12 @@ UnicodeConversion UnicodeRun::execute() {
     result_.message = QStringLiteral("A Unicode font needs a font to draw.");
     return refuse();
   }
+  if (request_.bitsPerPixel != 1 && request_.bitsPerPixel != 2 && request_.bitsPerPixel != 4) {
+    result_.message = QStringLiteral("A Unicode font has 1, 2 or 4 bits per pixel, not %1.")
+                          .arg(request_.bitsPerPixel);
+    return refuse();
+  }
+  full_ = (1 << request_.bitsPerPixel) - 1;
   if (request_.cSource && !checkName()) return refuse();
   std::vector<UnicodeGlyph> pictures = pictureGlyphs();
   CodePoints points = request_.codePoints;
@@ -264,7 +276,7 @@ UnicodeConversion UnicodeRun::execute() {
   metrics.underline = fields_.underline.toInt();
   metrics.tabDistance = kTabStop;
   metrics.transparent = kTransparentValue;
-  result_.font = buildUnicodeFont(sorted, metrics);
+  result_.font = buildUnicodeFont(sorted, metrics, request_.bitsPerPixel);
   if (result_.font.bitmaps.size() > kMaxBitmapOffset) {
     result_.message =
         QStringLiteral("The glyphs need %1 bytes of pixels; a Unicode font holds at most 16 MB.")
@@ -292,8 +304,11 @@ UnicodeConversion UnicodeRun::execute() {
       QStringLiteral("Width bias: %1, %2\nLoc bias: %3, %4\nUnderline: %5\n")
           .arg(fields_.widthBias, fields_.heightBias, fields_.locX, fields_.locY,
                fields_.underline) +
-      QStringLiteral("%1 glyphs, 1 bit per pixel; buttons at U+E000-U+E00D")
-          .arg(result_.font.glyphCount);
+      QStringLiteral("%1 glyphs, %2; buttons at U+E000-U+E00D")
+          .arg(result_.font.glyphCount)
+          .arg(request_.bitsPerPixel == 1
+                   ? QStringLiteral("1 bit per pixel")
+                   : QStringLiteral("%1 bits per pixel of coverage").arg(request_.bitsPerPixel));
   result_.ok = true;
   return result_;
 }

@@ -1,6 +1,7 @@
 // One Unicode font conversion: each code point captured from the first face of a
 // fallback order that has it, in a cell of the first face's line height, drawn at
-// one bit per pixel and kept as its ink box; the button pictures at U+E000.
+// one bit per pixel (unsmoothed) or as 2- or 4-bit coverage (smoothed) and kept as
+// its ink box; the button pictures at U+E000.
 #pragma once
 
 #include "glyphcast/core/code_points.h"
@@ -30,7 +31,10 @@ struct UnicodeRequest {
   // printable ASCII, U+0020-U+007E.
   bool codePointsGiven = false;
   std::vector<UnicodeFace> faces;  // at least one; the first gives the font's names
-  ConvertOptions options;          // name and exact; smooth is ignored (one bit per pixel)
+  ConvertOptions options;          // name and exact; smooth is ignored (see bitsPerPixel)
+  // 1: ink or none, drawn unsmoothed; 2 or 4: each pixel's coverage, drawn smoothed
+  // and rounded to the nearest of 0 to 3 or 0 to 15.
+  int bitsPerPixel = 1;
   // Whether the font is written as C source, whose name must then be a C name;
   // a binary file alone needs none.
   bool cSource = true;

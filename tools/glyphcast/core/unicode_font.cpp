@@ -23,18 +23,22 @@ void putLe(QByteArray* bytes, std::uint32_t value, int count) {
 }
 
 // Appends the glyph's pixels to bitmaps and returns where they start (0 for none).
-std::uint32_t appendPixels(const UnicodeGlyph& glyph, std::vector<std::uint8_t>* bitmaps) {
+std::uint32_t appendPixels(const UnicodeGlyph& glyph, int bitsPerPixel,
+                           std::vector<std::uint8_t>* bitmaps) {
   if (glyph.width == 0 || glyph.height == 0) return 0;
   const auto offset = static_cast<std::uint32_t>(bitmaps->size());
   if (glyph.picture) {
     for (std::uint16_t colour : glyph.colours) putLe(bitmaps, colour, 2);
     return offset;
   }
+  // One bit stream, most significant bit first: a pixel never straddles a byte.
+  const unsigned mask = (1u << bitsPerPixel) - 1;
   std::uint8_t byte = 0;
   int bits = 0;
-  for (bool set : glyph.ink) {
-    byte = static_cast<std::uint8_t>(byte << 1 | (set ? 1 : 0));
-    if (++bits == 8) {
+  for (std::uint8_t level : glyph.levels) {
+    byte = static_cast<std::uint8_t>(byte << bitsPerPixel | (level & mask));
+    bits += bitsPerPixel;
+    if (bits == 8) {
       bitmaps->push_back(byte);
       byte = 0;
       bits = 0;
@@ -61,9 +65,11 @@ QString commentLines(const QString& about) {
 
 }  // namespace
 
-UnicodeFont buildUnicodeFont(const std::vector<UnicodeGlyph>& glyphs, const FontMetrics& metrics) {
+UnicodeFont buildUnicodeFont(const std::vector<UnicodeGlyph>& glyphs, const FontMetrics& metrics,
+                             int bitsPerPixel) {
   UnicodeFont font;
   font.metrics = metrics;
+  font.bitsPerPixel = bitsPerPixel;
   font.glyphCount = static_cast<std::uint32_t>(glyphs.size());
   font.replacement = kNoGlyph;
   bool pictureSeen = false;
@@ -79,7 +85,7 @@ UnicodeFont buildUnicodeFont(const std::vector<UnicodeGlyph>& glyphs, const Font
     }
     if (g.codePoint == 0xFFFD) font.replacement = i;
     if (g.codePoint == '?') question = i;
-    const std::uint32_t offset = appendPixels(g, &font.bitmaps);
+    const std::uint32_t offset = appendPixels(g, bitsPerPixel, &font.bitmaps);
     putLe(&font.glyphs, offset, 3);
     font.glyphs.push_back(static_cast<std::uint8_t>(g.advance));
     font.glyphs.push_back(static_cast<std::uint8_t>(g.width));
@@ -95,7 +101,7 @@ UnicodeFont buildUnicodeFont(const std::vector<UnicodeGlyph>& glyphs, const Font
 QByteArray binaryFontBytes(const UnicodeFont& font) {
   QByteArray bytes("PFNT");
   putLe(&bytes, 1, 2);  // version
-  putLe(&bytes, 1, 1);  // bits per pixel
+  putLe(&bytes, static_cast<std::uint32_t>(font.bitsPerPixel), 1);
   putLe(&bytes, 0, 1);
   putLe(&bytes, static_cast<std::uint32_t>(font.metrics.lineHeight), 2);
   putLe(&bytes, static_cast<std::uint32_t>(font.metrics.baseline), 2);
@@ -165,7 +171,7 @@ QString unicodeSourceText(const UnicodeFont& font, const QString& name, const QS
               .arg(font.glyphCount)
               .arg(font.bitmaps.size()) +
           kCrLf +
-          QStringLiteral("\t%1, %2, %3, %4, %5, %6, %7, %8, 1, 0};")
+          QStringLiteral("\t%1, %2, %3, %4, %5, %6, %7, %8, %9, 0};")
               .arg(font.pictureFirst)
               .arg(font.pictureCount)
               .arg(replacement)
@@ -173,7 +179,8 @@ QString unicodeSourceText(const UnicodeFont& font, const QString& name, const QS
               .arg(m.baseline)
               .arg(m.underline)
               .arg(m.tabDistance)
-              .arg(m.transparent) +
+              .arg(m.transparent)
+              .arg(font.bitsPerPixel) +
           kCrLf;
   return text;
 }

@@ -20,7 +20,10 @@ struct UnicodeGlyph {
   int left = 0;  // ink box's first column from the pen column
   int top = 0;   // ink box's first row from the line top
   bool picture = false;
-  std::vector<bool> ink;               // 1-bit glyph: width x height, row by row
+  // Other glyphs: width x height values, row by row, each 0 (nothing) to the font's
+  // full value, (1 << bitsPerPixel) - 1: 1 is ink at one bit per pixel, 3 or 15
+  // full coverage at two or four.
+  std::vector<std::uint8_t> levels;
   std::vector<std::uint16_t> colours;  // picture: width x height RGB15 values
 };
 
@@ -46,6 +49,7 @@ struct UnicodeFont {
   std::uint32_t pictureFirst = 0;
   std::uint32_t pictureCount = 0;
   std::uint32_t replacement = 0;
+  int bitsPerPixel = 1;  // of the glyphs that are not pictures: 1, 2 or 4
   FontMetrics metrics;
 
   // Runs before the closing entry.
@@ -60,8 +64,9 @@ constexpr std::uint32_t kMaxBitmapOffset = 0xFFFFFF;
 
 // Lays out glyphs (sorted by code point, each point once, the pictures a run of
 // consecutive points) as a font. The replacement is the glyph of U+FFFD, else that
-// of '?', else kNoGlyph.
-UnicodeFont buildUnicodeFont(const std::vector<UnicodeGlyph>& glyphs, const FontMetrics& metrics);
+// of '?', else kNoGlyph. Each glyph's levels take bitsPerPixel bits.
+UnicodeFont buildUnicodeFont(const std::vector<UnicodeGlyph>& glyphs, const FontMetrics& metrics,
+                             int bitsPerPixel = 1);
 
 // The binary file, version 1, little-endian: header, ranges, glyphs, bitmaps.
 QByteArray binaryFontBytes(const UnicodeFont& font);

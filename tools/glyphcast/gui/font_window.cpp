@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFontDatabase>
@@ -99,8 +100,13 @@ void FontWindow::buildControls() {
 
   unicode_ = makeCheck(this, "UnicodeCheck", QStringLiteral("Unicode"));
   unicode_->setToolTip(QStringLiteral(
-      "A Unicode font (const PaneFont, 1 bit per pixel) for setUnicodeFont in place of the font "
-      "table"));
+      "A Unicode font (const PaneFont) for setUnicodeFont in place of the font table"));
+  bitsPerPixel_ = new QComboBox(this);
+  bitsPerPixel_->setObjectName(QStringLiteral("BppCombo"));
+  bitsPerPixel_->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
+  bitsPerPixel_->setToolTip(
+      QStringLiteral("Bits per pixel of a Unicode font: 1 draws unsmoothed ink, 2 and 4 the "
+                     "smoothed coverage of each pixel"));
   ranges_ = makeField(this, "RangesText", QString(), 200);
   ranges_->setPlaceholderText(QStringLiteral("0x20-0x7E,0x3040-0x30FF"));
   symbolsFile_ = makeField(this, "SymbolsFile", QString(), 200);
@@ -116,7 +122,15 @@ void FontWindow::buildControls() {
   preview1x_->setWordWrap(true);
   preview2x_ = makeLabel(this, "Preview2x", QString());
   preview2x_->setFixedSize(kPreviewWidth * 2, kPreviewHeight * 2);
+  previewBackground_ = makeField(
+      this, "PreviewBackground",
+      QLatin1String("0x") + QString::number(kPreviewBackground, 16).rightJustified(4, u'0').toUpper(),
+      70);
+  previewBackground_->setToolTip(
+      QStringLiteral("The preview's screen colour, RGB15 (0 to 32767, hex or decimal); smooth "
+                     "glyphs blend with it"));
   connect(sample_, &QLineEdit::textChanged, this, [this] { updatePreview(); });
+  connect(previewBackground_, &QLineEdit::textChanged, this, [this] { updatePreview(); });
 
   connect(command2_, &QPushButton::clicked, this, [this] { convert(); });
   for (QLineEdit* field : {text3_, text4_, text5_})
@@ -145,6 +159,8 @@ void FontWindow::layOut() {
   secondRow->addWidget(check2_);
   secondRow->addSpacing(12);
   secondRow->addWidget(unicode_);
+  secondRow->addWidget(new QLabel(QStringLiteral("Bits:"), this));
+  secondRow->addWidget(bitsPerPixel_);
   secondRow->addWidget(new QLabel(QStringLiteral("Ranges:"), this));
   secondRow->addWidget(ranges_);
   secondRow->addWidget(new QLabel(QStringLiteral("Symbols file:"), this));
@@ -156,6 +172,8 @@ void FontWindow::layOut() {
   auto* previewText = new QHBoxLayout;
   previewText->addWidget(new QLabel(QStringLiteral("Preview:"), this));
   previewText->addWidget(sample_);
+  previewText->addWidget(new QLabel(QStringLiteral("Background:"), this));
+  previewText->addWidget(previewBackground_);
   previewText->addStretch(1);
 
   auto* previews = new QHBoxLayout;
@@ -216,9 +234,18 @@ void FontWindow::showProgress(int glyph, int count) {
 }
 
 void FontWindow::updatePreview() {
+  const std::optional<std::uint16_t> background = parseRgb15(previewBackground_->text().trimmed());
+  if (!background && (unicodePreview_ || previewFont_)) {
+    preview1x_->setPixmap(QPixmap());
+    preview2x_->setPixmap(QPixmap());
+    preview1x_->setText(QStringLiteral(
+        "No preview: the background is an RGB15 value, 0 to 32767, hex or decimal."));
+    return;
+  }
   if (unicodePreview_) {
     QString problem;
-    const QImage picture = renderUnicodePreview(*unicodePreview_, sample_->text(), &problem);
+    const QImage picture =
+        renderUnicodePreview(*unicodePreview_, sample_->text(), &problem, *background);
     if (!picture.isNull()) {
       preview1x_->setPixmap(QPixmap::fromImage(picture));
       preview2x_->setPixmap(QPixmap::fromImage(scaledPreview(picture, 2)));
@@ -232,7 +259,7 @@ void FontWindow::updatePreview() {
     preview1x_->setText(previewProblem_);
     return;
   }
-  const QImage picture = renderPreview(previewFont_->table(), sample_->text());
+  const QImage picture = renderPreview(previewFont_->table(), sample_->text(), *background);
   preview1x_->setPixmap(QPixmap::fromImage(picture));
   preview2x_->setPixmap(QPixmap::fromImage(scaledPreview(picture, 2)));
 }
@@ -278,6 +305,7 @@ void FontWindow::convertUnicode() {
   }
   const Fields start = fields();
   request.faces.push_back({start.fontName, QString(), QByteArray()});
+  request.bitsPerPixel = bitsPerPixel_->currentText().toInt();
   request.yield = [this] { return pumpEvents(); };
   request.progress = [this](int glyph, int count) { showProgress(glyph, count); };
   converting_ = true;

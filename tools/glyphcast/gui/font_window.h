@@ -13,6 +13,7 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -82,12 +83,14 @@ class FontWindow : public QWidget {
   QCheckBox* unicode_ = nullptr;      // a Unicode font in place of the font table
   QLineEdit* ranges_ = nullptr;       // code points, as --range takes them
   QLineEdit* symbolsFile_ = nullptr;  // a UTF-8 text file, as --symbols-file
+  QComboBox* bitsPerPixel_ = nullptr; // 1, 2 or 4, as --bpp
 
   // The preview of the last converted font, as libpane draws it.
   std::unique_ptr<MemoryFont> previewFont_;
   std::unique_ptr<UnicodeFont> unicodePreview_;  // the last Unicode font, when it is one
   QString previewProblem_;                       // why the last font has no preview
   QLineEdit* sample_ = nullptr;
+  QLineEdit* previewBackground_ = nullptr;  // RGB15, as --preview-background
   QLabel* preview1x_ = nullptr;
   QLabel* preview2x_ = nullptr;
 };
