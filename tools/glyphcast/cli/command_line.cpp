@@ -148,7 +148,8 @@ bool CommandLine::drawPreview(const Conversion& result, QByteArray* png, QIODevi
     reportError(err, QStringLiteral("cannot draw the preview: %1").arg(error));
     return false;
   }
-  const QImage picture = renderPreview(font->table(), sample_.isNull() ? defaultSample() : sample_, previewBackground_);
+  const QImage picture = renderPreview(font->table(), sample_.isNull() ? defaultSample() : sample_,
+                                       previewBackground_);
   QBuffer buffer(png);
   buffer.open(QIODevice::WriteOnly);
   if (picture.save(&buffer, "PNG")) return true;

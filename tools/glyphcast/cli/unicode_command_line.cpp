@@ -112,9 +112,8 @@ int CommandLine::runUnicode(QIODevice& out, QIODevice& err) const {
   QByteArray png;
   if (!previewFile_.isEmpty()) {
     QString problem;
-    const QImage picture =
-        renderUnicodePreview(result.font, sample_.isNull() ? defaultSample() : sample_,
-                             &problem, previewBackground_);
+    const QImage picture = renderUnicodePreview(
+        result.font, sample_.isNull() ? defaultSample() : sample_, &problem, previewBackground_);
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (picture.isNull() || !picture.save(&buffer, "PNG")) {

@@ -28,7 +28,7 @@ const ButtonName kButtons[] = {{"[A]", 1},       {"[B]", 2},      {"[X]", 3},   
                                {"[SELECT]", 16}, {"[START]", 17}, {"[L]", 18},    {"[R]", 19},
                                {"[^]", 20},      {"[v]", 21}};
 
-constexpr uint16 kTextColour = 0xFFFF;                         // white: glyphs keep their own greys
+constexpr uint16 kTextColour = 0xFFFF;  // white: glyphs keep their own greys
 constexpr uint16 kHighlight = 0x8000 | 2 << 10 | 10 << 5 | 20;  // amber
 constexpr int kMargin = 8;
 

@@ -122,10 +122,11 @@ void FontWindow::buildControls() {
   preview1x_->setWordWrap(true);
   preview2x_ = makeLabel(this, "Preview2x", QString());
   preview2x_->setFixedSize(kPreviewWidth * 2, kPreviewHeight * 2);
-  previewBackground_ = makeField(
-      this, "PreviewBackground",
-      QLatin1String("0x") + QString::number(kPreviewBackground, 16).rightJustified(4, u'0').toUpper(),
-      70);
+  previewBackground_ =
+      makeField(this, "PreviewBackground",
+                QLatin1String("0x") +
+                    QString::number(kPreviewBackground, 16).rightJustified(4, u'0').toUpper(),
+                70);
   previewBackground_->setToolTip(
       QStringLiteral("The preview's screen colour, RGB15 (0 to 32767, hex or decimal); smooth "
                      "glyphs blend with it"));

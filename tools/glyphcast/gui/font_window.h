@@ -80,10 +80,10 @@ class FontWindow : public QWidget {
   QLineEdit* uline_ = nullptr;
   QPlainTextEdit* text2_ = nullptr;  // template
   CaptureView* picture1_ = nullptr;
-  QCheckBox* unicode_ = nullptr;      // a Unicode font in place of the font table
-  QLineEdit* ranges_ = nullptr;       // code points, as --range takes them
-  QLineEdit* symbolsFile_ = nullptr;  // a UTF-8 text file, as --symbols-file
-  QComboBox* bitsPerPixel_ = nullptr; // 1, 2 or 4, as --bpp
+  QCheckBox* unicode_ = nullptr;       // a Unicode font in place of the font table
+  QLineEdit* ranges_ = nullptr;        // code points, as --range takes them
+  QLineEdit* symbolsFile_ = nullptr;   // a UTF-8 text file, as --symbols-file
+  QComboBox* bitsPerPixel_ = nullptr;  // 1, 2 or 4, as --bpp
 
   // The preview of the last converted font, as libpane draws it.
   std::unique_ptr<MemoryFont> previewFont_;
