@@ -16,6 +16,7 @@
 extern uint16* font_dejavu_sans_mono_8[];
 extern const PaneFont unicode_dejavu_sans_mono_8;
 extern const PaneFont unicode_ipa_gothic_12;
+extern const PaneFont smooth_dejavu_sans_mono_8;
 
 /* --- The DS's memory map and the platform calls the library makes ----------------------- */
 
@@ -226,6 +227,13 @@ int main(int argc, char** argv) {
     body = drawTwoFonts;
   } else if (strcmp(name, "utext") == 0) {
     setUnicodeFont(&unicode_dejavu_sans_mono_8);
+    body = drawUnicodeText;
+  } else if (strcmp(name, "smooth") == 0) {
+    setUnicodeFont(&smooth_dejavu_sans_mono_8);
+    body = drawUnicodeText;
+  } else if (strcmp(name, "smoothknown") == 0) {
+    setUnicodeFont(&smooth_dejavu_sans_mono_8);
+    setTextBackground(0x2C00); /* the refill colour the page stands on */
     body = drawUnicodeText;
   } else if (strcmp(name, "japanese") == 0) {
     setUnicodeFont(&unicode_ipa_gothic_12);

@@ -66,13 +66,17 @@ struct Rows {
   int first, end;  // ink rows to draw, [first, end)
 };
 
-// Visible ink rows of a glyph whose first ink row lands on row y.
+// Visible ink rows of a glyph whose first ink row lands on row y: none above
+// row 0 and none at or below maxY (taken as the signed int the limits of the
+// blitter are), worked out in 64 bits so no bound wraps.
 Rows visibleRows(int y, int height, unsigned maxY) {
   const long long limit =
       static_cast<int>(maxY) < blit::kRowLimit ? static_cast<int>(maxY) : blit::kRowLimit;
-  Rows r{y < 0 ? -y : 0, height};
-  if (static_cast<long long>(y) + height > limit) r.end = static_cast<int>(limit - y);
-  return r;
+  const long long first = y < 0 ? -static_cast<long long>(y) : 0;
+  long long end = height;
+  if (y + end > limit) end = limit - y;
+  if (end <= first) return {0, 0};
+  return {static_cast<int>(first), static_cast<int>(end)};
 }
 
 // A row too wide for one word, pixel by pixel.
@@ -103,18 +107,54 @@ struct Coverage {
   const uint16_t* table;
 };
 
+// Columns [from, to) of one chunk of n pixels that starts at column `first`:
+// the pixels left of from shifted out, those from `to` on cleared, blank
+// pixels skipped by counting leading zeros.
+template <int kBpp, bool kTable>
+void drawCoverageChunk(uint32_t word, int first, int n, int from, int to, uint16_t* row,
+                       const Coverage& c) {
+  constexpr uint32_t kMax = (1u << kBpp) - 1u;
+  const int hi = to - first;
+  if (hi <= 0) return;
+  if (hi < n) word &= ~0u << (32 - hi * kBpp);
+  int j = first;
+  if (from > first) {
+    if (from - first >= n) return;
+    word <<= (from - first) * kBpp;
+    j = from;
+  }
+  while (word != 0) {
+    const int blank = leadingZeros(word) / kBpp;
+    j += blank;
+    word <<= blank * kBpp;
+    const uint32_t a = word >> (32 - kBpp);
+    if (kTable)
+      row[j] = c.table[a];
+    else
+      row[j] = a == kMax ? static_cast<uint16_t>(c.ink) : blendCoverage(row[j], c.ink, a, kMax);
+    word <<= kBpp;
+    ++j;
+  }
+}
+
+template <int kBpp, bool kTable>
+void coverageRowOf(RowReader& reader, int width, int from, int to, uint16_t* row,
+                   const Coverage& c) {
+  constexpr int kChunk = 24 / kBpp;
+  for (int first = 0; first < width; first += kChunk) {
+    const int n = width - first < kChunk ? width - first : kChunk;
+    drawCoverageChunk<kBpp, kTable>(reader.next(n * kBpp), first, n, from, to, row, c);
+  }
+}
+
 void drawCoverageRow(RowReader& reader, int width, int from, int to, uint16_t* row,
                      const Coverage& c) {
-  const int chunk = 24 / c.bpp;
-  for (int first = 0; first < width; first += chunk) {
-    const int n = width - first < chunk ? width - first : chunk;
-    uint32_t word = reader.next(n * c.bpp);
-    for (int j = first; word != 0; ++j, word <<= c.bpp) {
-      const uint32_t a = word >> (32 - c.bpp);
-      if (a == 0 || j < from || j >= to) continue;
-      row[j] = c.table != nullptr ? c.table[a] : blendCoverage(row[j], c.ink, a, c.amax);
-    }
-  }
+  if (c.bpp == 2)
+    c.table != nullptr ? coverageRowOf<2, true>(reader, width, from, to, row, c)
+                       : coverageRowOf<2, false>(reader, width, from, to, row, c);
+  else
+    c.table != nullptr ? coverageRowOf<4, true>(reader, width, from, to, row, c)
+                       : coverageRowOf<4, false>(reader, width, from, to, row, c);
 }
 
 // One row of ink: the bits of columns [from, to) of the row's word, drawn

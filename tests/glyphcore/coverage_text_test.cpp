@@ -49,7 +49,8 @@ TEST(CoverageText, FullCoverageDrawsWhatOneBitInkDraws) {
   PatternFonts one(kExtra);
   for (int bpp : {2, 4}) {
     PatternFonts full(kExtra, bpp, true);
-    for (auto style : kStyles) EXPECT_EQ(drawn(full.font(), kText, style), drawn(one.font(), kText, style));
+    for (auto style : kStyles)
+      EXPECT_EQ(drawn(full.font(), kText, style), drawn(one.font(), kText, style));
   }
   pane::resetTextState();
 }
@@ -78,8 +79,8 @@ TEST(CoverageText, PartialCoverageBlendsEachChannelWithWhatIsUnder) {
               want |= static_cast<uint32_t>(std::floor(d + (ink - d) * a / amax + 0.5)) << shift;
             }
           }
-          ASSERT_EQ(canvas.at(10 + x, 20 + y), want) << bpp << " bits, code " << c << " at " << x
-                                                     << "," << y << ", coverage " << a;
+          ASSERT_EQ(canvas.at(10 + x, 20 + y), want)
+              << bpp << " bits, code " << c << " at " << x << "," << y << ", coverage " << a;
         }
     }
   }

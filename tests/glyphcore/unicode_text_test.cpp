@@ -3,6 +3,7 @@
 // malformed sequences, CJK line breaks and the binary loader.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -134,6 +135,19 @@ TEST_F(UnicodeText, PicturesDrawInTheirOwnColours) {
     if (inverse) drawInverse();
     EXPECT_EQ(unicode("a \uE000\uE000 b", 0).pixels, a.pixels);
   }
+}
+
+// Bottom limits far above the text, or past any int, draw nothing at all.
+TEST_F(UnicodeText, LimitsFarFromTheTextDrawNothing) {
+  setUnicodeFont(fonts.font());
+  Canvas canvas;
+  std::string s = "n\xE4\xB8\x80";
+  dispString(0, 10, s.data(), canvas.data(), 1, 0, 0, 255, INT_MIN);
+  dispString(56, 56, s.data(), canvas.data(), 0, 56, 45, 37, INT_MIN);
+  dispString(0, INT_MAX, s.data(), canvas.data(), 0, 0, 0, 255, -19);
+  dispChar(0, -5, 'n', canvas.data(), 255, 0x80000000u);
+  EXPECT_EQ(canvas.countNot(0), 0);
+  EXPECT_TRUE(canvas.guardsIntact());
 }
 
 TEST_F(UnicodeText, MetricsFollowTheCurrentKindOfFont) {
@@ -280,6 +294,8 @@ TEST_F(UnicodeText, BinaryFontsThatDoNotHoldTogetherAreRefused) {
       {"range out of order", 44 + 8 + 1, 0xFF, PANE_FONT_CORRUPT},
       {"closing entry", 44 + 8 * fonts.font()->rangeCount + 2, 0, PANE_FONT_CORRUPT},
       {"glyph pixels past the end", glyphsAt + 2, 0x7F, PANE_FONT_CORRUPT},
+      // The last glyph's pixels end at the last byte: one byte fewer cuts them.
+      {"bitmaps one byte short", 28, static_cast<uint8_t>(good[28] - 1), PANE_FONT_CORRUPT},
   };
   PaneFont out{};
   out.lineHeight = 77;

@@ -41,6 +41,15 @@
 #define TCM_REGION_16K (5 << 1)
 #define TCM_REGION_32K (6 << 1)
 
+/* Protection unit regions: base | size code << 1 | enable, the size being
+ * 2 << code bytes: the 4 GB address space and the 4 MB of main RAM. */
+#define MPU_REGION_ALL ((31 << 1) | 1)
+#define MPU_REGION_MAIN_RAM (0x02000000 | (21 << 1) | 1)
+/* Access permission 3 (read and write in every mode), four bits a region. */
+#define MPU_ACCESS_REGIONS_0_1 0x33
+/* Region 1 is cacheable and write-buffered. */
+#define MPU_CACHED_REGIONS 0x02
+
 /* The 4 KB data cache: 4 segments (bits 30-31) of 32 lines of 32 bytes. */
 #define DCACHE_LINE_BYTES 32
 #define DCACHE_LINES_PER_SEGMENT 32

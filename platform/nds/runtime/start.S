@@ -1,5 +1,5 @@
-/* ARM9 start-up: masks interrupts, turns the caches and the protection unit off,
- * places DTCM and ITCM, sets up the stacks, zeroes .bss, installs the interrupt
+/* ARM9 start-up: masks interrupts, cleans the caches, places DTCM and ITCM,
+ * turns on the protection unit with main RAM cached (as libnds's start-up does), sets up the stacks, zeroes .bss, installs the interrupt
  * handler, powers the 2D engines, runs the constructors and calls main. */
 #include "runtime_layout.h"
 
@@ -67,9 +67,12 @@ _start:
   .size _start, . - _start
 
 /* Cleans the data cache (a loader may have left dirty lines that hold this
- * very program), then runs with caches and protection unit off, DTCM at
- * __dtcm_start and ITCM at 0. With the caches off, DMA always sees what the
- * CPU wrote to main RAM. */
+ * very program), places DTCM at __dtcm_start and ITCM at 0, then runs with
+ * the protection unit and both caches on, the way DS programs run: main RAM
+ * cached for instructions and data (write-back), everything else (I/O,
+ * palettes, VRAM, OAM, the cartridge bus) uncached. DMA reads main RAM, not
+ * the data cache: a buffer the CPU wrote must be flushed (DC_FlushRange)
+ * before DMA copies it, as bg_swapBuffers does. */
   .type setUpMemorySystem, %function
 setUpMemorySystem:
   mov r1, #0
@@ -99,6 +102,31 @@ setUpMemorySystem:
   ldr r1, =TCM_REGION_32K               /* ITCM base is always 0 */
   mcr p15, 0, r1, c9, c1, 1
   orr r0, r0, #(CP15_DTCM_ENABLE | CP15_ITCM_ENABLE)
+  mcr p15, 0, r0, c1, c0, 0
+
+  /* Region 0: the whole address space, uncached; region 1 (which takes
+   * precedence): main RAM, cached and write-buffered. Both read and write
+   * for every mode, code and data alike. */
+  ldr r1, =(MPU_REGION_ALL)
+  mcr p15, 0, r1, c6, c0, 0
+  ldr r1, =(MPU_REGION_MAIN_RAM)
+  mcr p15, 0, r1, c6, c1, 0
+  mov r1, #0
+  mcr p15, 0, r1, c6, c2, 0
+  mcr p15, 0, r1, c6, c3, 0
+  mcr p15, 0, r1, c6, c4, 0
+  mcr p15, 0, r1, c6, c5, 0
+  mcr p15, 0, r1, c6, c6, 0
+  mcr p15, 0, r1, c6, c7, 0
+  ldr r1, =MPU_ACCESS_REGIONS_0_1
+  mcr p15, 0, r1, c5, c0, 2             /* data access permissions */
+  mcr p15, 0, r1, c5, c0, 3             /* instruction access permissions */
+  mov r1, #MPU_CACHED_REGIONS
+  mcr p15, 0, r1, c2, c0, 0             /* data cacheable */
+  mcr p15, 0, r1, c2, c0, 1             /* instruction cacheable */
+  mcr p15, 0, r1, c3, c0, 0             /* write buffer: write-back */
+  orr r0, r0, #(CP15_PROTECTION_UNIT | CP15_DCACHE)
+  orr r0, r0, #CP15_ICACHE
   mcr p15, 0, r0, c1, c0, 0
   bx lr
   .size setUpMemorySystem, . - setUpMemorySystem
