@@ -12,7 +12,7 @@ int main(void) {
   ok &= badge_tiles[0] == badge[2];          /* the same top-left pixel */
   ok &= badge_tiles[8] == badge[2 + 16];     /* tile rows are 8 pixels wide */
   ok &= font_dejavu_sans_9['A'] != 0;
-  ok &= font_kana_9.glyphCount == 95 + 83 + 14; /* ASCII, kana, the buttons */
+  ok &= font_kana_9.glyphCount == 95 + 83 + 14 + 1; /* ASCII, kana, the buttons, U+FFFD */
   ok &= badge_packed[0] == 0xFFFF && badge_packed[1] == 15 && badge_packed[2] == 15;
   if (!ok) fprintf(stderr, "consumer_make: the generated arrays are not what the tools make\n");
   return ok ? 0 : 1;
