@@ -50,6 +50,7 @@ static const char unicodeGreekCyrillic[] = "Ελληνικά και Русски
 static const char unicodeJapanese[] =
     "日本語の文は、空白がなくても漢字とかなの間で折り返す。句読点は行頭に来ない。";
 static const char unicodeChinese[] = "中文：你好，世界！按 \uE000 确认。";
+static const char unicodeSmooth[] = "Smooth, 2 bits: Grüße, 滑らかな文字";
 static const char unicodeSubText[] =
     "下の画面にも同じ文字。Ünïcödé, Ελλάδα, Россия, 中文。\n\n\uE000 はい   \uE001 いいえ";
 
@@ -146,16 +147,26 @@ static void drawUnicodeScene(void) {
   fb_disableClipping();
   setColor(RGB(20, 31, 20));
   setBold(true);
-  fb_dispString(8, 160, unicodeChinese);
+  fb_dispString(8, 150, unicodeChinese);
   resetStyles();
+  /* Two bits of coverage, blended with the picture under the glyphs. */
+  setUnicodeFont(&font_world_9_smooth);
+  fb_dispString(8, 170, unicodeSmooth);
+  setUnicodeFont(&font_world_9);
 }
 
+/* Smooth text on the dialog's black interior: a known background, so the
+ * glyphs are written from a table instead of blended with the buffer. */
 static void drawUnicodeSubScreen(void) {
   bg_setBGColor(RGB(3, 5, 9));
   bg_setDialogBox(16, 24, 224, 120);
   bg_enableClipping();
   setColor(RGB(31, 31, 31));
+  setUnicodeFont(&font_world_9_smooth);
+  setTextBackground(getBGColorBox());
   bg_dispString(4, 4, unicodeSubText);
+  clearTextBackground();
+  setUnicodeFont(&font_world_9);
   bg_swapBuffers();
 }
 

@@ -8,6 +8,7 @@
 /* Made at build time by glyphcast, pixport and palsqueeze. */
 extern uint16* font_dejavu_sans_9[];
 extern const PaneFont font_world_9;
+extern const PaneFont font_world_9_smooth;
 extern uint16 rocket_plain[];
 extern uint16 rocket_packed[];
 

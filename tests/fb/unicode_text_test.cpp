@@ -1,7 +1,8 @@
 // The styled-text scenes in UTF-8 with a Unicode font that glyphcast makes at
 // build time from three font files (Latin, Greek and Cyrillic; Japanese;
 // Chinese) and the characters of this file: each style, CJK line breaks,
-// malformed sequences and the button pictures, on both screens.
+// malformed sequences and the button pictures, on both screens; and each
+// style again with the same font at two bits of coverage.
 #include <libpane.h>
 #include <nds.h>
 #include <nds/host.h>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "font_world_9.h"
+#include "font_world_9_smooth.h"
 #include "golden.h"
 #include "screen_helpers.h"
 #include "text_scenes.h"
@@ -93,6 +95,13 @@ class UnicodeStyledText : public FreshMainScreen {
 
 TEST_F(UnicodeStyledText, EachStyleInFiveScriptsHighlightAndCursor) {
   EXPECT_TRUE(showsGolden(drawStyles, "unicode_styles"));
+}
+
+// The same scene smoothed: every style composes with coverage, the band drawn
+// before the glyphs blend onto it.
+TEST_F(UnicodeStyledText, EachStyleAtTwoBitsOfCoverage) {
+  setUnicodeFont(&font_world_9_smooth);
+  EXPECT_TRUE(showsGolden(drawStyles, "unicode_styles_2bit"));
 }
 
 TEST_F(UnicodeStyledText, BadSequencesButtonsAndCjkLineBreaks) {
