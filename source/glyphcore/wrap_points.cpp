@@ -59,7 +59,9 @@ void collectUnicodeLineStarts(const uint8_t* str, const PaneFont* font, int star
     } else {
       next = end.kind == LineEndKind::AtSpace ? end.at + 1 : end.at;
     }
-    if (!appendPoint(pts, count, next)) return;
+    // Every line holds at least one character; should one not, the list ends
+    // rather than repeat a line start for ever.
+    if (!appendPoint(pts, count, next) || next <= from) return;
     from = next;
     penX = lineStart;
   }

@@ -228,6 +228,7 @@ TEST_F(UnicodeText, LinesBreakBetweenCjkCharactersButNotBeforeClosingPunctuation
       {"ab 一二 ab", 39, {0, 10}},       // a later space wins over a break between CJK
       {"ab 一二三一", 39, {0, 9}},       // and a later break between CJK over a space
       {"一\n二三一二三", 39, {0, 4, 16}},
+      {"一二", 10, {0, 3}},  // a box narrower than a glyph: one glyph a line
   };
   setCallBack(record);
   for (const auto& c : cases) {
@@ -256,6 +257,7 @@ TEST_F(UnicodeText, GlyphsAreFoundAcrossManyRanges) {
               c >= 0x4E00 && c < 0x4E00 + 900 && c % 3 == 0)
         << c;
   EXPECT_FALSE(isUnicodeGlyphAvailable(0x1F, many.font()));
+  EXPECT_FALSE(isUnicodeGlyphAvailable(0x7F, many.font()));  // right after the first range
   EXPECT_FALSE(isUnicodeGlyphAvailable(0x10FFFF, many.font()));
 }
 
