@@ -4,6 +4,7 @@
 
 #include "glyphcast/core/array_text.h"
 #include "glyphcast/core/codepage.h"
+#include "glyphcast/core/cut_ink.h"
 #include "glyphcast/core/font_layout.h"
 #include "glyphcast/core/numbers.h"
 
@@ -375,13 +376,9 @@ Conversion Run::execute() {
   result.templatePart = replacePlaceholders(templ, prefix, result.tableName, end.underline);
   result.note = note_;
   if (!cut_.isEmpty())
-    result.warning =
-        QStringLiteral(
-            "The glyph boxes cut ink off %1 %2 (loc bias %3, %4, width bias %5, "
-            "height bias %6): %7.")
-            .arg(cut_.size())
-            .arg(cut_.size() == 1 ? QStringLiteral("character") : QStringLiteral("characters"))
-            .arg(start.locX, start.locY, start.widthBias, start.heightBias, codeList(cut_));
+    result.warning = cutInkWarning(QStringLiteral("boxes"), static_cast<int>(cut_.size()),
+                                   QStringLiteral("character"), QStringLiteral("characters"), start,
+                                   codeList(cut_));
   result.glyphs = std::move(glyphs);
   result.prefix = prefix;
   result.fields = end;

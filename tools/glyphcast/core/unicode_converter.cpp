@@ -3,6 +3,7 @@
 // of its cell is seen, then cut to the cell as the classic capture cuts it.
 #include "glyphcast/core/unicode_converter.h"
 
+#include "glyphcast/core/cut_ink.h"
 #include "glyphcast/core/glyph_source.h"
 #include "glyphcast/core/numbers.h"
 #include "glyphcast/core/special_glyphs.h"
@@ -284,14 +285,9 @@ UnicodeConversion UnicodeRun::execute() {
     return refuse();
   }
   if (!cut_.empty())
-    result_.warning =
-        QStringLiteral(
-            "The glyph cells cut ink off %1 %2 (loc bias %3, %4, width bias %5, height bias "
-            "%6): %7.")
-            .arg(cut_.size())
-            .arg(cut_.size() == 1 ? QStringLiteral("code point") : QStringLiteral("code points"))
-            .arg(fields_.locX, fields_.locY, fields_.widthBias, fields_.heightBias,
-                 codePointList(cut_));
+    result_.warning = cutInkWarning(QStringLiteral("cells"), static_cast<int>(cut_.size()),
+                                    QStringLiteral("code point"), QStringLiteral("code points"),
+                                    fields_, codePointList(cut_));
 
   QStringList families;
   for (const UnicodeFace& face : request_.faces)
