@@ -1,7 +1,8 @@
 // The string renderer: dispChar, and dispString's frame and drawing pass. The
 // drawing pass walks the characters once, moving the pen, breaking words that
 // do not fit, drawing glyphs and decorations and driving the cursor and the
-// callback; wrap marks left by the layout pass end lines like line feeds.
+// callback. With a table, wrap marks left by the layout pass end lines like
+// line feeds; Unicode text finds each line's end as the line starts.
 #include "glyphcore/text_render.h"
 
 #include <libpane.h>
@@ -258,7 +259,8 @@ int renderUnicodeString(const TextFrame& f, const PaneFont* font) {
     TextFrame layout = f;
     layout.buffer = nullptr;
     Pen pen{f.startX, f.startTop, f.spaceHeight};
-    CursorSearch search;
+    CursorSearch search;  // settled: the layout pass leaves the cursor's neighbours alone
+    search.aboveFound = search.belowFound = true;
     if (runDrawingPass<UnicodeFace, true>(layout, face, pen, search).callbackStopped)
       return blockHeight(f, pen);
   }
