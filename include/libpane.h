@@ -208,7 +208,9 @@ enum PaneFontError {
     \return PANE_FONT_OK or a PaneFontError. */
 int paneFontFromMemory(const void* data, size_t size, PaneFont* out);
 /*! \brief Makes font the current font: strings are read as UTF-8 from now on. A null
-    font is ignored. The font is kept by pointer, never copied. */
+    font is ignored. The font is kept by pointer, never copied. Glyphs are prepared for
+    drawing the first time they are drawn and kept while their font lives; setting the
+    current font again forgets what was prepared, for a font changed in place. */
 void setUnicodeFont(const PaneFont* font);
 /*! \brief The current Unicode font, or null while a table is current or none is set. */
 const PaneFont* getUnicodeFont(void);

@@ -6,6 +6,7 @@
 #include <stdint.h>
 #include <string.h>
 
+#include "glyphcore/prepared_glyph.h"
 #include "glyphcore/unicode_font.h"
 
 namespace pane::text {
@@ -89,6 +90,9 @@ extern "C" int paneFontFromMemory(const void* data, size_t size, PaneFont* out) 
   if (data == nullptr || out == nullptr) return PANE_FONT_NULL;
   PaneFont font;
   const int result = pane::text::readFont(static_cast<const uint8_t*>(data), size, font);
-  if (result == PANE_FONT_OK) *out = font;
+  if (result != PANE_FONT_OK) return result;
+  // The new font may lie where an older one was: what was prepared from that is stale.
+  pane::text::forgetPreparedGlyphs();
+  *out = font;
   return result;
 }

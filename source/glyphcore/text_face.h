@@ -19,6 +19,10 @@ namespace pane::text {
 
 void drawTableGlyph(uint16_t** font, int x, int y, uint32_t chr, uint16_t* buffer, unsigned maxX,
                     unsigned maxY);
+// The same for a glyph the font has (`shown`, as shownGlyph gives it) and a
+// buffer that is there.
+void drawShownTableGlyph(uint16_t** font, uint32_t shown, int x, int y, uint16_t* buffer,
+                         unsigned maxX, unsigned maxY);
 
 constexpr unsigned kTextLastColumn = PANE_SCREEN_WIDTH - 1;
 constexpr uint32_t kUnboldedCodePoint = 0xB7;  // the middle dot, as code 183 of tables
@@ -39,9 +43,9 @@ struct TableFace {
   void draw(uint32_t shown, uint32_t c, int x, int top, uint16_t* buffer, unsigned rowEnd,
             bool onBand) const {
     (void)c, (void)onBand;
-    drawTableGlyph(font, x, top, shown, buffer, kTextLastColumn, rowEnd);
+    drawShownTableGlyph(font, shown, x, top, buffer, kTextLastColumn, rowEnd);
     if (textState.bold && shown != kUnboldedGlyph)
-      drawTableGlyph(font, addSat(x, 1), top, shown, buffer, kTextLastColumn, rowEnd);
+      drawShownTableGlyph(font, shown, addSat(x, 1), top, buffer, kTextLastColumn, rowEnd);
   }
 };
 

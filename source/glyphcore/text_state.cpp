@@ -3,6 +3,7 @@
 #include "glyphcore/text_state.h"
 
 #include "glyphcore/glyph_ink.h"
+#include "glyphcore/prepared_glyph.h"
 
 // Exported one-shot requests that the framebuffer module reads and clears at
 // its next page flip.
@@ -30,18 +31,23 @@ using namespace pane;
 
 extern "C" {
 
-// Glyph ink boxes are kept across font changes (they are keyed by the glyph
-// records' addresses); setting the current font again forgets them, so that
-// glyph records rewritten in place are measured afresh.
+// Glyph ink boxes and prepared glyphs are kept across font changes (they are
+// keyed by the glyphs' addresses); setting the current font again forgets
+// them, so that glyphs rewritten in place are measured afresh.
 void setFont(uint16_t** FP) {
   if (FP == nullptr) return;
-  if (FP == textState.currentFont && textState.unicodeFont == nullptr) blit::forgetGlyphInk();
+  if (FP == textState.currentFont && textState.unicodeFont == nullptr) {
+    blit::forgetGlyphInk();
+    text::forgetPreparedGlyphs();
+  }
   textState.currentFont = FP;
   textState.unicodeFont = nullptr;
 }
 
 void setUnicodeFont(const PaneFont* font) {
-  if (font != nullptr) textState.unicodeFont = font;
+  if (font == nullptr) return;
+  if (font == textState.unicodeFont) text::forgetPreparedGlyphs();
+  textState.unicodeFont = font;
 }
 
 const PaneFont* getUnicodeFont(void) { return textState.unicodeFont; }

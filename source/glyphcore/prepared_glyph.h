@@ -1,0 +1,121 @@
+// Prepared glyphs: the ink of a glyph as lists of the pixels it sets, worked
+// out the first time the glyph is drawn and kept in a fixed cache, so that a
+// glyph drawn again costs one lookup, one bounds test and a load and a store
+// per pixel it sets. Table records and Unicode glyphs at 1, 2 and 4 bits share
+// the cache. A glyph the cache cannot hold (an ink box over 255 columns or 128
+// rows, more pixels than the pool) is drawn by the general path, as is any
+// glyph that is clipped or sheared.
+#ifndef PANE_GLYPHCORE_PREPARED_GLYPH_H
+#define PANE_GLYPHCORE_PREPARED_GLYPH_H
+
+#include <libpane.h>
+#include <stddef.h>
+#include <stdint.h>
+
+#include "glyphcore/blit_kernels.h"
+
+namespace pane::text {
+
+// A kept glyph's pixels are lists of byte offsets from the top-left pixel of
+// its ink box in a 256-pixel-wide buffer (2 * (row * 256 + column), so boxes
+// are at most 128 rows tall). A table glyph's list is its pixel count, then an
+// offset and a colour per pixel. A Unicode glyph at amax = 2^bpp - 1 has one
+// list per coverage, amax first, each its count and then its offsets.
+struct PreparedGlyph {
+  const void* key;      // the table record or the PaneGlyph; null: nothing kept
+  uint32_t tag;         // table: its transparent colour with bit 15; Unicode: the font's bitmaps
+  uint16_t generation;  // kept glyphs of older generations are forgotten
+  uint16_t first;       // its lists' first halfword in the pool
+  uint16_t size;        // halfwords of its lists; 0: no ink; kUnprepared: the general path
+  int16_t left, top;    // the ink box's first column and row, from the glyph's origin
+  uint8_t width, height;
+};
+
+constexpr uint16_t kUnprepared = 0xFFFF;
+
+// The cache's bound: 256 kept glyphs (5 KB) and a pool of 6,144 halfwords
+// (12 KB). A glyph whose lists do not fit in what is left of the pool empties
+// the cache first.
+constexpr uint32_t kPreparedSlots = 256;
+constexpr uint32_t kPoolHalfwords = 6144;
+
+// Two ways per set, the one found or prepared last first: two glyphs whose
+// addresses share a set (a title font's and a body font's) both stay kept.
+constexpr uint32_t kPreparedSets = kPreparedSlots / 2;
+extern PreparedGlyph preparedSlots[kPreparedSets][2];
+extern uint16_t preparedGeneration;
+
+inline PreparedGlyph (&preparedSet(const void* key))[2] {
+  const uintptr_t k = reinterpret_cast<uintptr_t>(key);
+  return preparedSlots[((k >> 3) ^ (k >> 10)) & (kPreparedSets - 1)];
+}
+
+inline bool keeps(const PreparedGlyph& s, const void* key, uint32_t tag) {
+  return s.key == key && s.tag == tag && s.generation == preparedGeneration;
+}
+
+// What the two lookups below do when the first way misses: find the glyph in
+// the second way or prepare it.
+const PreparedGlyph& findTableGlyph(PreparedGlyph (&ways)[2], const uint16_t* glyph,
+                                    uint32_t transparent);
+const PreparedGlyph& findUnicodeGlyph(PreparedGlyph (&ways)[2], const PaneFont* font, uint32_t g,
+                                      uint32_t tag);
+
+// The kept glyph for table record `glyph` drawn with transparent colour tc,
+// prepared now if it is not kept.
+inline const PreparedGlyph& preparedTableGlyph(const uint16_t* glyph, uint32_t tc) {
+  const uint32_t transparent = (tc | blit::kOpaque) & 0xFFFFu;
+  PreparedGlyph(&ways)[2] = preparedSet(glyph);
+  return keeps(ways[0], glyph, transparent) ? ways[0] : findTableGlyph(ways, glyph, transparent);
+}
+
+// The kept glyph g of a Unicode font (not a picture), prepared now if it is not kept.
+inline const PreparedGlyph& preparedUnicodeGlyph(const PaneFont* font, uint32_t g) {
+  const PaneGlyph* glyph = &font->glyphs[g];
+  const uint32_t tag = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(font->bitmaps));
+  PreparedGlyph(&ways)[2] = preparedSet(glyph);
+  return keeps(ways[0], glyph, tag) ? ways[0] : findUnicodeGlyph(ways, font, g, tag);
+}
+
+// The lists of a kept glyph.
+extern uint16_t preparedPool[kPoolHalfwords];
+inline const uint16_t* preparedLists(const PreparedGlyph& p) { return preparedPool + p.first; }
+
+// Forgets every kept glyph: glyph data changed in place is prepared afresh.
+void forgetPreparedGlyphs();
+
+// The last column and the row end a glyph may reach, as the limits of the
+// blitter are: signed ints, never past column 255 nor the row limit. False when
+// no pixel at all is within them.
+inline bool glyphLimits(unsigned maxX, unsigned maxY, uint32_t& lastColumn, uint32_t& rowEnd) {
+  const int x = static_cast<int>(maxX), y = static_cast<int>(maxY);
+  constexpr int kLast = blit::kRowPixels - 1;
+  if (x < 0 || y <= 0) return false;
+  lastColumn = static_cast<uint32_t>(x < kLast ? x : kLast);
+  rowEnd = y < blit::kRowLimit ? static_cast<uint32_t>(y) : static_cast<uint32_t>(blit::kRowLimit);
+  return true;
+}
+
+// Whether the ink box of p, its glyph's origin at (x, y), lies wholly in
+// columns 0..lastColumn and rows 0..rowEnd - 1. Positions are added modulo
+// 2^32: one left of column 0 or above row 0 wraps to a large number and fails.
+inline bool boxInside(const PreparedGlyph& p, uint32_t x, uint32_t y, uint32_t lastColumn,
+                      uint32_t rowEnd) {
+  x += static_cast<uint32_t>(static_cast<int32_t>(p.left));
+  y += static_cast<uint32_t>(static_cast<int32_t>(p.top));
+  return x <= lastColumn && lastColumn - x + 1 >= p.width && y <= rowEnd &&
+         rowEnd - y >= p.height;
+}
+
+// The buffer pixel of p's ink box, its glyph's origin at (x, y), once boxInside
+// holds, as the byte address the lists' offsets count from.
+inline uint8_t* preparedOrigin(const PreparedGlyph& p, uint16_t* buffer, uint32_t x, uint32_t y) {
+  const size_t row = y + static_cast<uint32_t>(static_cast<int32_t>(p.top));
+  uint16_t* pixel =
+      buffer + row * blit::kRowPixels + (x + static_cast<uint32_t>(static_cast<int32_t>(p.left)));
+  return reinterpret_cast<uint8_t*>(pixel);
+}
+
+}  // namespace pane::text
+
+#endif
