@@ -10,8 +10,7 @@
 
 #include "glyphcore/blit_kernels.h"
 #include "glyphcore/glyph_ink.h"
-#include "glyphcore/prepared_glyph.h"
-#include "glyphcore/prepared_kernels.h"
+#include "glyphcore/prepared_draw.h"
 #include "glyphcore/sprite_record.h"
 #include "glyphcore/text_state.h"
 #include "glyphcore/working_palette.h"
@@ -160,22 +159,6 @@ bool wholeInside(int x, int y, uint32_t width, uint32_t height, unsigned max_X, 
          end <= static_cast<uint32_t>(kRowLimit);
 }
 
-// A plain record drawn from its prepared pixels, when it can be prepared and
-// its ink lies wholly within the limits; false, having drawn nothing, when not.
-bool drawPrepared(const uint16_t* glyph, uint32_t tc, uint32_t colormask, int x, int y,
-                  uint16_t* buffer, unsigned max_X, unsigned max_Y, SpriteStyle& style) {
-  const text::PreparedGlyph& p = text::preparedTableGlyph(glyph, tc);
-  if (p.size == text::kUnprepared || p.size == 0) return false;
-  uint32_t lastColumn, rowEnd;
-  if (!text::glyphLimits(max_X, max_Y, lastColumn, rowEnd)) return false;
-  const uint32_t ux = static_cast<uint32_t>(x), uy = static_cast<uint32_t>(y);
-  if (!text::boxInside(p, ux, uy, lastColumn, rowEnd)) return false;
-  style.italicJump = -1;  // as planFrame leaves it for a sprite drawn without italics
-  text::drawColourList(text::preparedLists(p), text::preparedOrigin(p, buffer, ux, uy),
-                       style.inverse ? blit::Ink::InvertMask : blit::Ink::Mask, colormask & 0xFFFFu);
-  return true;
-}
-
 }  // namespace
 
 void dispCustomSpriteNormal(int x, int y, uint16_t* sprite, uint32_t tc, uint32_t colormask,
@@ -237,7 +220,8 @@ void dispGlyph(uint32_t c, int x, int y, uint16_t* sprite, uint32_t tc, uint32_t
     dispCustomSpriteCompressed(x, y, sprite, tc, colormask, buffer, max_X, max_Y, style);
     return;
   }
-  if (!style.italics && drawPrepared(sprite, tc, colormask, x, y, buffer, max_X, max_Y, style))
+  if (!style.italics &&
+      text::drawPreparedTableGlyph(sprite, tc, colormask, x, y, buffer, max_X, max_Y, style))
     return;
   // Rows keep their italic step only when the whole record is walked.
   blit::InkBox box;

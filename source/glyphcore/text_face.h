@@ -9,6 +9,9 @@
 #include <pane_geometry.h>
 #include <stdint.h>
 
+#include "glyphcore/blitter.h"
+#include "glyphcore/prepared_draw.h"
+#include "glyphcore/sprite_record.h"
 #include "glyphcore/text_font.h"
 #include "glyphcore/text_state.h"
 #include "glyphcore/unicode_font.h"
@@ -19,10 +22,23 @@ namespace pane::text {
 
 void drawTableGlyph(uint16_t** font, int x, int y, uint32_t chr, uint16_t* buffer, unsigned maxX,
                     unsigned maxY);
-// The same for a glyph the font has (`shown`, as shownGlyph gives it) and a
-// buffer that is there.
-void drawShownTableGlyph(uint16_t** font, uint32_t shown, int x, int y, uint16_t* buffer,
-                         unsigned maxX, unsigned maxY);
+
+// The same for the glyph a code is shown with (as shownGlyph gives it) and a
+// buffer that is there: from its prepared pixels when it can be.
+inline void drawShownTableGlyph(uint16_t** font, uint32_t shown, int x, int y, uint16_t* buffer,
+                                unsigned maxX, unsigned maxY) {
+  const uint16_t* glyph = font[shown];
+  if (glyph == nullptr || shown == kSpace) return;
+  // Glyphs below 32 are pictures in their own colours; the rest take the font colour.
+  const uint32_t mask = shown < kSpace ? 0xFFFFu : textState.fontColor;
+  const int top = addSat(y, verticalBias(font, shown));
+  const uint32_t tc = transparentValue(font);
+  SpriteStyle& style = textState.sprite;
+  if (!style.italics && glyph[0] != kCompressedMarker &&
+      drawPreparedTableGlyph(glyph, tc, mask, x, top, buffer, maxX, maxY, style))
+    return;
+  dispGlyph(shown, x, top, const_cast<uint16_t*>(glyph), tc, mask, buffer, maxX, maxY, style);
+}
 
 constexpr unsigned kTextLastColumn = PANE_SCREEN_WIDTH - 1;
 constexpr uint32_t kUnboldedCodePoint = 0xB7;  // the middle dot, as code 183 of tables
@@ -64,15 +80,27 @@ struct UnicodeFace {
   void draw(uint32_t g, uint32_t c, int x, int top, uint16_t* buffer, unsigned rowEnd,
             bool onBand) const {
     if (g >= font->glyphCount) return;
-    const uint32_t mask = isPicture(font, g) ? 0xFFFFu : textState.fontColor;
+    const bool picture = isPicture(font, g);
+    const uint32_t mask = picture ? 0xFFFFu : textState.fontColor;
     const uint16_t* under =
         textState.backgroundKnown && !onBand ? &textState.textBackground : nullptr;
-    drawUnicodeGlyph(font, g, x, top, buffer, kTextLastColumn, rowEnd, mask, textState.sprite,
-                     under);
+    drawOne(g, x, top, buffer, rowEnd, picture, mask, under);
     // Bold's second pass lands on the first one's ink: it blends with what is there.
     if (textState.bold && c != kUnboldedCodePoint)
-      drawUnicodeGlyph(font, g, addSat(x, 1), top, buffer, kTextLastColumn, rowEnd, mask,
-                       textState.sprite, nullptr);
+      drawOne(g, addSat(x, 1), top, buffer, rowEnd, picture, mask, nullptr);
+  }
+
+ private:
+  void drawOne(uint32_t g, int x, int top, uint16_t* buffer, unsigned rowEnd, bool picture,
+               uint32_t mask, const uint16_t* under) const {
+    const SpriteStyle& style = textState.sprite;
+    if (!style.italics && !picture) {
+      const uint32_t inversion = style.inverse ? 0xFFFFu : 0u;
+      const uint16_t ink = static_cast<uint16_t>(((0x7FFFu ^ inversion) & mask) | 0x8000u);
+      if (drawPreparedUnicodeGlyph(font, g, x, top, buffer, kTextLastColumn, rowEnd, ink, under))
+        return;
+    }
+    drawUnicodeGlyphRows(font, g, x, top, buffer, kTextLastColumn, rowEnd, mask, style, under);
   }
 };
 

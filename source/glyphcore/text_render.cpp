@@ -273,16 +273,6 @@ int renderUnicodeString(const TextFrame& f, const PaneFont* font) {
 
 }  // namespace
 
-void drawShownTableGlyph(uint16_t** font, uint32_t shown, int x, int y, uint16_t* buffer,
-                         unsigned maxX, unsigned maxY) {
-  uint16_t* glyph = font[shown];
-  if (glyph == nullptr || shown == kSpace) return;
-  // Glyphs below 32 are pictures in their own colours; the rest take the font colour.
-  const uint32_t mask = shown < kSpace ? 0xFFFFu : textState.fontColor;
-  dispGlyph(shown, x, addSat(y, verticalBias(font, shown)), glyph, transparentValue(font), mask,
-            buffer, maxX, maxY, textState.sprite);
-}
-
 // One glyph of a table as dispChar draws it, in the current style.
 void drawTableGlyph(uint16_t** font, int x, int y, uint32_t chr, uint16_t* buffer, unsigned maxX,
                     unsigned maxY) {

@@ -8,8 +8,7 @@
 
 #include "glyphcore/blit_kernels.h"
 #include "glyphcore/coverage_blend.h"
-#include "glyphcore/prepared_glyph.h"
-#include "glyphcore/prepared_kernels.h"
+#include "glyphcore/prepared_draw.h"
 #include "glyphcore/unicode_font.h"
 
 namespace pane::text {
@@ -166,30 +165,6 @@ inline void drawInkBits(uint32_t bits, int from, int to, uint16_t* row, uint16_t
   if (bits != 0) drawRuns(bits, row + from, ink);
 }
 
-// A glyph drawn unsheared and wholly inside the limits, from its prepared
-// runs; false when it must take the general path.
-bool drawPrepared(const PaneFont* font, uint32_t g, int x, int top, uint16_t* buffer, unsigned maxX,
-                  unsigned maxY, uint16_t ink, const uint16_t* background) {
-  const PreparedGlyph& p = preparedUnicodeGlyph(font, g);
-  if (p.size == kUnprepared) return false;
-  if (p.size == 0) return true;
-  uint32_t lastColumn, rowEnd;
-  if (!glyphLimits(maxX, maxY, lastColumn, rowEnd)) return false;
-  const uint32_t bx = static_cast<uint32_t>(x), by = static_cast<uint32_t>(top);
-  if (!boxInside(p, bx, by, lastColumn, rowEnd)) return false;
-  uint8_t* origin = preparedOrigin(p, buffer, bx, by);
-  const uint32_t amax = (1u << font->bitsPerPixel) - 1u;
-  drawCoverageLists(preparedLists(p), origin, amax, ink,
-                    amax != 1 && background != nullptr
-                        ? knownBackgroundTable(ink, *background, amax)
-                        : nullptr);
-  return true;
-}
-
-void drawGlyphRows(const PaneFont* font, uint32_t g, int x, int top, uint16_t* buffer,
-                   unsigned maxX, unsigned maxY, uint32_t colourMask, const SpriteStyle& style,
-                   const uint16_t* background);
-
 }  // namespace
 
 void drawUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top, uint16_t* buffer,
@@ -198,18 +173,14 @@ void drawUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top, uint16_t
   const uint32_t inversion = style.inverse ? 0xFFFFu : 0u;
   const uint16_t ink = static_cast<uint16_t>(((0x7FFFu ^ inversion) & colourMask) | blit::kOpaque);
   if (!style.italics && !isPicture(font, g) &&
-      drawPrepared(font, g, x, top, buffer, maxX, maxY, ink, background))
+      drawPreparedUnicodeGlyph(font, g, x, top, buffer, maxX, maxY, ink, background))
     return;
-  drawGlyphRows(font, g, x, top, buffer, maxX, maxY, colourMask, style, background);
+  drawUnicodeGlyphRows(font, g, x, top, buffer, maxX, maxY, colourMask, style, background);
 }
 
-namespace {
-
-// The general path: any glyph, sheared or clipped, row by row from its bits.
-__attribute__((noinline)) void drawGlyphRows(const PaneFont* font, uint32_t g, int x, int top,
-                                             uint16_t* buffer, unsigned maxX, unsigned maxY,
-                                             uint32_t colourMask, const SpriteStyle& style,
-                                             const uint16_t* background) {
+void drawUnicodeGlyphRows(const PaneFont* font, uint32_t g, int x, int top, uint16_t* buffer,
+                          unsigned maxX, unsigned maxY, uint32_t colourMask,
+                          const SpriteStyle& style, const uint16_t* background) {
   const uint32_t inversion = style.inverse ? 0xFFFFu : 0u;
   const bool picture = isPicture(font, g);
   const uint16_t ink = static_cast<uint16_t>(((0x7FFFu ^ inversion) & colourMask) | blit::kOpaque);
@@ -283,7 +254,5 @@ __attribute__((noinline)) void drawGlyphRows(const PaneFont* font, uint32_t g, i
       drawWideRow(data, rowFirst, from, to, row + start, ink);
   }
 }
-
-}  // namespace
 
 }  // namespace pane::text

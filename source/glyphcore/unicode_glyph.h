@@ -22,6 +22,12 @@ void drawUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top, uint16_t
                       unsigned maxX, unsigned maxY, uint32_t colourMask, const SpriteStyle& style,
                       const uint16_t* background);
 
+// The same without trying the glyph's prepared pixels: every glyph, sheared
+// or clipped, row by row from its bits.
+void drawUnicodeGlyphRows(const PaneFont* font, uint32_t g, int x, int top, uint16_t* buffer,
+                          unsigned maxX, unsigned maxY, uint32_t colourMask,
+                          const SpriteStyle& style, const uint16_t* background);
+
 }  // namespace pane::text
 
 #endif
