@@ -29,9 +29,26 @@ inline uint16_t blendCoverage(uint32_t under, uint32_t ink, uint32_t a, uint32_t
   return static_cast<uint16_t>(r | g << 5 | b << 10 | 0x8000u);
 }
 
+// The blends of one ink over one background for coverage 0 .. amax (entry 0
+// unused), and what they were built for.
+struct KnownBackgroundTable {
+  uint32_t ink = 0xFFFFFFFFu;  // no colour: the first request builds the table
+  uint32_t background = 0;
+  uint32_t amax = 0;
+  uint16_t colours[16] = {};
+};
+extern KnownBackgroundTable knownTable;
+
+void buildKnownBackgroundTable(uint32_t ink, uint32_t background, uint32_t amax);
+
 // The blend of ink over `background` for coverage 0 .. amax (entry 0 unused),
 // rebuilt only when the ink, the background or the depth changes.
-const uint16_t* knownBackgroundTable(uint32_t ink, uint32_t background, uint32_t amax);
+inline const uint16_t* knownBackgroundTable(uint32_t ink, uint32_t background, uint32_t amax) {
+  const KnownBackgroundTable& t = knownTable;
+  if (t.ink != ink || t.background != background || t.amax != amax)
+    buildKnownBackgroundTable(ink, background, amax);
+  return knownTable.colours;
+}
 
 }  // namespace pane::text
 

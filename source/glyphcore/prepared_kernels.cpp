@@ -112,17 +112,21 @@ void drawCoverageLists(const uint16_t* lists, uint8_t* origin, uint32_t amax, ui
     writeList(lists + 1, lists[0], origin, ink);
     return;
   }
-  const BlendTables* blends = known == nullptr ? &blendTables(ink, amax) : nullptr;
-  for (uint32_t a = amax; a != 0; --a) {
+  if (known != nullptr) {
+    for (uint32_t a = amax; a != 0; --a, lists += lists[-1]) {
+      const uint32_t n = *lists++;
+      if (n != 0) writeList(lists, n, origin, known[a]);
+    }
+    return;
+  }
+  const BlendTables& blends = blendTables(ink, amax);
+  for (uint32_t a = amax; a != 0; --a, lists += lists[-1]) {
     const uint32_t n = *lists++;
     if (n == 0) continue;
     if (a == amax)
       writeList(lists, n, origin, ink);
-    else if (known != nullptr)
-      writeList(lists, n, origin, known[a]);
     else
-      blendList(lists, n, origin, blends->channel[a - 1]);
-    lists += n;
+      blendList(lists, n, origin, blends.channel[a - 1]);
   }
 }
 

@@ -34,6 +34,31 @@ int thirdOf(int height) {
   return static_cast<int>((static_cast<uint32_t>(height) * 0xAAABu) >> 17);
 }
 
+// A plain string (no callback, no cursor, no highlight, no underline or
+// strike-through) is drawn by a pass that never tests for them: without a
+// callback nothing can switch them on halfway.
+inline bool isPlainString() {
+  return !(textState.callbackEnabled && textState.callbackFunction != nullptr) &&
+         !textState.cVis && !textState.underline && !textState.strikethrough &&
+         static_cast<unsigned>(textState.highlightStart) >=
+             static_cast<unsigned>(textState.highlightEnd);
+}
+
+template <bool kPlain>
+inline bool highlighted(int i) {
+  return !kPlain && inHighlight(i);
+}
+
+template <bool kPlain>
+inline void drawLines(const TextFrame& f, int top, int x, int length) {
+  if (!kPlain) drawCharacterLines(f, top, x, length);
+}
+
+template <bool kPlain>
+inline void noteEnd(CursorSearch& search, int i, const Pen& pen) {
+  if (!kPlain) noteLineEnd(search, i, pen);
+}
+
 // The pen after one character, and whether the text stops there because the
 // next line would start at or below the bottom limit.
 struct Move {
@@ -44,9 +69,9 @@ struct Move {
 
 // A table's wrap mark is turned back into the space it covers as soon as it
 // is passed; Unicode text is never written to.
-template <class Face>
+template <class Face, bool kPlain>
 Move endLine(const TextFrame& f, int i, uint32_t c, Pen& pen, CursorSearch& search) {
-  noteLineEnd(search, i, pen);
+  noteEnd<kPlain>(search, i, pen);
   const Move m{false, f.lineStart, addSat(pen.top, pen.h, kLineGap)};
   if (m.ny >= f.bottomLimit) return {true, m.nx, m.ny};
   pen.h = f.spaceHeight;
@@ -54,27 +79,27 @@ Move endLine(const TextFrame& f, int i, uint32_t c, Pen& pen, CursorSearch& sear
   return m;
 }
 
-template <class Face>
+template <class Face, bool kPlain>
 Move drawTab(const TextFrame& f, const Face& face, int i, const Pen& pen) {
   const int nx = tabStopAfter(pen.x, face.tab());
-  if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, nx - 1);
+  if (highlighted<kPlain>(i)) drawHighlightBand(f, pen.top, pen.x, nx - 1);
   return {false, nx, pen.top};
 }
 
-template <class Face>
+template <class Face, bool kPlain>
 Move drawSpace(const TextFrame& f, const Face& face, int i, const Pen& pen) {
   const int w = face.advance(kSpace);
-  if (inHighlight(i)) drawHighlightBand(f, pen.top, pen.x, addSat(pen.x, w - 1));
-  drawCharacterLines(f, pen.top, pen.x, w + 1);
+  if (highlighted<kPlain>(i)) drawHighlightBand(f, pen.top, pen.x, addSat(pen.x, w - 1));
+  drawLines<kPlain>(f, pen.top, pen.x, w + 1);
   return {false, addSat(pen.x, w), pen.top};
 }
 
 // Moves the pen to the start of the next line before a character; true when
 // that line would start at or below the bottom limit.
-template <class Face>
+template <class Face, bool kPlain>
 bool breakBefore(const TextFrame& f, const Face& face, int i, uint32_t c, Pen& pen,
                  CursorSearch& search) {
-  noteLineEnd(search, i, pen);
+  noteEnd<kPlain>(search, i, pen);
   pen.x = f.lineStart;
   pen.top = addSat(pen.top, pen.h, kLineGap);
   if (pen.top >= f.bottomLimit) return true;
@@ -86,25 +111,25 @@ bool breakBefore(const TextFrame& f, const Face& face, int i, uint32_t c, Pen& p
 // first moves the pen to the next line (Unicode lines are broken before the
 // character by the drawing pass); bold draws the glyph again one column right
 // without widening the advance.
-template <class Face>
+template <class Face, bool kPlain>
 Move drawPrintable(const TextFrame& f, const Face& face, int i, uint32_t c, Pen& pen,
                    CursorSearch& search) {
   const auto glyph = face.glyphOf(c);
   const int w = face.advanceOf(glyph);
   if (!Face::kUnicode && f.clipping && runsPast(addSat(pen.x, w), f.c_bx)) {
-    if (breakBefore(f, face, i, c, pen, search)) return {true, pen.x, pen.top};
+    if (breakBefore<Face, kPlain>(f, face, i, c, pen, search)) return {true, pen.x, pen.top};
   }
   if (f.buffer != nullptr) {
     const unsigned rowEnd = static_cast<unsigned>(f.glyphRowEnd);
-    const bool onBand = inHighlight(i);
+    const bool onBand = highlighted<kPlain>(i);
     if (onBand) drawHighlightBand(f, pen.top, pen.x, addSat(pen.x, w - 1));
     face.draw(glyph, c, pen.x, pen.top, f.buffer, rowEnd, onBand);
-    drawCharacterLines(f, pen.top, pen.x, w + 1);
+    drawLines<kPlain>(f, pen.top, pen.x, w + 1);
   }
   return {false, addSat(pen.x, w), pen.top};
 }
 
-template <class Face>
+template <class Face, bool kPlain>
 Move drawCharacter(const TextFrame& f, const Face& face, int i, uint32_t c, Pen& pen,
                    CursorSearch& search) {
   switch (c) {
@@ -113,11 +138,11 @@ Move drawCharacter(const TextFrame& f, const Face& face, int i, uint32_t c, Pen&
     case kBackspace:
       return {false, addSat(pen.x, -1), pen.top};
     case kTab:
-      return drawTab(f, face, i, pen);
+      return drawTab<Face, kPlain>(f, face, i, pen);
     case kLineFeed:
     case kReturn:
     case kWrapMark:
-      return endLine<Face>(f, i, c, pen, search);
+      return endLine<Face, kPlain>(f, i, c, pen, search);
     case kRowUp:
       return {false, pen.x, addSat(pen.top, -1)};
     case kRowDown: {
@@ -125,9 +150,9 @@ Move drawCharacter(const TextFrame& f, const Face& face, int i, uint32_t c, Pen&
       return {below >= f.bottomLimit, pen.x, below};
     }
     case kSpace:
-      return drawSpace(f, face, i, pen);
+      return drawSpace<Face, kPlain>(f, face, i, pen);
     default:
-      return drawPrintable(f, face, i, c, pen, search);
+      return drawPrintable<Face, kPlain>(f, face, i, c, pen, search);
   }
 }
 
@@ -154,7 +179,7 @@ LineEnd lineEndFrom(const TextFrame& f, const Face& face, int from, int penX) {
 // the line that was not started, or before the character the callback stopped.
 // As the layout pass of Unicode text (kLayout), it draws nothing and only
 // calls the callback, for pass 1.
-template <class Face, bool kLayout = false>
+template <class Face, bool kLayout = false, bool kPlain = false>
 DrawOutcome runDrawingPass(const TextFrame& f, const Face& face, Pen& pen, CursorSearch& search) {
   LineEnd line = lineEndFrom(f, face, 0, pen.x);
   int i = 0;
@@ -172,18 +197,18 @@ DrawOutcome runDrawingPass(const TextFrame& f, const Face& face, Pen& pen, Curso
     const int charHeight = face.height(c);
     if (kLayout) {
       if (layoutCallbackStops(i, c, pen.x, pen.top)) return {i, true};
-    } else if (drawingCallbackStops(f, i, c, charHeight, breaksHere, pen)) {
+    } else if (!kPlain && drawingCallbackStops(f, i, c, charHeight, breaksHere, pen)) {
       return {i, true};
     }
     if (breaksHere) {
       // A line never ends at its own first character, so the new line's end lies past i.
-      if (breakBefore(f, face, i, c, pen, search)) return {i, false};
+      if (breakBefore<Face, kPlain>(f, face, i, c, pen, search)) return {i, false};
       line = lineEndFrom(f, face, i, pen.x);
     }
     pen.h = larger(pen.h, charHeight);
     textState.sprite.italicJump = thirdOf(charHeight);
 
-    const Move m = drawCharacter(f, face, i, c, pen, search);
+    const Move m = drawCharacter<Face, kPlain>(f, face, i, c, pen, search);
     if (m.stop) {
       pen.x = m.nx;
       pen.top = m.ny;
@@ -193,7 +218,7 @@ DrawOutcome runDrawingPass(const TextFrame& f, const Face& face, Pen& pen, Curso
     if (!kLayout) {
       textState.lx = m.nx;
       textState.ly = m.ny;
-      trackCursor(search, f, i, next, pen, m.nx, m.ny, pen.h);
+      if (!kPlain) trackCursor(search, f, i, next, pen, m.nx, m.ny, pen.h);
     }
     if (Face::kUnicode && isLineEnd(c)) line = lineEndFrom(f, face, next, m.nx);
     pen.x = m.nx;
@@ -244,7 +269,10 @@ int renderTableString(const TextFrame& f) {
 
   Pen pen{f.startX, f.startTop, f.spaceHeight};
   CursorSearch search;
-  const DrawOutcome drawn = runDrawingPass(f, TableFace{f.font}, pen, search);
+  const TableFace face{f.font};
+  const DrawOutcome drawn = isPlainString()
+                                ? runDrawingPass<TableFace, false, true>(f, face, pen, search)
+                                : runDrawingPass(f, face, pen, search);
   restoreWrapMarks(f.str, drawn.end, layoutEnd);
   if (!drawn.callbackStopped) finishCursor(search, f, drawn.end, pen);
   return blockHeight(f, pen);
@@ -266,7 +294,9 @@ int renderUnicodeString(const TextFrame& f, const PaneFont* font) {
   }
   Pen pen{f.startX, f.startTop, f.spaceHeight};
   CursorSearch search;
-  const DrawOutcome drawn = runDrawingPass(f, face, pen, search);
+  const DrawOutcome drawn = isPlainString()
+                                ? runDrawingPass<UnicodeFace, false, true>(f, face, pen, search)
+                                : runDrawingPass(f, face, pen, search);
   if (!drawn.callbackStopped) finishCursor(search, f, drawn.end, pen);
   return blockHeight(f, pen);
 }
