@@ -58,11 +58,13 @@ struct Box {
 // coverage level(row, column), 0 for none.
 template <class Level>
 Box inkBox(uint32_t width, uint32_t height, Level level) {
-  Box b{height, 0, width, 0};
+  Box b{1, 0, width, 0};
+  bool ink = false;
   for (uint32_t i = 0; i < height; ++i)
     for (uint32_t j = 0; j < width; ++j) {
       if (level(i, j) == 0) continue;
-      if (b.top == height) b.top = i;
+      if (!ink) b.top = i;
+      ink = true;
       b.bottom = i;
       if (j < b.left) b.left = j;
       if (j > b.right) b.right = j;

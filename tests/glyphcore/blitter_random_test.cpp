@@ -422,6 +422,155 @@ TEST(BlitterRandom, DrawsGlyphsByteForByteAsTheReference) {
   drawNormal();
 }
 
+// --- Unicode glyphs -------------------------------------------------------------------------
+
+// A Unicode font of random glyphs at 1, 2 or 4 bits (the last two pictures),
+// built in place so that tests can rewrite its pixels. Code point 0x41 + k
+// is glyph k.
+struct RandomFont {
+  std::vector<PaneRange> ranges;
+  std::vector<PaneGlyph> glyphs;
+  std::vector<uint8_t> bitmaps;
+  PaneFont font{};
+
+  void make(RandomCases& r, int bpp) {
+    const int n = 24;
+    ranges = {{0x41, 0}, {0x110000, static_cast<uint32_t>(n)}};
+    glyphs.assign(static_cast<size_t>(n), PaneGlyph{});
+    bitmaps.assign(40000, 0);  // room for the largest glyphs; the address never changes
+    uint32_t offset = 0;
+    for (int g = 0; g < n; ++g) {
+      const bool picture = g >= n - 2;
+      // Mostly small glyphs; some so large that their pixels overflow the cache,
+      // some taller than it keeps.
+      const int big = r.between(1, 100);
+      const int w = big > 97 ? r.between(100, 140) : big > 94 ? r.between(0, 3) : r.between(1, 24);
+      const int h = big > 97 ? r.between(100, 140) : r.between(0, 24);
+      PaneGlyph& gl = glyphs[static_cast<size_t>(g)];
+      gl = PaneGlyph{{static_cast<uint8_t>(offset), static_cast<uint8_t>(offset >> 8),
+                      static_cast<uint8_t>(offset >> 16)},
+                     static_cast<uint8_t>(r.between(0, 30)),
+                     static_cast<uint8_t>(w),
+                     static_cast<uint8_t>(h),
+                     static_cast<int8_t>(r.between(-6, 6)),
+                     static_cast<uint8_t>(r.between(0, 12))};
+      const uint32_t bits = static_cast<uint32_t>(w * h * (picture ? 16 : bpp));
+      const int density = r.between(5, 100);
+      for (uint32_t b = 0; b < bits; ++b)
+        if (r.chance(density)) bitmaps[(offset + b / 8)] |= static_cast<uint8_t>(0x80u >> (b % 8));
+      offset += (bits + 7) / 8;
+    }
+    font = PaneFont{ranges.data(), glyphs.data(), bitmaps.data(), 1, static_cast<uint32_t>(n),
+                    offset, static_cast<uint32_t>(n - 2), 2, 0,
+                    static_cast<uint16_t>(r.between(1, 40)), 8, 9, 16,
+                    static_cast<uint16_t>(r.between(0, 3) == 0 ? 0 : r.between(0, 0xFFFF)),
+                    static_cast<uint8_t>(bpp), 0};
+  }
+};
+
+uint32_t channelBlend(uint32_t under, uint32_t ink, uint32_t a, uint32_t amax) {
+  return (under * (amax - a) + ink * a + amax / 2) / amax;
+}
+
+// dispChar of a Unicode font read plainly: each pixel of the glyph, sheared
+// by its row of the cell, tested against the limits on its own.
+void referenceUnicodeChar(const PaneFont& f, uint32_t c, int x, int y, uint16* buffer, uint maxX,
+                          uint maxY, const uint16* background) {
+  const uint32_t g = c - 0x41 < f.glyphCount ? c - 0x41 : f.replacement;
+  if (g >= f.glyphCount) return;
+  const PaneGlyph& gl = f.glyphs[g];
+  const bool picture = g - f.pictureFirst < f.pictureCount;
+  const uint32_t inversion = pane::textState.sprite.inverse ? 0xFFFFu : 0u;
+  const uint32_t ink =
+      ((0x7FFFu ^ inversion) & (picture ? 0xFFFFu : pane::textState.fontColor)) | 0x8000u;
+  const uint32_t bpp = picture ? 16 : f.bitsPerPixel, amax = (1u << bpp) - 1u;
+  const bool italics = pane::textState.sprite.italics;
+  const long long jump = f.lineHeight / 3 + 1;
+  const long long lastColumn = std::min(static_cast<int>(maxX), 255);
+  const uint8_t* bits = f.bitmaps + (gl.offset[0] | gl.offset[1] << 8 | gl.offset[2] << 16);
+  // As for sprites, a glyph whose first row starts right of the limit is not drawn.
+  if (static_cast<long long>(x) + gl.left + (italics ? 2 : 0) > lastColumn) return;
+  for (long long i = 0; i < gl.height; ++i)
+    for (long long j = 0; j < gl.width; ++j) {
+      const long long cy = static_cast<long long>(y) + gl.top + i;
+      const long long shift = italics ? 2 - (gl.top + i) / jump : 0;
+      const long long cx = static_cast<long long>(x) + gl.left + shift + j;
+      if (cx < 0 || cx > lastColumn || cy < 0 || cy >= static_cast<int>(maxY)) continue;
+      uint32_t v = 0;
+      for (uint32_t b = 0; b < bpp; ++b) {
+        const uint32_t bit = static_cast<uint32_t>(i * gl.width + j) * bpp + b;
+        v = v << 1 | ((bits[bit / 8] >> (7 - bit % 8)) & 1u);
+      }
+      uint16& at = buffer[cy * kRowPixels + cx];
+      if (picture) {
+        const uint32_t p = (v >> 8) | (v & 0xFFu) << 8;  // stored low byte first
+        if ((p | 0x8000u) != (f.transparent | 0x8000u))
+          at = static_cast<uint16>((p ^ inversion) | 0x8000u);
+        continue;
+      }
+      if (v == 0) continue;
+      const uint32_t under = background != nullptr ? *background : at;
+      uint32_t out = 0x8000u;
+      for (uint32_t shiftBits : {0u, 5u, 10u})
+        out |= (v == amax ? (ink >> shiftBits) & 31u
+                          : channelBlend((under >> shiftBits) & 31u, (ink >> shiftBits) & 31u, v,
+                                         amax))
+               << shiftBits;
+      at = static_cast<uint16>(out);
+    }
+}
+
+// Glyphs of Unicode fonts go through their prepared pixels when they lie within
+// the limits unsheared, else row by row: either way they must land as the
+// reference draws them, at every depth, over VRAM or a known background, after
+// pixels are rewritten in place and the font set again, and after the cache
+// has filled and started afresh.
+TEST(BlitterRandom, DrawsUnicodeGlyphsByteForByteAsTheReference) {
+  RandomCases r(1208u);
+  Buffers b;
+  static RandomFont fonts[2];  // static: the library keeps the font after the test
+  for (RandomFont& f : fonts) f.make(r, 1);
+  int current = 0;
+  setColor(static_cast<uint16>(r.between(0, 0xFFFF)));
+  for (int round = 0; round < 3000; ++round) {
+    if (r.chance(3)) {  // a new font at the same addresses, set again
+      const int depths[] = {1, 2, 4};
+      fonts[current].make(r, depths[r.between(0, 2)]);
+      setUnicodeFont(&fonts[current].font);
+    }
+    if (r.chance(10)) current ^= 1;
+    setUnicodeFont(&fonts[current].font);
+    const PaneFont& f = fonts[current].font;
+    const uint16 known = static_cast<uint16>(r.between(0, 0xFFFF) | 0x8000);
+    if (r.chance(30))
+      setTextBackground(known);
+    else
+      clearTextBackground();
+    const uint32_t c = 0x41 + static_cast<uint32_t>(r.between(0, 26));  // a few have no glyph
+    int x = r.coordinate(), y = r.coordinate();
+    if (r.chance(60)) x = r.between(-8, 250), y = r.between(-8, 200);
+    const uint maxX = r.chance(80) ? 255u : static_cast<uint>(r.between(-5, 300));
+    const uint maxY = r.chance(80) ? 192u : static_cast<uint>(r.between(-5, 256 + kGuardRows - 40));
+    setItalics(r.chance(15));
+    if (r.chance(10))
+      drawInverse();
+    else
+      drawNormal();
+    b.fill(r);
+    for (int repeat = r.between(1, 2); repeat > 0; --repeat) {
+      referenceUnicodeChar(f, c, x, y, b.expectedAt(), maxX, maxY,
+                           pane::textState.backgroundKnown ? &known : nullptr);
+      dispChar(x, y, c, b.actualAt(), maxX, maxY);
+    }
+    ASSERT_TRUE(b.same()) << "round " << round << " glyph " << c - 0x41 << " at " << x << ","
+                          << y << " limits " << maxX << "," << maxY << " depth "
+                          << int{f.bitsPerPixel};
+  }
+  clearTextBackground();
+  setItalics(false);
+  drawNormal();
+}
+
 TEST(DrawRectRandom, FillsByteForByteAsTheReference) {
   RandomCases r(515u);
   Buffers b;
