@@ -46,10 +46,9 @@ inline bool drawPreparedUnicodeGlyph(const PaneFont* font, uint32_t g, int x, in
   const uint32_t ux = static_cast<uint32_t>(x), uy = static_cast<uint32_t>(top);
   if (!boxInside(p, ux, uy, lastColumn, rowEnd)) return false;
   const uint32_t amax = (1u << font->bitsPerPixel) - 1u;
-  drawCoverageLists(preparedLists(p), preparedOrigin(p, buffer, ux, uy), amax, ink,
-                    amax != 1 && background != nullptr
-                        ? knownBackgroundTable(ink, *background, amax)
-                        : nullptr);
+  drawCoverageLists(
+      preparedLists(p), preparedOrigin(p, buffer, ux, uy), amax, ink,
+      amax != 1 && background != nullptr ? knownBackgroundTable(ink, *background, amax) : nullptr);
   return true;
 }
 

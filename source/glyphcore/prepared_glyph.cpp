@@ -91,7 +91,9 @@ class ListWriter {
     return true;
   }
   uint32_t at() const { return at_; }
-  void setCount(uint32_t where, uint32_t n) { preparedPool[poolUsed + where] = static_cast<uint16_t>(n); }
+  void setCount(uint32_t where, uint32_t n) {
+    preparedPool[poolUsed + where] = static_cast<uint16_t>(n);
+  }
   uint16_t offset(uint32_t i, uint32_t j) const {
     return static_cast<uint16_t>(2 * ((i - box_.top) * blit::kRowPixels + (j - box_.left)));
   }

@@ -103,8 +103,7 @@ inline bool boxInside(const PreparedGlyph& p, uint32_t x, uint32_t y, uint32_t l
                       uint32_t rowEnd) {
   x += static_cast<uint32_t>(static_cast<int32_t>(p.left));
   y += static_cast<uint32_t>(static_cast<int32_t>(p.top));
-  return x <= lastColumn && lastColumn - x + 1 >= p.width && y <= rowEnd &&
-         rowEnd - y >= p.height;
+  return x <= lastColumn && lastColumn - x + 1 >= p.width && y <= rowEnd && rowEnd - y >= p.height;
 }
 
 // The buffer pixel of p's ink box, its glyph's origin at (x, y), once boxInside

@@ -4,6 +4,7 @@
 // three table loads and two ORs.
 #include "glyphcore/prepared_kernels.h"
 
+#include <nds.h>
 #include <stdint.h>
 
 #include "glyphcore/coverage_blend.h"
@@ -12,11 +13,15 @@ namespace pane::text {
 
 namespace {
 
-inline uint16_t& at(uint8_t* origin, uint32_t offset) {
+// Everything the two entry points call is inlined into them, so that all of
+// their loops run from where they are placed.
+#define PANE_INLINE inline __attribute__((always_inline))
+
+PANE_INLINE uint16_t& at(uint8_t* origin, uint32_t offset) {
   return *reinterpret_cast<uint16_t*>(origin + offset);
 }
 
-void writeList(const uint16_t* list, uint32_t n, uint8_t* origin, uint16_t colour) {
+PANE_INLINE void writeList(const uint16_t* list, uint32_t n, uint8_t* origin, uint16_t colour) {
   for (; n >= 4; n -= 4, list += 4) {
     at(origin, list[0]) = colour;
     at(origin, list[1]) = colour;
@@ -38,30 +43,31 @@ BlendTables tables;
 
 __attribute__((noinline)) void buildBlendTables(uint32_t ink, uint32_t amax) {
   for (uint32_t a = 1; a < amax; ++a)
-      for (uint32_t v = 0; v < 32; ++v) {
-        tables.channel[a - 1][0][v] =
-            static_cast<uint16_t>(blendChannel(v, ink & 31u, a, amax) | 0x8000u);
-        tables.channel[a - 1][1][v] =
-            static_cast<uint16_t>(blendChannel(v, (ink >> 5) & 31u, a, amax) << 5);
-        tables.channel[a - 1][2][v] =
-            static_cast<uint16_t>(blendChannel(v, (ink >> 10) & 31u, a, amax) << 10);
-      }
+    for (uint32_t v = 0; v < 32; ++v) {
+      tables.channel[a - 1][0][v] =
+          static_cast<uint16_t>(blendChannel(v, ink & 31u, a, amax) | 0x8000u);
+      tables.channel[a - 1][1][v] =
+          static_cast<uint16_t>(blendChannel(v, (ink >> 5) & 31u, a, amax) << 5);
+      tables.channel[a - 1][2][v] =
+          static_cast<uint16_t>(blendChannel(v, (ink >> 10) & 31u, a, amax) << 10);
+    }
   builtInk = ink;
   builtAmax = amax;
 }
 
-const BlendTables& blendTables(uint32_t ink, uint32_t amax) {
+PANE_INLINE const BlendTables& blendTables(uint32_t ink, uint32_t amax) {
   if (builtInk != ink || builtAmax != amax) buildBlendTables(ink, amax);
   return tables;
 }
 
-inline uint32_t entry(const uint8_t* table, uint32_t byteOffset) {
+PANE_INLINE uint32_t entry(const uint8_t* table, uint32_t byteOffset) {
   return *reinterpret_cast<const uint16_t*>(table + byteOffset);
 }
 
 // Each channel's table entry is found by its byte offset, one AND of a shifted
 // pixel away.
-void blendList(const uint16_t* list, uint32_t n, uint8_t* origin, const uint16_t (&c)[3][32]) {
+PANE_INLINE void blendList(const uint16_t* list, uint32_t n, uint8_t* origin,
+                           const uint16_t (&c)[3][32]) {
   const uint8_t* red = reinterpret_cast<const uint8_t*>(c[0]);
   const uint8_t* green = reinterpret_cast<const uint8_t*>(c[1]);
   const uint8_t* blue = reinterpret_cast<const uint8_t*>(c[2]);
@@ -77,13 +83,13 @@ typedef uint32_t __attribute__((__may_alias__)) ListWord;
 
 // A word per pixel: the offset in the top half, the colour q in the bottom one.
 template <blit::Ink kInk>
-inline void colourPixel(uint32_t w, uint8_t* origin, uint32_t ink) {
+PANE_INLINE void colourPixel(uint32_t w, uint8_t* origin, uint32_t ink) {
   at(origin, w >> 16) =
       static_cast<uint16_t>((kInk == blit::Ink::InvertMask ? w ^ 0x7FFFu : w) & ink);
 }
 
 template <blit::Ink kInk>
-void colourList(const ListWord* list, uint32_t n, uint8_t* origin, uint32_t ink) {
+PANE_INLINE void colourList(const ListWord* list, uint32_t n, uint8_t* origin, uint32_t ink) {
   for (; n >= 4; n -= 4, list += 4) {
     colourPixel<kInk>(list[0], origin, ink);
     colourPixel<kInk>(list[1], origin, ink);
@@ -95,7 +101,7 @@ void colourList(const ListWord* list, uint32_t n, uint8_t* origin, uint32_t ink)
 
 }  // namespace
 
-void drawColourList(const uint16_t* list, uint8_t* origin, blit::Ink ink, uint32_t mask) {
+ITCM_CODE void drawColourList(const uint16_t* list, uint8_t* origin, blit::Ink ink, uint32_t mask) {
   const uint32_t n = list[0];
   const ListWord* words = static_cast<const ListWord*>(static_cast<const void*>(list + 2));
   // The ink has no bits above 15, so the AND also clears the offset.
@@ -106,8 +112,8 @@ void drawColourList(const uint16_t* list, uint8_t* origin, blit::Ink ink, uint32
     colourList<blit::Ink::Mask>(words, n, origin, colours);
 }
 
-void drawCoverageLists(const uint16_t* lists, uint8_t* origin, uint32_t amax, uint16_t ink,
-                       const uint16_t* known) {
+ITCM_CODE void drawCoverageLists(const uint16_t* lists, uint8_t* origin, uint32_t amax,
+                                 uint16_t ink, const uint16_t* known) {
   if (amax == 1) {
     writeList(lists + 1, lists[0], origin, ink);
     return;

@@ -1,5 +1,7 @@
 // The pixel loops of prepared glyphs: a kept glyph's lists written at a byte
-// address of the buffer (see prepared_glyph.h).
+// address of the buffer (see prepared_glyph.h). Built for libnds they run from
+// the instruction TCM (ITCM_CODE on their definitions), where no cache miss
+// stalls them.
 #ifndef PANE_GLYPHCORE_PREPARED_KERNELS_H
 #define PANE_GLYPHCORE_PREPARED_KERNELS_H
 

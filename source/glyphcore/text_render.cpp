@@ -38,8 +38,8 @@ int thirdOf(int height) {
 // strike-through) is drawn by a pass that never tests for them: without a
 // callback nothing can switch them on halfway.
 inline bool isPlainString() {
-  return !(textState.callbackEnabled && textState.callbackFunction != nullptr) &&
-         !textState.cVis && !textState.underline && !textState.strikethrough &&
+  return !(textState.callbackEnabled && textState.callbackFunction != nullptr) && !textState.cVis &&
+         !textState.underline && !textState.strikethrough &&
          static_cast<unsigned>(textState.highlightStart) >=
              static_cast<unsigned>(textState.highlightEnd);
 }

@@ -18,6 +18,9 @@ void resetTextState() {
   textState = TextState{};
   libPANE_bgPreserve = false;
   libPANE_bgDisabled = false;
+  // Nothing is known of any glyph at program start.
+  blit::forgetGlyphInk();
+  text::forgetPreparedGlyphs();
 }
 
 namespace {

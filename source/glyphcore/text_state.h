@@ -73,8 +73,8 @@ struct TextState {
 // Constant-initialised: the start values hold before any code runs.
 extern TextState textState;
 
-// Every member back to its start value and both background requests cleared,
-// as at program start.
+// Every member back to its start value, both background requests cleared and
+// every kept glyph forgotten, as at program start.
 void resetTextState();
 
 }  // namespace pane

@@ -460,11 +460,22 @@ struct RandomFont {
         if (r.chance(density)) bitmaps[(offset + b / 8)] |= static_cast<uint8_t>(0x80u >> (b % 8));
       offset += (bits + 7) / 8;
     }
-    font = PaneFont{ranges.data(), glyphs.data(), bitmaps.data(), 1, static_cast<uint32_t>(n),
-                    offset, static_cast<uint32_t>(n - 2), 2, 0,
-                    static_cast<uint16_t>(r.between(1, 40)), 8, 9, 16,
+    font = PaneFont{ranges.data(),
+                    glyphs.data(),
+                    bitmaps.data(),
+                    1,
+                    static_cast<uint32_t>(n),
+                    offset,
+                    static_cast<uint32_t>(n - 2),
+                    2,
+                    0,
+                    static_cast<uint16_t>(r.between(1, 40)),
+                    8,
+                    9,
+                    16,
                     static_cast<uint16_t>(r.between(0, 3) == 0 ? 0 : r.between(0, 0xFFFF)),
-                    static_cast<uint8_t>(bpp), 0};
+                    static_cast<uint8_t>(bpp),
+                    0};
   }
 };
 
@@ -512,9 +523,9 @@ void referenceUnicodeChar(const PaneFont& f, uint32_t c, int x, int y, uint16* b
       const uint32_t under = background != nullptr ? *background : at;
       uint32_t out = 0x8000u;
       for (uint32_t shiftBits : {0u, 5u, 10u})
-        out |= (v == amax ? (ink >> shiftBits) & 31u
-                          : channelBlend((under >> shiftBits) & 31u, (ink >> shiftBits) & 31u, v,
-                                         amax))
+        out |= (v == amax
+                    ? (ink >> shiftBits) & 31u
+                    : channelBlend((under >> shiftBits) & 31u, (ink >> shiftBits) & 31u, v, amax))
                << shiftBits;
       at = static_cast<uint16>(out);
     }
@@ -562,9 +573,8 @@ TEST(BlitterRandom, DrawsUnicodeGlyphsByteForByteAsTheReference) {
                            pane::textState.backgroundKnown ? &known : nullptr);
       dispChar(x, y, c, b.actualAt(), maxX, maxY);
     }
-    ASSERT_TRUE(b.same()) << "round " << round << " glyph " << c - 0x41 << " at " << x << ","
-                          << y << " limits " << maxX << "," << maxY << " depth "
-                          << int{f.bitsPerPixel};
+    ASSERT_TRUE(b.same()) << "round " << round << " glyph " << c - 0x41 << " at " << x << "," << y
+                          << " limits " << maxX << "," << maxY << " depth " << int{f.bitsPerPixel};
   }
   clearTextBackground();
   setItalics(false);

@@ -120,5 +120,30 @@ TEST(CoverageText, BinaryCoverageFontsLoad) {
   pane::resetTextState();
 }
 
+// Glyphs are kept by address: a font loaded over another's bytes must not be
+// drawn with what was kept of the old one.
+TEST(CoverageText, FontLoadedWhereAnotherWasDrawsItsOwnGlyphs) {
+  PatternFonts partial(kExtra, 2), full(kExtra, 2, true);
+  const std::vector<uint8_t> first = partial.binary(), second = full.binary();
+  ASSERT_EQ(first.size(), second.size());
+  std::vector<uint32_t> words(first.size() / 4 + 1);
+  PaneFont a, b;
+  memcpy(words.data(), first.data(), first.size());
+  ASSERT_EQ(paneFontFromMemory(words.data(), first.size(), &a), PANE_FONT_OK);
+  const std::vector<uint16_t> before = drawn(&a, kText, [] {});
+  memcpy(words.data(), second.data(), second.size());
+  ASSERT_EQ(paneFontFromMemory(words.data(), second.size(), &b), PANE_FONT_OK);
+  Canvas canvas;
+  paint(canvas);
+  setUnicodeFont(&b);  // no reset: what was kept while drawing with a is still there
+  setColor(0x5A9C);
+  std::string s = kText;
+  dispString(3, 2, s.data(), canvas.data(), 1, 4, 5, 120, 200);
+  EXPECT_NE(std::vector<uint16_t>(canvas.data(), canvas.data() + 65536), before);
+  EXPECT_EQ(std::vector<uint16_t>(canvas.data(), canvas.data() + 65536),
+            drawn(full.font(), kText, [] {}));
+  pane::resetTextState();
+}
+
 }  // namespace
 }  // namespace pane_test

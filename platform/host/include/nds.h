@@ -13,6 +13,10 @@
 /* Screen, page and VRAM geometry. */
 #include <pane_geometry.h>
 
+/* Code placement: libnds puts a function marked ITCM_CODE in the ARM9's
+ * instruction TCM; the host runs it where it is. */
+#define ITCM_CODE
+
 #ifdef __cplusplus
 extern "C" {
 #endif

@@ -14,6 +14,10 @@
 /* Screen, page and VRAM geometry. */
 #include <pane_geometry.h>
 
+/* Code placement: libnds puts a function marked ITCM_CODE in the ARM9's
+ * instruction TCM; this runtime has no such section and runs it from main RAM. */
+#define ITCM_CODE
+
 #ifdef __cplusplus
 extern "C" {
 #endif
