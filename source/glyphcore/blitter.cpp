@@ -9,7 +9,6 @@
 #include <stdint.h>
 
 #include "glyphcore/blit_kernels.h"
-#include "glyphcore/glyph_ink.h"
 #include "glyphcore/prepared_draw.h"
 #include "glyphcore/sprite_record.h"
 #include "glyphcore/text_state.h"
@@ -73,29 +72,20 @@ uint16_t* pixelAt(uint16_t* buffer, int row, int column) {
   return buffer + static_cast<ptrdiff_t>(row) * kRowPixels + column;
 }
 
-int larger(int a, int b) { return a > b ? a : b; }
-int smaller(int a, int b) { return a < b ? a : b; }
-
 // Hands drawBlock(i, j, block) every visible part of the frame: sprite row i,
 // sprite column j and the block of buffer pixels they land on. An unsheared
-// sprite is one block, its visible columns computed once, and cut to the ink
-// box when one is given; a sheared one is a block per row. Rows above the
-// buffer are not drawn but still count for the italic step.
+// sprite is one block, its visible columns computed once; a sheared one is a
+// block per row. Rows above the buffer are not drawn but still count for the
+// italic step.
 template <typename DrawBlock>
-void forEachBlock(const Frame& f, uint16_t* buffer, const blit::InkBox* ink, DrawBlock drawBlock) {
+void forEachBlock(const Frame& f, uint16_t* buffer, DrawBlock drawBlock) {
   // With the step at -1, or never reached before the last row, no row moves.
   if (f.jump < 0 || f.jump >= f.rows - 1) {
-    int i = f.y < 0 ? -f.y : 0;
-    int j = f.startColumn < 0 ? -f.startColumn : 0;
+    const int i = f.y < 0 ? -f.y : 0;
+    const int j = f.startColumn < 0 ? -f.startColumn : 0;
     const int lastVisible = f.maxX - f.startColumn + 1;
-    int iEnd = f.rows;
-    int jEnd = lastVisible < f.width ? lastVisible : f.width;
-    if (ink != nullptr) {
-      i = larger(i, ink->top);
-      iEnd = smaller(iEnd, ink->bottom + 1);
-      j = larger(j, ink->left);
-      jEnd = smaller(jEnd, ink->right + 1);
-    }
+    const int iEnd = f.rows;
+    const int jEnd = lastVisible < f.width ? lastVisible : f.width;
     if (i >= iEnd || j >= jEnd) return;
     drawBlock(i, j, Block{pixelAt(buffer, f.y + i, f.startColumn + j), iEnd - i, jEnd - j});
     return;
@@ -125,9 +115,9 @@ inline uint32_t inversionBits(const SpriteStyle& style) {
   return style.inverse ? 0xFFFFu : 0x0000u;
 }
 
-// The plain path, cut to `inkBox` when one is given.
+// The plain path.
 void drawPlain(int x, int y, uint16_t* sprite, uint32_t tc, uint32_t colormask, uint16_t* bgFlag,
-               unsigned max_X, unsigned max_Y, SpriteStyle& style, const blit::InkBox* inkBox) {
+               unsigned max_X, unsigned max_Y, SpriteStyle& style) {
   Frame f;
   if (!planFrame(x, y, sprite, max_X, max_Y, style, f)) return;
 
@@ -140,7 +130,7 @@ void drawPlain(int x, int y, uint16_t* sprite, uint32_t tc, uint32_t colormask, 
     ink = blit::Ink::Copy;
   const uint16_t* pixels = sprite + 2;
   const uint32_t width = static_cast<uint32_t>(f.width);
-  forEachBlock(f, bgFlag, inkBox, [=](int i, int j, const Block& block) {
+  forEachBlock(f, bgFlag, [=](int i, int j, const Block& block) {
     const uint16_t* src = pixels + static_cast<size_t>(static_cast<uint32_t>(i)) * width + j;
     blit::plainBlock(ink, src, width, block, transparent, mask);
   });
@@ -159,12 +149,29 @@ bool wholeInside(int x, int y, uint32_t width, uint32_t height, unsigned max_X, 
          end <= static_cast<uint32_t>(kRowLimit);
 }
 
+// A kept glyph that reaches past the limits: the frame of the whole record
+// decides, as for any sprite, whether it is drawn at all (and so the italic
+// step), and its pixels are clipped one by one to the frame's columns and rows.
+void drawPreparedClipped(const text::PreparedGlyph& p, int x, int y, const uint16_t* sprite,
+                         uint32_t colormask, uint16_t* buffer, unsigned max_X, unsigned max_Y,
+                         SpriteStyle& style) {
+  Frame f;
+  if (!planFrame(x, y, sprite, max_X, max_Y, style, f) || p.size == 0 || f.maxX < 0) return;
+  const long long rowEnd = static_cast<long long>(f.y) + f.rows;
+  if (rowEnd <= 0) return;
+  text::drawColourListClipped(
+      text::preparedLists(p), buffer, static_cast<uint32_t>(x) + static_cast<uint32_t>(p.left),
+      static_cast<uint32_t>(y) + static_cast<uint32_t>(p.top), static_cast<uint32_t>(f.maxX),
+      static_cast<uint32_t>(rowEnd), style.inverse ? blit::Ink::InvertMask : blit::Ink::Mask,
+      colormask & 0xFFFFu);
+}
+
 }  // namespace
 
 void dispCustomSpriteNormal(int x, int y, uint16_t* sprite, uint32_t tc, uint32_t colormask,
                             uint16_t* bgFlag, unsigned max_X, unsigned max_Y, SpriteStyle& style) {
   if (bgFlag == nullptr || sprite == nullptr) return;
-  drawPlain(x, y, sprite, tc, colormask, bgFlag, max_X, max_Y, style, nullptr);
+  drawPlain(x, y, sprite, tc, colormask, bgFlag, max_X, max_Y, style);
 }
 
 void dispCustomSpriteCompressed(int x, int y, uint16_t* sprite, uint32_t tc, uint32_t colormask,
@@ -188,7 +195,7 @@ void dispCustomSpriteCompressed(int x, int y, uint16_t* sprite, uint32_t tc, uin
   if (tile) {
     // Tiles are drawn from their expanded pixels.
     const uint16_t* pixels = blit::expandedTile(sprite, tc, colormask, inversionBits(style));
-    forEachBlock(f, bgFlag, nullptr, [=](int i, int j, const Block& block) {
+    forEachBlock(f, bgFlag, [=](int i, int j, const Block& block) {
       blit::colourBlock(pixels + static_cast<uint32_t>(i) * width32 + static_cast<uint32_t>(j),
                         width32, block);
     });
@@ -206,27 +213,30 @@ void dispCustomSpriteCompressed(int x, int y, uint16_t* sprite, uint32_t tc, uin
   const unsigned long width = static_cast<unsigned long>(f.width);
   const unsigned long long recordBits =
       static_cast<unsigned long long>(width) * (sprite[2] + 1ULL) * bits;
-  forEachBlock(f, bgFlag, nullptr, [=](int i, int j, const Block& block) {
+  forEachBlock(f, bgFlag, [=](int i, int j, const Block& block) {
     const unsigned long long firstPixel =
         static_cast<unsigned long long>(i) * width + static_cast<unsigned long long>(j);
     blit::packedBlock(stream, bits, recordBits, firstPixel, width, block, palette);
   });
 }
 
-void dispGlyph(uint32_t c, int x, int y, uint16_t* sprite, uint32_t tc, uint32_t colormask,
-               uint16_t* buffer, unsigned max_X, unsigned max_Y, SpriteStyle& style) {
+void dispGlyph(int x, int y, uint16_t* sprite, uint32_t tc, uint32_t colormask, uint16_t* buffer,
+               unsigned max_X, unsigned max_Y, SpriteStyle& style) {
   if (sprite == nullptr || buffer == nullptr) return;
   if (sprite[0] == kCompressedMarker) {
     dispCustomSpriteCompressed(x, y, sprite, tc, colormask, buffer, max_X, max_Y, style);
     return;
   }
-  if (!style.italics &&
-      text::drawPreparedTableGlyph(sprite, tc, colormask, x, y, buffer, max_X, max_Y, style))
-    return;
-  // Rows keep their italic step only when the whole record is walked.
-  blit::InkBox box;
-  const bool boxed = !style.italics && blit::glyphInk(c, sprite, tc, box);
-  drawPlain(x, y, sprite, tc, colormask, buffer, max_X, max_Y, style, boxed ? &box : nullptr);
+  if (!style.italics) {
+    if (text::drawPreparedTableGlyph(sprite, tc, colormask, x, y, buffer, max_X, max_Y, style))
+      return;
+    const text::PreparedGlyph& p = text::preparedTableGlyph(sprite, tc);
+    if (p.size != text::kUnprepared) {
+      drawPreparedClipped(p, x, y, sprite, colormask, buffer, max_X, max_Y, style);
+      return;
+    }
+  }
+  drawPlain(x, y, sprite, tc, colormask, buffer, max_X, max_Y, style);
 }
 
 }  // namespace pane

@@ -5,6 +5,7 @@
 #include "glyphcore/prepared_kernels.h"
 
 #include <nds.h>
+#include <stddef.h>
 #include <stdint.h>
 
 #include "glyphcore/coverage_blend.h"
@@ -110,6 +111,22 @@ ITCM_CODE void drawColourList(const uint16_t* list, uint8_t* origin, blit::Ink i
     colourList<blit::Ink::InvertMask>(words, n, origin, colours);
   else
     colourList<blit::Ink::Mask>(words, n, origin, colours);
+}
+
+void drawColourListClipped(const uint16_t* list, uint16_t* buffer, uint32_t x, uint32_t y,
+                           uint32_t lastColumn, uint32_t rowEnd, blit::Ink ink, uint32_t mask) {
+  const uint32_t n = list[0];
+  const ListWord* words = static_cast<const ListWord*>(static_cast<const void*>(list + 2));
+  const uint32_t colours = (mask | blit::kOpaque) & 0xFFFFu;
+  for (uint32_t k = 0; k < n; ++k) {
+    const uint32_t w = words[k];
+    const uint32_t offset = w >> 17;  // the pixel's row * 256 + column
+    const uint32_t column = x + (offset & 255u), row = y + (offset >> 8);
+    if (column > lastColumn || row >= rowEnd) continue;
+    const uint32_t q = ink == blit::Ink::InvertMask ? w ^ 0x7FFFu : w;
+    buffer[static_cast<size_t>(row) * blit::kRowPixels + column] =
+        static_cast<uint16_t>(q & colours);
+  }
 }
 
 ITCM_CODE void drawCoverageLists(const uint16_t* lists, uint8_t* origin, uint32_t amax,

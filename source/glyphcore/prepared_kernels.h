@@ -16,6 +16,12 @@ namespace pane::text {
 // for InvertMask.
 void drawColourList(const uint16_t* list, uint8_t* origin, blit::Ink ink, uint32_t mask);
 
+// The same clipped pixel by pixel: the box's top-left pixel at column x and
+// row y of buffer (modulo 2^32: left of or above the buffer wraps to a large
+// number), and only pixels in columns 0..lastColumn and rows 0..rowEnd - 1 drawn.
+void drawColourListClipped(const uint16_t* list, uint16_t* buffer, uint32_t x, uint32_t y,
+                           uint32_t lastColumn, uint32_t rowEnd, blit::Ink ink, uint32_t mask);
+
 // A Unicode glyph's lists of coverage 1 to amax: full coverage in ink (bit 15
 // set), the rest blended with the pixels under them, or, when `known` is
 // given, written as known[a], the blends over a known background.

@@ -37,7 +37,7 @@ inline void drawShownTableGlyph(uint16_t** font, uint32_t shown, int x, int y, u
   if (!style.italics && glyph[0] != kCompressedMarker &&
       drawPreparedTableGlyph(glyph, tc, mask, x, top, buffer, maxX, maxY, style))
     return;
-  dispGlyph(shown, x, top, const_cast<uint16_t*>(glyph), tc, mask, buffer, maxX, maxY, style);
+  dispGlyph(x, top, const_cast<uint16_t*>(glyph), tc, mask, buffer, maxX, maxY, style);
 }
 
 constexpr unsigned kTextLastColumn = PANE_SCREEN_WIDTH - 1;

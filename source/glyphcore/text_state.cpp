@@ -2,7 +2,6 @@
 // setters and getters through which applications change and read it.
 #include "glyphcore/text_state.h"
 
-#include "glyphcore/glyph_ink.h"
 #include "glyphcore/prepared_glyph.h"
 
 // Exported one-shot requests that the framebuffer module reads and clears at
@@ -19,7 +18,6 @@ void resetTextState() {
   libPANE_bgPreserve = false;
   libPANE_bgDisabled = false;
   // Nothing is known of any glyph at program start.
-  blit::forgetGlyphInk();
   text::forgetPreparedGlyphs();
 }
 
@@ -34,15 +32,12 @@ using namespace pane;
 
 extern "C" {
 
-// Glyph ink boxes and prepared glyphs are kept across font changes (they are
-// keyed by the glyphs' addresses); setting the current font again forgets
-// them, so that glyphs rewritten in place are measured afresh.
+// Prepared glyphs are kept across font changes (they are keyed by the glyphs'
+// addresses); setting the current font again forgets them, so that glyphs
+// rewritten in place are prepared afresh.
 void setFont(uint16_t** FP) {
   if (FP == nullptr) return;
-  if (FP == textState.currentFont && textState.unicodeFont == nullptr) {
-    blit::forgetGlyphInk();
-    text::forgetPreparedGlyphs();
-  }
+  if (FP == textState.currentFont && textState.unicodeFont == nullptr) text::forgetPreparedGlyphs();
   textState.currentFont = FP;
   textState.unicodeFont = nullptr;
 }
