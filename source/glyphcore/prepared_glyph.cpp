@@ -198,6 +198,7 @@ const PreparedGlyph& findUnicodeGlyph(PreparedGlyph (&ways)[2], const PaneFont* 
   if (PreparedGlyph* kept = findSecond(ways, glyph, tag)) return *kept;
   PreparedGlyph& s = freshSlot(ways, glyph, tag);
   const uint32_t bpp = font->bitsPerPixel;
+  if (bpp != 1 && bpp != 2 && bpp != 4) return s;  // not a depth fonts have: left unprepared
   const uint32_t amax = (1u << bpp) - 1u;
   const uint32_t width = glyph->width;
   const uint8_t* bits = font->bitmaps + glyphOffset(*glyph);

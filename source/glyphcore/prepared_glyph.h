@@ -2,9 +2,10 @@
 // out the first time the glyph is drawn and kept in a fixed cache, so that a
 // glyph drawn again costs one lookup, one bounds test and a load and a store
 // per pixel it sets. Table records and Unicode glyphs at 1, 2 and 4 bits share
-// the cache. A glyph the cache cannot hold (an ink box over 255 columns or 128
-// rows, more pixels than the pool) is drawn by the general path, as is any
-// glyph that is clipped or sheared.
+// the cache. A table glyph that reaches past the limits is clipped pixel by
+// pixel from its lists; a sheared glyph, a Unicode glyph that reaches past the
+// limits, a picture and a glyph the cache cannot hold (an ink box over 255
+// columns or 128 rows, more pixels than the pool) take the general path.
 #ifndef PANE_GLYPHCORE_PREPARED_GLYPH_H
 #define PANE_GLYPHCORE_PREPARED_GLYPH_H
 
@@ -18,9 +19,10 @@ namespace pane::text {
 
 // A kept glyph's pixels are lists of byte offsets from the top-left pixel of
 // its ink box in a 256-pixel-wide buffer (2 * (row * 256 + column), so boxes
-// are at most 128 rows tall). A table glyph's list is its pixel count, then an
-// offset and a colour per pixel. A Unicode glyph at amax = 2^bpp - 1 has one
-// list per coverage, amax first, each its count and then its offsets.
+// are at most 128 rows tall). A table glyph's list is its pixel count and a
+// halfword of padding, then a word per pixel: the offset in its top half, the
+// colour in its bottom one. A Unicode glyph at amax = 2^bpp - 1 has one list
+// per coverage, amax first, each its count and then its offsets.
 struct PreparedGlyph {
   const void* key;      // the table record or the PaneGlyph; null: nothing kept
   uint32_t tag;         // table: its transparent colour with bit 15; Unicode: the font's bitmaps
