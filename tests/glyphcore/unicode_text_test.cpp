@@ -126,6 +126,30 @@ TEST_F(UnicodeText, AsciiDrawsAsTheTableWithTheSameGlyphs) {
   }
 }
 
+// Plain strings take a pass of their own that tests for no callback, cursor,
+// highlight or line: a callback that lets everything through must not change
+// what either kind of font draws, nor where the text ends.
+TEST_F(UnicodeText, PlainPassDrawsWhatTheFullPassDraws) {
+  const std::string texts[] = {
+      "The quick brown fox jumps over the lazy dog; 0123456789 !?",
+      "tab\tstops\tand\bback\a bell\nnew line\rreturn \x0b up \x0c down",
+      "averyveryverylongwordthatcannotfitinthebox and \xE3\x81\x82\xE4\xB8\x80 more",
+  };
+  for (bool unicodeFont : {false, true})
+    for (const std::string& text : texts)
+      for (int box : {0, 90, 31}) {
+        SCOPED_TRACE(text + " / box " + std::to_string(box));
+        Drawn d[2];
+        for (int withCallback : {0, 1}) {
+          resetTextState();
+          if (withCallback) setCallBack(record);
+          d[withCallback] = unicodeFont ? unicode(text, box) : table(text, box);
+        }
+        d[1].calls = d[0].calls;
+        expectSame(d[0], d[1]);
+      }
+}
+
 TEST_F(UnicodeText, PicturesDrawInTheirOwnColours) {
   for (bool inverse : {false, true}) {
     resetTextState();
