@@ -22,13 +22,11 @@ inline bool drawPreparedTableGlyph(const uint16_t* glyph, uint32_t tc, uint32_t 
                                    SpriteStyle& style) {
   const PreparedGlyph& p = preparedTableGlyph(glyph, tc);
   if (p.size == kUnprepared || p.size == 0) return false;
-  uint32_t lastColumn, rowEnd;
-  if (!glyphLimits(maxX, maxY, lastColumn, rowEnd)) return false;
-  const uint32_t ux = static_cast<uint32_t>(x), uy = static_cast<uint32_t>(y);
-  if (!boxInside(p, ux, uy, lastColumn, rowEnd)) return false;
+  uint8_t* origin = insideOrigin(p, buffer, x, y, maxX, maxY);
+  if (origin == nullptr) return false;
   style.italicJump = -1;  // as the blitter leaves it for a sprite drawn without italics
-  drawColourList(preparedLists(p), preparedOrigin(p, buffer, ux, uy),
-                 style.inverse ? blit::Ink::InvertMask : blit::Ink::Mask, colormask & 0xFFFFu);
+  drawColourList(preparedLists(p), origin, style.inverse ? blit::Ink::InvertMask : blit::Ink::Mask,
+                 colormask & 0xFFFFu);
   return true;
 }
 
@@ -41,13 +39,11 @@ inline bool drawPreparedUnicodeGlyph(const PaneFont* font, uint32_t g, int x, in
   const PreparedGlyph& p = preparedUnicodeGlyph(font, g);
   if (p.size == kUnprepared) return false;
   if (p.size == 0) return true;
-  uint32_t lastColumn, rowEnd;
-  if (!glyphLimits(maxX, maxY, lastColumn, rowEnd)) return false;
-  const uint32_t ux = static_cast<uint32_t>(x), uy = static_cast<uint32_t>(top);
-  if (!boxInside(p, ux, uy, lastColumn, rowEnd)) return false;
+  uint8_t* origin = insideOrigin(p, buffer, x, top, maxX, maxY);
+  if (origin == nullptr) return false;
   const uint32_t amax = (1u << font->bitsPerPixel) - 1u;
   drawCoverageLists(
-      preparedLists(p), preparedOrigin(p, buffer, ux, uy), amax, ink,
+      preparedLists(p), origin, amax, ink,
       amax != 1 && background != nullptr ? knownBackgroundTable(ink, *background, amax) : nullptr);
   return true;
 }

@@ -86,35 +86,25 @@ inline const uint16_t* preparedLists(const PreparedGlyph& p) { return preparedPo
 // Forgets every kept glyph: glyph data changed in place is prepared afresh.
 void forgetPreparedGlyphs();
 
-// The last column and the row end a glyph may reach, as the limits of the
-// blitter are: signed ints, never past column 255 nor the row limit. False when
-// no pixel at all is within them.
-inline bool glyphLimits(unsigned maxX, unsigned maxY, uint32_t& lastColumn, uint32_t& rowEnd) {
-  const int x = static_cast<int>(maxX), y = static_cast<int>(maxY);
+// The byte address of p's ink box, its glyph's origin at (x, y), when the box
+// lies wholly in columns 0 .. min(maxX, 255) and rows 0 .. min(maxY, the row
+// limit) - 1, the limits taken as signed ints as the blitter takes them; null
+// when it does not. Positions are added modulo 2^32, so a box left of column 0
+// or above row 0 wraps to a large position and fails.
+inline uint8_t* insideOrigin(const PreparedGlyph& p, uint16_t* buffer, int x, int y, unsigned maxX,
+                             unsigned maxY) {
   constexpr int kLast = blit::kRowPixels - 1;
-  if (x < 0 || y <= 0) return false;
-  lastColumn = static_cast<uint32_t>(x < kLast ? x : kLast);
-  rowEnd = y < blit::kRowLimit ? static_cast<uint32_t>(y) : static_cast<uint32_t>(blit::kRowLimit);
-  return true;
-}
-
-// Whether the ink box of p, its glyph's origin at (x, y), lies wholly in
-// columns 0..lastColumn and rows 0..rowEnd - 1. Positions are added modulo
-// 2^32: one left of column 0 or above row 0 wraps to a large number and fails.
-inline bool boxInside(const PreparedGlyph& p, uint32_t x, uint32_t y, uint32_t lastColumn,
-                      uint32_t rowEnd) {
-  x += static_cast<uint32_t>(static_cast<int32_t>(p.left));
-  y += static_cast<uint32_t>(static_cast<int32_t>(p.top));
-  return x <= lastColumn && lastColumn - x + 1 >= p.width && y <= rowEnd && rowEnd - y >= p.height;
-}
-
-// The buffer pixel of p's ink box, its glyph's origin at (x, y), once boxInside
-// holds, as the byte address the lists' offsets count from.
-inline uint8_t* preparedOrigin(const PreparedGlyph& p, uint16_t* buffer, uint32_t x, uint32_t y) {
-  const size_t row = y + static_cast<uint32_t>(static_cast<int32_t>(p.top));
-  uint16_t* pixel =
-      buffer + row * blit::kRowPixels + (x + static_cast<uint32_t>(static_cast<int32_t>(p.left)));
-  return reinterpret_cast<uint8_t*>(pixel);
+  const int mx = static_cast<int>(maxX), my = static_cast<int>(maxY);
+  if (mx < 0 || my <= 0) return nullptr;
+  const uint32_t lastColumn = static_cast<uint32_t>(mx < kLast ? mx : kLast);
+  const uint32_t rowEnd =
+      my < blit::kRowLimit ? static_cast<uint32_t>(my) : static_cast<uint32_t>(blit::kRowLimit);
+  const uint32_t left = static_cast<uint32_t>(x) + static_cast<uint32_t>(int32_t{p.left});
+  const uint32_t top = static_cast<uint32_t>(y) + static_cast<uint32_t>(int32_t{p.top});
+  if (left <= lastColumn && lastColumn - left + 1 >= p.width && top <= rowEnd &&
+      rowEnd - top >= p.height)
+    return reinterpret_cast<uint8_t*>(buffer + static_cast<size_t>(top) * blit::kRowPixels + left);
+  return nullptr;
 }
 
 }  // namespace pane::text

@@ -67,12 +67,13 @@ void collectUnicodeLineStarts(const uint8_t* str, const PaneFont* font, int star
   }
 }
 
-// *pts is always left null or pointing at a live list that starts with 0.
-unsigned startList(int** pts) {
+// *pts is always left null or pointing at a live list; with a font the list
+// starts with 0. The count of points in it.
+unsigned startList(int** pts, bool haveFont) {
   free(*pts);
   *pts = nullptr;
   unsigned count = 0;
-  appendPoint(pts, &count, 0);
+  if (haveFont) appendPoint(pts, &count, 0);
   return count;
 }
 
@@ -92,12 +93,7 @@ unsigned getWrapPoints(int x, int y, const void* inStr, int c_x, int c_y, int c_
   (void)c_y;
   (void)c_by;
   if (pts == nullptr) return 0;
-  if (FP == nullptr) {
-    free(*pts);
-    *pts = nullptr;
-    return 0;
-  }
-  unsigned count = startList(pts);
+  unsigned count = startList(pts, FP != nullptr);
   if (count == 0 || inStr == nullptr) return count;
 
   // The string is the caller's and must be writable: wrap marks come and go in it.
@@ -114,12 +110,7 @@ unsigned getUnicodeWrapPoints(int x, int y, const void* inStr, int c_x, int c_y,
   (void)c_y;
   (void)c_by;
   if (pts == nullptr) return 0;
-  if (font == nullptr) {
-    free(*pts);
-    *pts = nullptr;
-    return 0;
-  }
-  unsigned count = startList(pts);
+  unsigned count = startList(pts, font != nullptr);
   if (count == 0 || inStr == nullptr) return count;
   collectUnicodeLineStarts(static_cast<const uint8_t*>(inStr), font, addSat(x, c_x),
                            lineStartColumn(x, c_x, textState.border), c_bx, pts, &count);

@@ -22,26 +22,9 @@ using namespace pane_test;
 // across a wrap and the cursor on the second line of a wrapped box.
 void drawStyles(const Screen& s) {
   s.setBGColor(0x1000);
-  plainText(s);
-  setBold(true);
-  line(s, 2, "Bold: drawn twice, a column apart");
-  plainText(s);
-  setItalics(true);
-  line(s, 19, "Italic: a step every third");
-  plainText(s);
-  setUnderline(true);
-  line(s, 36, "Underline: lines join up");
-  plainText(s);
-  setStrikeThrough(true);
-  line(s, 53, "Strike-through: joined too");
-  plainText(s);
-  drawInverse();
-  line(s, 70, "Inverse: channels turned");
-  plainText(s);
-  setBold(true);
-  setItalics(true);
-  setUnderline(true);
-  line(s, 87, "Bold, italic and underlined");
+  styleLines(s, {"Bold: drawn twice, a column apart", "Italic: a step every third",
+                 "Underline: lines join up", "Strike-through: joined too",
+                 "Inverse: channels turned", "Bold, italic and underlined"});
   plainText(s);
   drawInverse();
   setStrikeThrough(true);

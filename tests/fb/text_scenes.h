@@ -54,6 +54,21 @@ inline void line(const Screen& s, int y, std::string text, int x = 4, int c_x = 
   s.setClipping(0, 0, 256, 256);
 }
 
+// Bold, italics, underline, strike-through and inverse alone, then the first
+// three together: texts[k] on free line k, from row 2, 17 rows apart.
+inline void styleLines(const Screen& s, const char* const (&texts)[6]) {
+  void (*const styles[6])() = {
+      [] { setBold(true); },      [] { setItalics(true); },
+      [] { setUnderline(true); }, [] { setStrikeThrough(true); },
+      [] { drawInverse(); },      [] { setBold(true), setItalics(true), setUnderline(true); },
+  };
+  for (int k = 0; k < 6; ++k) {
+    plainText(s);
+    styles[k]();
+    line(s, 2 + 17 * k, texts[k]);
+  }
+}
+
 }  // namespace pane_test
 
 #endif

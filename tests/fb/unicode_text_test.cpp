@@ -21,26 +21,9 @@ using namespace pane_test;
 
 void drawStyles(const Screen& s) {
   s.setBGColor(0x1000);
-  plainText(s);
-  setBold(true);
-  line(s, 2, "Bold: Grüße, ναί, да, 太字です");
-  plainText(s);
-  setItalics(true);
-  line(s, 19, "Italic: café, λόγος, слово, 斜体");
-  plainText(s);
-  setUnderline(true);
-  line(s, 36, "Underline: Ærø, ωμέγα, 下線の文字");
-  plainText(s);
-  setStrikeThrough(true);
-  line(s, 53, "Strike: naïve, Привет, 取消线");
-  plainText(s);
-  drawInverse();
-  line(s, 70, "Inverse: Ελλάδα, Россия, 反転");
-  plainText(s);
-  setBold(true);
-  setItalics(true);
-  setUnderline(true);
-  line(s, 87, "Все стили: 全部のスタイル");
+  styleLines(s, {"Bold: Grüße, ναί, да, 太字です", "Italic: café, λόγος, слово, 斜体",
+                 "Underline: Ærø, ωμέγα, 下線の文字", "Strike: naïve, Привет, 取消线",
+                 "Inverse: Ελλάδα, Россия, 反転", "Все стили: 全部のスタイル"});
 
   // The highlight covers UTF-8 offsets 9 to 30, across the wrap; the cursor
   // stands before the byte at 45, the start of a character.
