@@ -9,7 +9,8 @@
 #include <stdint.h>
 
 #include "glyphcore/blit_kernels.h"
-#include "glyphcore/prepared_draw.h"
+#include "glyphcore/prepared_glyph.h"
+#include "glyphcore/prepared_kernels.h"
 #include "glyphcore/sprite_record.h"
 #include "glyphcore/text_state.h"
 #include "glyphcore/working_palette.h"
@@ -149,9 +150,10 @@ bool wholeInside(int x, int y, uint32_t width, uint32_t height, unsigned max_X, 
          end <= static_cast<uint32_t>(kRowLimit);
 }
 
-// A kept glyph that reaches past the limits: the frame of the whole record
-// decides, as for any sprite, whether it is drawn at all (and so the italic
-// step), and its pixels are clipped one by one to the frame's columns and rows.
+// A kept glyph drawn with its pixels clipped one by one to the frame's columns
+// and rows; the frame of the whole record decides, as for any sprite, whether
+// it is drawn at all (and so the italic step). Glyphs wholly inside the limits
+// take drawPreparedTableGlyph before they get here.
 void drawPreparedClipped(const text::PreparedGlyph& p, int x, int y, const uint16_t* sprite,
                          uint32_t colormask, uint16_t* buffer, unsigned max_X, unsigned max_Y,
                          SpriteStyle& style) {
@@ -220,17 +222,15 @@ void dispCustomSpriteCompressed(int x, int y, uint16_t* sprite, uint32_t tc, uin
   });
 }
 
-void dispGlyph(int x, int y, uint16_t* sprite, uint32_t tc, uint32_t colormask, uint16_t* buffer,
-               unsigned max_X, unsigned max_Y, SpriteStyle& style) {
+void dispGlyph(uint32_t c, int x, int y, uint16_t* sprite, uint32_t tc, uint32_t colormask,
+               uint16_t* buffer, unsigned max_X, unsigned max_Y, SpriteStyle& style) {
   if (sprite == nullptr || buffer == nullptr) return;
   if (sprite[0] == kCompressedMarker) {
     dispCustomSpriteCompressed(x, y, sprite, tc, colormask, buffer, max_X, max_Y, style);
     return;
   }
   if (!style.italics) {
-    if (text::drawPreparedTableGlyph(sprite, tc, colormask, x, y, buffer, max_X, max_Y, style))
-      return;
-    const text::PreparedGlyph& p = text::preparedTableGlyph(sprite, tc);
+    const text::PreparedGlyph& p = text::preparedTableGlyph(sprite, c, tc);
     if (p.size != text::kUnprepared) {
       drawPreparedClipped(p, x, y, sprite, colormask, buffer, max_X, max_Y, style);
       return;

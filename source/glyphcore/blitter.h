@@ -24,11 +24,12 @@ void dispCustomSpriteCompressed(int x, int y, uint16_t* sprite, uint32_t tc, uin
                                 uint16_t* bgFlag, unsigned max_X, unsigned max_Y,
                                 SpriteStyle& style);
 
-// Draws glyph record `sprite` exactly as dispCustomSprite would. A plain
-// record drawn without italics is drawn from its prepared pixels, clipped one
-// by one where it reaches past the limits.
-void dispGlyph(int x, int y, uint16_t* sprite, uint32_t tc, uint32_t colormask, uint16_t* buffer,
-               unsigned max_X, unsigned max_Y, SpriteStyle& style);
+// Draws glyph record `sprite` of character code c exactly as dispCustomSprite
+// would. A plain record drawn without italics is drawn from its prepared
+// pixels, each clipped to the limits; the text path first tries
+// drawPreparedTableGlyph, which draws a glyph wholly inside them unclipped.
+void dispGlyph(uint32_t c, int x, int y, uint16_t* sprite, uint32_t tc, uint32_t colormask,
+               uint16_t* buffer, unsigned max_X, unsigned max_Y, SpriteStyle& style);
 
 }  // namespace pane
 

@@ -15,12 +15,13 @@
 
 namespace pane::text {
 
-// A plain table record (not compressed) as dispGlyph draws it without italics;
-// false, having drawn nothing, when it must take the general path.
-inline bool drawPreparedTableGlyph(const uint16_t* glyph, uint32_t tc, uint32_t colormask, int x,
-                                   int y, uint16_t* buffer, unsigned maxX, unsigned maxY,
-                                   SpriteStyle& style) {
-  const PreparedGlyph& p = preparedTableGlyph(glyph, tc);
+// A plain table record (not compressed) of character code c as dispGlyph draws
+// it without italics; false, having drawn nothing, when it must take the
+// general path.
+inline bool drawPreparedTableGlyph(const uint16_t* glyph, uint32_t c, uint32_t tc,
+                                   uint32_t colormask, int x, int y, uint16_t* buffer,
+                                   unsigned maxX, unsigned maxY, SpriteStyle& style) {
+  const PreparedGlyph& p = preparedTableGlyph(glyph, c, tc);
   if (p.size == kUnprepared || p.size == 0) return false;
   uint8_t* origin = insideOrigin(p, buffer, x, y, maxX, maxY);
   if (origin == nullptr) return false;
@@ -30,7 +31,7 @@ inline bool drawPreparedTableGlyph(const uint16_t* glyph, uint32_t tc, uint32_t 
   return true;
 }
 
-// Glyph g of a Unicode font (not a picture) as drawUnicodeGlyph draws it without
+// Glyph g of a Unicode font (not a picture) as drawUnicodeGlyphRows draws it without
 // italics, in ink (bit 15 set) and over *background when that is given; false,
 // having drawn nothing, when it must take the general path.
 inline bool drawPreparedUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top,

@@ -149,7 +149,6 @@ bool writeColourList(const Box& b, Colour colour, uint32_t& size) {
 template <class Level, class WriteLists>
 void prepare(PreparedGlyph& s, uint32_t width, uint32_t height, int left, int top, Level level,
              WriteLists writeLists) {
-  s.size = kUnprepared;
   const Box b = inkBox(width, height, level);
   if (b.top > b.bottom) {
     s.size = 0;

@@ -41,15 +41,17 @@ constexpr uint16_t kUnprepared = 0xFFFF;
 constexpr uint32_t kPreparedSlots = 256;
 constexpr uint32_t kPoolHalfwords = 6144;
 
-// Two ways per set, the one found or prepared last first: two glyphs whose
-// addresses share a set (a title font's and a body font's) both stay kept.
+// Two ways per set, the one found or prepared last first. A glyph's set is
+// its character code or glyph index, not its address, so the glyphs of one
+// font never meet in a set before 128 of them are in use, and two fonts drawn
+// in turn (a title font and a body font) both stay kept, wherever their
+// glyphs lie in memory.
 constexpr uint32_t kPreparedSets = kPreparedSlots / 2;
 extern PreparedGlyph preparedSlots[kPreparedSets][2];
 extern uint16_t preparedGeneration;
 
-inline PreparedGlyph (&preparedSet(const void* key))[2] {
-  const uintptr_t k = reinterpret_cast<uintptr_t>(key);
-  return preparedSlots[((k >> 3) ^ (k >> 10)) & (kPreparedSets - 1)];
+inline PreparedGlyph (&preparedSet(uint32_t index))[2] {
+  return preparedSlots[index & (kPreparedSets - 1)];
 }
 
 inline bool keeps(const PreparedGlyph& s, const void* key, uint32_t tag) {
@@ -63,11 +65,11 @@ const PreparedGlyph& findTableGlyph(PreparedGlyph (&ways)[2], const uint16_t* gl
 const PreparedGlyph& findUnicodeGlyph(PreparedGlyph (&ways)[2], const PaneFont* font, uint32_t g,
                                       uint32_t tag);
 
-// The kept glyph for table record `glyph` drawn with transparent colour tc,
-// prepared now if it is not kept.
-inline const PreparedGlyph& preparedTableGlyph(const uint16_t* glyph, uint32_t tc) {
+// The kept glyph for table record `glyph` of character code c drawn with
+// transparent colour tc, prepared now if it is not kept.
+inline const PreparedGlyph& preparedTableGlyph(const uint16_t* glyph, uint32_t c, uint32_t tc) {
   const uint32_t transparent = (tc | blit::kOpaque) & 0xFFFFu;
-  PreparedGlyph(&ways)[2] = preparedSet(glyph);
+  PreparedGlyph(&ways)[2] = preparedSet(c);
   return keeps(ways[0], glyph, transparent) ? ways[0] : findTableGlyph(ways, glyph, transparent);
 }
 
@@ -75,7 +77,7 @@ inline const PreparedGlyph& preparedTableGlyph(const uint16_t* glyph, uint32_t t
 inline const PreparedGlyph& preparedUnicodeGlyph(const PaneFont* font, uint32_t g) {
   const PaneGlyph* glyph = &font->glyphs[g];
   const uint32_t tag = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(font->bitmaps));
-  PreparedGlyph(&ways)[2] = preparedSet(glyph);
+  PreparedGlyph(&ways)[2] = preparedSet(g);
   return keeps(ways[0], glyph, tag) ? ways[0] : findUnicodeGlyph(ways, font, g, tag);
 }
 

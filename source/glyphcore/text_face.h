@@ -35,9 +35,9 @@ inline void drawShownTableGlyph(uint16_t** font, uint32_t shown, int x, int y, u
   const uint32_t tc = transparentValue(font);
   SpriteStyle& style = textState.sprite;
   if (!style.italics && glyph[0] != kCompressedMarker &&
-      drawPreparedTableGlyph(glyph, tc, mask, x, top, buffer, maxX, maxY, style))
+      drawPreparedTableGlyph(glyph, shown, tc, mask, x, top, buffer, maxX, maxY, style))
     return;
-  dispGlyph(x, top, const_cast<uint16_t*>(glyph), tc, mask, buffer, maxX, maxY, style);
+  dispGlyph(shown, x, top, const_cast<uint16_t*>(glyph), tc, mask, buffer, maxX, maxY, style);
 }
 
 constexpr unsigned kTextLastColumn = PANE_SCREEN_WIDTH - 1;
@@ -65,6 +65,21 @@ struct TableFace {
   }
 };
 
+// One glyph of a Unicode font in the current style: from its prepared pixels
+// when it is neither sheared nor a picture and lies within the limits, else
+// row by row from its bits.
+inline void drawUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top, uint16_t* buffer,
+                             unsigned maxX, unsigned maxY, bool picture, uint32_t mask,
+                             const uint16_t* under) {
+  const SpriteStyle& style = textState.sprite;
+  if (!style.italics && !picture) {
+    const uint32_t inversion = style.inverse ? 0xFFFFu : 0u;
+    const uint16_t ink = static_cast<uint16_t>(((0x7FFFu ^ inversion) & mask) | 0x8000u);
+    if (drawPreparedUnicodeGlyph(font, g, x, top, buffer, maxX, maxY, ink, under)) return;
+  }
+  drawUnicodeGlyphRows(font, g, x, top, buffer, maxX, maxY, mask, style, under);
+}
+
 struct UnicodeFace {
   static constexpr bool kUnicode = true;
   const PaneFont* font;
@@ -84,23 +99,11 @@ struct UnicodeFace {
     const uint32_t mask = picture ? 0xFFFFu : textState.fontColor;
     const uint16_t* under =
         textState.backgroundKnown && !onBand ? &textState.textBackground : nullptr;
-    drawOne(g, x, top, buffer, rowEnd, picture, mask, under);
+    drawUnicodeGlyph(font, g, x, top, buffer, kTextLastColumn, rowEnd, picture, mask, under);
     // Bold's second pass lands on the first one's ink: it blends with what is there.
     if (textState.bold && c != kUnboldedCodePoint)
-      drawOne(g, addSat(x, 1), top, buffer, rowEnd, picture, mask, nullptr);
-  }
-
- private:
-  void drawOne(uint32_t g, int x, int top, uint16_t* buffer, unsigned rowEnd, bool picture,
-               uint32_t mask, const uint16_t* under) const {
-    const SpriteStyle& style = textState.sprite;
-    if (!style.italics && !picture) {
-      const uint32_t inversion = style.inverse ? 0xFFFFu : 0u;
-      const uint16_t ink = static_cast<uint16_t>(((0x7FFFu ^ inversion) & mask) | 0x8000u);
-      if (drawPreparedUnicodeGlyph(font, g, x, top, buffer, kTextLastColumn, rowEnd, ink, under))
-        return;
-    }
-    drawUnicodeGlyphRows(font, g, x, top, buffer, kTextLastColumn, rowEnd, mask, style, under);
+      drawUnicodeGlyph(font, g, addSat(x, 1), top, buffer, kTextLastColumn, rowEnd, picture, mask,
+                       nullptr);
   }
 };
 
@@ -109,8 +112,9 @@ inline void drawUnicodeCharacter(const PaneFont* font, int x, int y, uint32_t c,
                                  unsigned maxX, unsigned maxY) {
   const uint32_t g = text::shownGlyph(font, c);
   if (buffer == nullptr || g >= font->glyphCount) return;
-  const uint32_t mask = isPicture(font, g) ? 0xFFFFu : textState.fontColor;
-  drawUnicodeGlyph(font, g, x, y, buffer, maxX, maxY, mask, textState.sprite,
+  const bool picture = isPicture(font, g);
+  drawUnicodeGlyph(font, g, x, y, buffer, maxX, maxY, picture,
+                   picture ? 0xFFFFu : textState.fontColor,
                    textState.backgroundKnown ? &textState.textBackground : nullptr);
 }
 

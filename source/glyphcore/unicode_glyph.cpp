@@ -8,7 +8,6 @@
 
 #include "glyphcore/blit_kernels.h"
 #include "glyphcore/coverage_blend.h"
-#include "glyphcore/prepared_draw.h"
 #include "glyphcore/unicode_font.h"
 
 namespace pane::text {
@@ -166,17 +165,6 @@ inline void drawInkBits(uint32_t bits, int from, int to, uint16_t* row, uint16_t
 }
 
 }  // namespace
-
-void drawUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top, uint16_t* buffer,
-                      unsigned maxX, unsigned maxY, uint32_t colourMask, const SpriteStyle& style,
-                      const uint16_t* background) {
-  const uint32_t inversion = style.inverse ? 0xFFFFu : 0u;
-  const uint16_t ink = static_cast<uint16_t>(((0x7FFFu ^ inversion) & colourMask) | blit::kOpaque);
-  if (!style.italics && !isPicture(font, g) &&
-      drawPreparedUnicodeGlyph(font, g, x, top, buffer, maxX, maxY, ink, background))
-    return;
-  drawUnicodeGlyphRows(font, g, x, top, buffer, maxX, maxY, colourMask, style, background);
-}
 
 void drawUnicodeGlyphRows(const PaneFont* font, uint32_t g, int x, int top, uint16_t* buffer,
                           unsigned maxX, unsigned maxY, uint32_t colourMask,

@@ -12,18 +12,13 @@
 namespace pane::text {
 
 // Draws glyph g (an index below the glyph count) of font for the pen at column
-// x on the line whose top is row `top`: columns up to maxX inclusive and never
-// past 255, rows below maxY, none left of column 0 or above row 0. Ink
-// is drawn as colourMask | 0x8000 (inverse: black), and coverage blends it
+// x on the line whose top is row `top`, row by row from its bits (the text
+// code first tries the glyph's prepared pixels): columns up to maxX inclusive
+// and never past 255, rows below maxY, none left of column 0 or above row 0.
+// Ink is drawn as colourMask | 0x8000 (inverse: black), and coverage blends it
 // with what lies under it, or over *background when that is given; with
 // italics the line's cell is sheared as a glyph record of the line's height
 // would be.
-void drawUnicodeGlyph(const PaneFont* font, uint32_t g, int x, int top, uint16_t* buffer,
-                      unsigned maxX, unsigned maxY, uint32_t colourMask, const SpriteStyle& style,
-                      const uint16_t* background);
-
-// The same without trying the glyph's prepared pixels: every glyph, sheared
-// or clipped, row by row from its bits.
 void drawUnicodeGlyphRows(const PaneFont* font, uint32_t g, int x, int top, uint16_t* buffer,
                           unsigned maxX, unsigned maxY, uint32_t colourMask,
                           const SpriteStyle& style, const uint16_t* background);
